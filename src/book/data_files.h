@@ -1,0 +1,43 @@
+#pragma once
+// The data files of the working directory: "allitem.hrm" at rest (the text
+// pair-swapped), "allitem.dat" while a load or a save is in progress, and
+// the older "allitem.ngs" layout that start-up converts. These routines show
+// no messages; the main window tells the user what they return.
+
+#include "book/book.h"
+
+enum class ReadResult { Ok, Damaged, Missing };
+enum class WriteResult { Ok, Failed };
+
+inline const char* const kHrmFile = "allitem.hrm";
+inline const char* const kDatFile = "allitem.dat";
+inline const char* const kNgsFile = "allitem.ngs";
+inline const char* const kSpareHrmFile = "allitem1.hrm";
+
+// Reads "allitem.dat" in the current layout into the book. On a damaged
+// file what was read before the fault stays in the book.
+ReadResult data_read(Book& book);
+// Reads "allitem.dat" in the older layout (65 header fields, 4 item fields).
+ReadResult old_data_read(Book& book);
+
+// Writes the book to "allitem.dat"; the file appears whole or not at all.
+WriteResult dat_write(const Book& book);
+// dat_write for the conversion of an older file: blank period and person in
+// charge become a single blank (in the book too), head counts a blank.
+WriteResult convert_write(Book& book);
+
+// Pair-swap "allitem.hrm" into "allitem.dat" (and back); the source is
+// deleted only after the target is safely in place.
+WriteResult hrm_to_dat();
+WriteResult dat_to_hrm();
+
+// The pair swap itself: b2 b1 b4 b3 ..., zero bytes dropped, an odd last
+// byte kept last.
+QByteArray pair_swap(const QByteArray& bytes);
+
+// Parses the current-layout text into the book (what data_read does after
+// reading the file); exposed for tests and the fuzzer.
+ReadResult parse_data_text(const QByteArray& text, Book& book);
+ReadResult parse_old_data_text(const QByteArray& text, Book& book);
+// The current-layout text of the book as dat_write writes it.
+QByteArray data_text(const Book& book);

@@ -1,0 +1,4 @@
+#include "sheet/frmTavu.h"
+
+// Placeholder until name editing is built.
+void frmTavu::connect_roster_handlers() {}

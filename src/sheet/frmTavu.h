@@ -1,0 +1,204 @@
+#pragma once
+// frmTavu, the main window: the collection sheet with its four member pages.
+//
+// Map of the window (members are defined in the folder of their subsystem):
+//   src/sheet/frmTavu_setup.cpp    construction: controls, positions, fonts, menus;
+//                                  connect_sheet_handlers
+//   src/sheet/refresh.cpp          gamen_kosin
+//   src/sheet/mode_switch.cpp      optKinto_Click, optBara_Click
+//   src/sheet/change_handlers.cpp  chk1_Click, text_changed
+//   src/sheet/commit.cpp           newdata_memo, ninzu_check, suji_henkan, clip_names
+//   src/sheet/paging.cpp           cmdNext_Click, cmdBack_Click, Enter in txtKomoku
+//   src/sheet/split.cpp            cmdCalc_Click
+//   src/sheet/marking.cpp          mark-all, txt1 clicks, presets
+//   src/sheet/entry_wiring.cpp     connect_entry_handlers
+//   src/app/startup.cpp            Form_Load, name_hyoji, name_font, report_read_result
+//   src/app/save_exit.cpp          data_hozon, 全体保存, 再読込, 終了, closing, help;
+//                                  closeEvent, event, connect_app_handlers
+//   src/roster/name_editing.cpp    name editing mode; connect_roster_handlers
+//   src/roster/member_shift.cpp    member insert and delete
+// Each subsystem wires its own handlers in its connect_* function, which the
+// constructor calls.
+//
+// State: the window keeps none of its own beyond its controls; everything
+// lives in the Book it is given.
+//
+// Event rules: check box Click = toggled; option Click = toggled(true); text
+// box Change = textChanged; Label/TextBox Click and DblClick from ui/controls;
+// "visible" means the control's own flag (!isHidden()), which holds for
+// members on tab pages that are not shown.
+
+#include "book/book.h"
+#include "book/data_files.h"
+#include "ui/controls.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QMainWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <array>
+
+class frmTavu : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmTavu(Book& book, QWidget* parent = nullptr);
+    ~frmTavu() override;
+
+    Book& book;
+
+    // ---- top band ----
+    QFrame* fraCheck = nullptr;
+    ui::ClickLabel* Label7 = nullptr;
+    ui::TextBox* txtKomokuNo = nullptr;
+    ui::TextBox* txtKomoku = nullptr;
+    QPushButton* cmdNext = nullptr;
+    QPushButton* cmdBack = nullptr;
+    QPushButton* cmdKomokuDel = nullptr;
+    QFrame* fraDochi = nullptr;
+    QRadioButton* optKinto = nullptr;
+    QRadioButton* optBara = nullptr;
+    QFrame* fraHyoji = nullptr;
+    ui::ClickLabel* Label6 = nullptr;
+    ui::TextBox* txtChkCnt = nullptr;
+    ui::ClickLabel* Label2 = nullptr;
+    ui::TextBox* txtNengetu = nullptr;
+    ui::ClickLabel* Label3 = nullptr;
+    ui::TextBox* txtMotojime = nullptr;
+
+    // ---- equal-split panel ----
+    QFrame* fraOkane = nullptr;
+    ui::ClickLabel* lblOkane = nullptr;
+    ui::TextBox* txtSogaku = nullptr;
+    ui::TextBox* txtNin = nullptr;
+    ui::ClickLabel* Label4 = nullptr;
+    ui::ClickLabel* Label5 = nullptr;
+    ui::TextBox* txtKingaku = nullptr;
+    QPushButton* cmdCalc = nullptr;
+
+    // ---- individual-amount panel ----
+    QFrame* fraBara = nullptr;
+    QRadioButton* optBoss = nullptr;
+    ui::TextBox* txtBoss = nullptr;
+    QRadioButton* optHira = nullptr;
+    ui::TextBox* txtHira = nullptr;
+    ui::ClickLabel* Label8 = nullptr;
+    ui::TextBox* txtSyokei = nullptr;
+
+    // ---- member pages ----
+    QTabWidget* tabTavu = nullptr;
+    std::array<QWidget*, 4> tab_pages{};
+    std::array<QCheckBox*, kMembers> chk1{};
+    std::array<ui::ClickLabel*, kMembers> lbl1{};
+    std::array<ui::TextBox*, kMembers> txt1{};
+
+    // ---- name editing panel (over the top band) ----
+    QGroupBox* fraGetname = nullptr;
+    ui::TextBox* txtBango = nullptr;
+    QScrollBar* vsbName = nullptr;
+    ui::ClickLabel* Label1 = nullptr;
+    ui::TextBox* txtName_Input = nullptr;
+    QPushButton* cmdName_insert = nullptr;
+    QPushButton* CmdName_Del = nullptr;
+    QPushButton* cmdGetname_yame = nullptr;
+
+    // ---- menus ----
+    QMenu* menu_file = nullptr;
+    QAction* data_reload = nullptr;
+    QMenu* file_hozon = nullptr;
+    QAction* file_all_hozon = nullptr;
+    QAction* file_end = nullptr;
+    QMenu* file_print = nullptr;
+    QAction* print_thohyo = nullptr;
+    QAction* print_kobetu = nullptr;
+    QAction* print_select = nullptr;
+    QMenu* menu_hensyu = nullptr;
+    QAction* hensyu_name = nullptr;
+    QAction* komoku_sort = nullptr;
+    QMenu* tavu = nullptr;
+    QAction* all_tavu = nullptr;
+    QAction* all_tavu_off = nullptr;
+    QMenu* help = nullptr;
+    QAction* tavu_help = nullptr;
+
+    // ---- sheet: refresh ----
+    void gamen_kosin();
+
+    // ---- sheet: item entry, validation and commit ----
+    qint16 newdata_memo(qint16 dochi);
+    qint16 ninzu_check(qint16 dochi);
+    QString suji_henkan(const QString& text);
+    void clip_names(int width);
+    void cmdNext_Click();
+    void cmdBack_Click();
+    void txtKomoku_KeyPress(int key);
+
+    // ---- sheet: split calculation and mode switches ----
+    void cmdCalc_Click();
+    void optKinto_Click();
+    void optBara_Click();
+
+    // ---- sheet: marking and amount input ----
+    void chk1_Click(int index);
+    void all_tavu_Click();
+    void all_tavu_off_Click();
+    void txt1_Click(int index);
+    void txt1_DblClick(int index);
+    void optBoss_Click();
+    void optHira_Click();
+    void text_changed(); // the Change handlers of the six sheet boxes: hozon_flag := 0
+
+    // ---- app: start-up ----
+    void Form_Load();
+    void name_hyoji();
+    void name_font();
+    // Tells the user the data file could not be read (shared with reload).
+    void report_read_result(ReadResult result, bool older_layout);
+
+    // ---- app: save, reload, exit, help ----
+    qint16 data_hozon();
+    void file_all_hozon_Click();
+    void data_reload_Click();
+    void file_end_Click();
+    void Form_QueryUnload(bool& cancel, int unload_mode);
+    void Form_Unload();
+    void Form_Activate();
+    void tavu_help_Click();
+
+    // ---- roster: name editing ----
+    void hensyu_name_Click();
+    void store_input_name();
+    void txtName_Input_KeyPress(int key);
+    void vsbName_Change();
+    void lbl1_Click(int index);
+    void lbl1_DblClick(int index);
+    void cmdGetname_yame_Click();
+    void paint_changed_names();
+
+    // ---- roster: member insert and delete ----
+    void cmdName_insert_Click();
+    void CmdName_Del_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void setup_window();
+    void setup_top_band();
+    void setup_panels();
+    void setup_member_rows();
+    void setup_name_frame();
+    void setup_menus();
+
+    // Each subsystem connects its own handlers.
+    void connect_sheet_handlers();
+    void connect_entry_handlers();
+    void connect_app_handlers();
+    void connect_roster_handlers();
+};
