@@ -18,7 +18,9 @@ bool is_blank(const QString& text) {
 
 namespace {
 
-bool skipped(QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; }
+bool skipped(QChar c) {
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
+}
 
 // The text without the characters the reader skips.
 QString packed(const QString& text) {
@@ -34,9 +36,12 @@ double read_radix(const QString& s, qsizetype pos, int radix) {
     for (; pos < s.size(); ++pos) {
         int digit = -1;
         const char16_t c = s[pos].unicode();
-        if (c >= u'0' && c <= u'9') digit = c - u'0';
-        else if (c >= u'a' && c <= u'f') digit = c - u'a' + 10;
-        else if (c >= u'A' && c <= u'F') digit = c - u'A' + 10;
+        if (c >= u'0' && c <= u'9')
+            digit = c - u'0';
+        else if (c >= u'a' && c <= u'f')
+            digit = c - u'a' + 10;
+        else if (c >= u'A' && c <= u'F')
+            digit = c - u'A' + 10;
         if (digit < 0 || digit >= radix) break;
         value = value * radix + digit;
     }
@@ -59,7 +64,8 @@ double read_number(const QString& text) {
         return 0;
     }
     QByteArray literal;
-    if (pos < s.size() && (s[pos] == u'+' || s[pos] == u'-')) literal.append(char(s[pos++].unicode()));
+    if (pos < s.size() && (s[pos] == u'+' || s[pos] == u'-'))
+        literal.append(char(s[pos++].unicode()));
     bool any_digit = false;
     while (is_digit(s, pos)) {
         literal.append(char(s[pos++].unicode()));
@@ -85,8 +91,9 @@ double read_number(const QString& text) {
         }
     }
     const double value = std::strtod(literal.constData(), nullptr);
-    return std::isfinite(value) ? value : (value > 0 ? std::numeric_limits<double>::max()
-                                                     : std::numeric_limits<double>::lowest());
+    return std::isfinite(value) ? value
+                                : (value > 0 ? std::numeric_limits<double>::max()
+                                             : std::numeric_limits<double>::lowest());
 }
 
 QString plain_number_text(double n) {
@@ -99,7 +106,9 @@ QString number_text(double n) {
     return n >= 0 ? u' ' + plain : plain;
 }
 
-double round_half_even(double value) { return std::nearbyint(value); }
+double round_half_even(double value) {
+    return std::nearbyint(value);
+}
 
 std::optional<qint16> to_int16(double value) {
     const double r = round_half_even(value);

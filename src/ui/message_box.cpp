@@ -10,17 +10,24 @@ MessageScript* active_script = nullptr;
 
 QMessageBox::Icon qt_icon(Icon icon) {
     switch (icon) {
-    case Icon::Critical: return QMessageBox::Critical;
-    case Icon::Question: return QMessageBox::Question;
-    case Icon::Exclamation: return QMessageBox::Warning;
-    case Icon::Information: return QMessageBox::Information;
-    case Icon::None: break;
+    case Icon::Critical:
+        return QMessageBox::Critical;
+    case Icon::Question:
+        return QMessageBox::Question;
+    case Icon::Exclamation:
+        return QMessageBox::Warning;
+    case Icon::Information:
+        return QMessageBox::Information;
+    case Icon::None:
+        break;
     }
     return QMessageBox::NoIcon;
 }
 } // namespace
 
-MessageScript::MessageScript() { active_script = this; }
+MessageScript::MessageScript() {
+    active_script = this;
+}
 MessageScript::~MessageScript() {
     if (active_script == this) active_script = nullptr;
 }
@@ -39,7 +46,9 @@ Answer msg_box(const QString& text, Icon icon, Buttons buttons, const QString& t
     QMessageBox box(qt_icon(icon), title, text, QMessageBox::NoButton,
                     QApplication::activeWindow());
     switch (buttons) {
-    case Buttons::Ok: box.setDefaultButton(box.addButton(QMessageBox::Ok)); break;
+    case Buttons::Ok:
+        box.setDefaultButton(box.addButton(QMessageBox::Ok));
+        break;
     case Buttons::OkCancel:
         box.setDefaultButton(box.addButton(QMessageBox::Ok));
         box.addButton(QMessageBox::Cancel);
@@ -52,11 +61,16 @@ Answer msg_box(const QString& text, Icon icon, Buttons buttons, const QString& t
     box.exec();
     auto* clicked = box.clickedButton();
     switch (box.standardButton(clicked)) {
-    case QMessageBox::Ok: return Answer::Ok;
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    case QMessageBox::Cancel: return Answer::Cancel;
-    default: break;
+    case QMessageBox::Ok:
+        return Answer::Ok;
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Cancel:
+        return Answer::Cancel;
+    default:
+        break;
     }
     // Closed with Escape or the window's close button.
     return buttons == Buttons::YesNo ? Answer::No

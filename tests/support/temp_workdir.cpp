@@ -9,11 +9,17 @@ void TempWorkdir::SetUp() {
     ASSERT_TRUE(QDir::setCurrent(dir_.path()));
 }
 
-void TempWorkdir::TearDown() { QDir::setCurrent(previous_dir_); }
+void TempWorkdir::TearDown() {
+    QDir::setCurrent(previous_dir_);
+}
 
-QString TempWorkdir::path(const QString& name) const { return dir_.filePath(name); }
+QString TempWorkdir::path(const QString& name) const {
+    return dir_.filePath(name);
+}
 
-bool TempWorkdir::exists(const QString& name) const { return QFile::exists(path(name)); }
+bool TempWorkdir::exists(const QString& name) const {
+    return QFile::exists(path(name));
+}
 
 QByteArray TempWorkdir::read_bytes(const QString& name) const {
     QFile f(path(name));
