@@ -5,9 +5,9 @@
 // no messages; the main window tells the user what they return.
 
 #include "book/book.h"
+#include "book/work_files.h"
 
 enum class ReadResult { Ok, Damaged, Missing };
-enum class WriteResult { Ok, Failed };
 
 inline const char* const kHrmFile = "allitem.hrm";
 inline const char* const kDatFile = "allitem.dat";

@@ -19,7 +19,7 @@ bool is_blank(const QString& text) {
 namespace {
 
 bool skipped(QChar c) {
-    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
+    return c == u' ' || c == u'\t' || c == u'\n';
 }
 
 // The text without the characters the reader skips.
