@@ -12,4 +12,3 @@ void frmTavu::file_end_Click() {}
 void frmTavu::Form_QueryUnload(bool&, int) {}
 void frmTavu::Form_Unload() {}
 void frmTavu::Form_Activate() {}
-void frmTavu::tavu_help_Click() {}

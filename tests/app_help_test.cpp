@@ -1,0 +1,38 @@
+// The help command: the bundled page covers the program's commands and shows
+// in a window of its own, silently.
+#include "app/help_window.h"
+#include "sheet/frmTavu.h"
+#include "ui/message_box.h"
+
+#include <QApplication>
+#include <QTextBrowser>
+#include <gtest/gtest.h>
+
+TEST(HelpPage, NamesEveryMenuCommandAndButton) {
+    HelpWindow window;
+    ASSERT_TRUE(window.load());
+    const QString text = window.browser->toPlainText();
+    for (const char* caption : {"ファイル",       "再読込",   "全体保存",       "終了",
+                                "帳票の印刷",     "個別印刷", "セレクト印刷",   "名前の編集",
+                                "項目の並び替え", "全マーク", "全マークＯＦＦ", "Ｔａｖｕのヘルプ",
+                                "Ｎｅｘｔ",       "Ｂａｃｋ", "Ｄｅｌ",         "割勘",
+                                "任意",           "計算",     "インサート",     "デリート",
+                                "終 了"}) {
+        EXPECT_TRUE(text.contains(QString::fromUtf8(caption))) << caption;
+    }
+    // The typical use, from names to statements, is walked through.
+    EXPECT_TRUE(text.contains(QStringLiteral("1300")));
+}
+
+TEST(HelpCommand, ShowsOneWindowWithoutAnyMessage) {
+    ui::MessageScript script;
+    Book book;
+    frmTavu form(book);
+    form.tavu_help_Click();
+    form.tavu_help_Click();
+    const auto windows = form.findChildren<HelpWindow*>();
+    ASSERT_EQ(windows.size(), 1);
+    EXPECT_FALSE(windows.front()->isHidden());
+    EXPECT_EQ(windows.front()->windowTitle(), QStringLiteral("Ｔａｖｕのヘルプ"));
+    EXPECT_TRUE(script.shown.empty());
+}
