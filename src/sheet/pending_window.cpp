@@ -3,8 +3,6 @@
 // this file goes once empty.
 #include "sheet/frmTavu.h"
 
-frmTavu::frmTavu(Book& book, QWidget* parent) : QMainWindow(parent), book(book) {}
-frmTavu::~frmTavu() = default;
 void frmTavu::gamen_kosin() {}
 void frmTavu::optKinto_Click() {}
 void frmTavu::optBara_Click() {}
