@@ -15,7 +15,8 @@ inline const char* const kNgsFile = "allitem.ngs";
 inline const char* const kSpareHrmFile = "allitem1.hrm";
 
 // Reads "allitem.dat" in the current layout into the book. On a damaged
-// file what was read before the fault stays in the book.
+// file what was read before the fault stays in the book; Missing when there
+// is no "allitem.dat".
 ReadResult data_read(Book& book);
 // Reads "allitem.dat" in the older layout (65 header fields, 4 item fields).
 ReadResult old_data_read(Book& book);
@@ -39,5 +40,6 @@ QByteArray pair_swap(const QByteArray& bytes);
 // reading the file); exposed for tests and the fuzzer.
 ReadResult parse_data_text(const QByteArray& text, Book& book);
 ReadResult parse_old_data_text(const QByteArray& text, Book& book);
-// The current-layout text of the book as dat_write writes it.
-QByteArray data_text(const Book& book);
+// The current-layout text of the book as dat_write writes it (with every
+// head-count field a single blank, as convert_write writes it).
+QByteArray data_text(const Book& book, bool blank_head_counts = false);
