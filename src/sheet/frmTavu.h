@@ -172,7 +172,9 @@ public:
 
     // ---- roster: name editing ----
     void hensyu_name_Click();
-    void store_input_name();
+    // -1 when the name was refused (message shown, focus on the input box):
+    // the caller then stops, so a name never turns into garbage on disk.
+    qint16 store_input_name();
     void txtName_Input_KeyPress(int key);
     void vsbName_Change();
     void lbl1_Click(int index);
