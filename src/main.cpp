@@ -1,11 +1,14 @@
+// TAVU: the splash window opens the main window on the working folder's book.
+#include "app/frmOpen.h"
+#include "book/book.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("集金管理システム  ＴＡＶＵ"));
-    window.resize(625, 393);
-    window.show();
+    app.setWindowIcon(QIcon(frmOpen::small_picture()));
+    Book book; // outlives every window
+    frmOpen splash(book);
+    splash.show();
     return app.exec();
 }

@@ -194,7 +194,7 @@ void frmTavu::setup_member_rows() {
     const int border =
         tabTavu->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, tabTavu);
 
-    const QFont name_font = ui::gothic_font(12);
+    const QFont names_font = ui::gothic_font(12);
     const QFont amount_font = ui::gothic_font(9.75);
     const QColor label_color = ui::to_qcolor(0xC00000);
     QPalette label_palette = tab_pages[0]->palette();
@@ -214,7 +214,7 @@ void frmTavu::setup_member_rows() {
 
         auto* chk = new QCheckBox(page);
         chk->setObjectName(QStringLiteral("chk1_") + index);
-        chk->setFont(name_font);
+        chk->setFont(names_font);
         chk->setGeometry(ui::twips(kChkLeft[column]) - border, ui::twips(480 + 480 * row) - strip,
                          ui::twips(1455), ui::twips(375));
         chk1[i] = chk;
@@ -222,7 +222,7 @@ void frmTavu::setup_member_rows() {
         auto* lbl = new ui::ClickLabel(page);
         lbl->setObjectName(QStringLiteral("lbl1_") + index);
         lbl->setTextFormat(Qt::PlainText);
-        lbl->setFont(name_font);
+        lbl->setFont(names_font);
         lbl->setPalette(label_palette);
         lbl->setGeometry(ui::twips(kLblLeft[column]) - border, ui::twips(600 + 480 * row) - strip,
                          ui::twips(1335), ui::twips(255));

@@ -1,0 +1,104 @@
+#include "app/frmOpen.h"
+#include "book/text_rules.h"
+#include "sheet/frmTavu.h"
+#include "ui/clock.h"
+#include "ui/fonts.h"
+#include "ui/screen.h"
+
+#include <QPixmap>
+
+// The pictures live in the library's resources, which a static library
+// must register itself.
+static void load_splash_pictures() {
+    Q_INIT_RESOURCE(splash);
+}
+
+namespace {
+
+qint32 whole_seconds_now() {
+    return qint32(round_half_even(ui::seconds_since_midnight()));
+}
+
+} // namespace
+
+frmOpen::frmOpen(Book& book, QWidget* parent) : QWidget(parent), book_(book) {
+    setObjectName(QStringLiteral("frmOpen"));
+    setWindowTitle(QStringLiteral("TAVU"));
+    setFixedSize(400, 185);
+
+    imgTora = new ui::ClickLabel(this);
+    imgTora->setObjectName(QStringLiteral("imgTora"));
+    load_splash_pictures();
+    imgTora->setPixmap(QPixmap(QStringLiteral(":/splash/tora.png")));
+    imgTora->setGeometry(12, 12, 197, 161);
+    imgTora->setCursor(Qt::PointingHandCursor);
+
+    pctTora = new ui::ClickLabel(this);
+    pctTora->setObjectName(QStringLiteral("pctTora"));
+    pctTora->setPixmap(small_picture());
+    pctTora->setGeometry(224, 12, 32, 32);
+    pctTora->setCursor(Qt::PointingHandCursor);
+
+    lblTora = new QLabel(this);
+    lblTora->setObjectName(QStringLiteral("lblTora"));
+    lblTora->setFont(ui::gothic_font(10.5));
+    lblTora->setTextFormat(Qt::PlainText);
+    lblTora->setWordWrap(true);
+    lblTora->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblTora->setText(QStringLiteral("集金係の強い味方\n\n手づくり工房 とらや 謹製"));
+    lblTora->setGeometry(224, 60, 166, 100);
+    lblTora->hide();
+
+    tmrTora = new QTimer(this);
+    tmrTora->setObjectName(QStringLiteral("tmrTora"));
+    tmrTora->setInterval(100);
+
+    connect(imgTora, &ui::ClickLabel::clicked, this, &frmOpen::imgTora_Click);
+    connect(pctTora, &ui::ClickLabel::clicked, this, &frmOpen::pctTora_Click);
+    connect(tmrTora, &QTimer::timeout, this, &frmOpen::tmrTora_Timer);
+
+    Form_Load();
+    tmrTora->start();
+}
+
+frmOpen::~frmOpen() = default;
+
+QPixmap frmOpen::small_picture() {
+    load_splash_pictures();
+    return QPixmap(QStringLiteral(":/splash/tora_small.png"));
+}
+
+void frmOpen::Form_Load() {
+    ui::center_on_screen(this);
+    start_time = whole_seconds_now();
+}
+
+void frmOpen::tmrTora_Timer() {
+    const qint32 elapsed = whole_seconds_now() - start_time;
+    if (elapsed > 1) show_maker();
+    if (elapsed > 4) show_main();
+    // Loaded in the last seconds of the day the elapsed time would wrap at
+    // midnight; such a splash does not wait.
+    if (start_time > 86394) show_main();
+}
+
+void frmOpen::imgTora_Click() {
+    show_main();
+}
+
+void frmOpen::pctTora_Click() {
+    show_main();
+}
+
+void frmOpen::show_maker() {
+    lblTora->show();
+}
+
+void frmOpen::show_main() {
+    if (main_) return; // the main window is created once
+    tmrTora->stop();
+    main_ = std::make_unique<frmTavu>(book_);
+    main_->Form_Load();
+    main_->show();
+    hide();
+}

@@ -1,0 +1,132 @@
+// Start-up of the main window: older data files are converted, promoted or
+// removed, the book is read, the roster shown and item 1 drawn.
+#include "book/data_files.h"
+#include "book/text_rules.h"
+#include "sheet/frmTavu.h"
+#include "ui/colors.h"
+#include "ui/message_box.h"
+#include "ui/screen.h"
+
+namespace {
+
+const QString kNgs = QString::fromLatin1(kNgsFile);
+const QString kHrm = QString::fromLatin1(kHrmFile);
+const QString kDat = QString::fromLatin1(kDatFile);
+const QString kSpareHrm = QString::fromLatin1(kSpareHrmFile);
+
+void delete_if_exists(const QString& name) {
+    if (file_exists(name)) delete_file(name);
+}
+
+// An "allitem.ngs" of the older layout becomes "allitem.hrm" in the current one.
+void convert_older_file(Book& book, frmTavu& window) {
+    delete_if_exists(kHrm);
+    if (!rename_file(kNgs, kHrm)) return;
+    // Without its text in "allitem.dat" the conversion would write an empty
+    // book over the only copy; leave the file for the next start instead.
+    if (hrm_to_dat() != WriteResult::Ok) return;
+    window.report_read_result(old_data_read(book), true);
+    if (convert_write(book) != WriteResult::Ok) return;
+    dat_to_hrm();
+}
+
+// "allitem1.hrm" is a spare copy, "allitem.sne" an older name of the file.
+void promote_spare_files() {
+    if (file_exists(kHrm))
+        delete_if_exists(kSpareHrm);
+    else if (file_exists(kSpareHrm))
+        rename_file(kSpareHrm, kHrm);
+
+    const QString sne = QStringLiteral("allitem.sne");
+    if (file_exists(sne) && !file_exists(kHrm)) rename_file(sne, kHrm);
+    for (const QString& name : {sne, QStringLiteral("Allitem.sne"), QStringLiteral("ALLITEM.SNE")})
+        delete_if_exists(name);
+}
+
+} // namespace
+
+void frmTavu::Form_Load() {
+    if (file_exists(kNgs)) convert_older_file(book, *this);
+    promote_spare_files();
+
+    adjustSize();
+    ui::center_on_screen(this);
+
+    optKinto->setChecked(true);
+    txtBango->setText(QStringLiteral("1"));
+    for (int k = 0; k < kItems; ++k) book.komoku_mode[k] = 1;
+    for (int i = 0; i < kMembers; ++i) {
+        ui::set_fore_color(lbl1[i], 0xC00000);
+        ui::set_fore_color(chk1[i], ui::kButtonTextColor);
+    }
+
+    if (file_exists(kHrm)) hrm_to_dat();
+    if (file_exists(kDat)) {
+        report_read_result(data_read(book), false);
+        dat_to_hrm();
+    }
+
+    name_hyoji();
+    name_font();
+    txtMotojime->setText(trim_blanks(book.motojime));
+    txtNengetu->setText(trim_blanks(book.nengetu));
+    book.name_no = 1;
+    tabTavu->setCurrentIndex(0);
+    book.cur_komoku = 0;
+    book.name_mode = 0;
+    gamen_kosin();
+    // The drawing above cleared the flag; nothing is unsaved yet.
+    book.hozon_flag = -1;
+}
+
+void frmTavu::report_read_result(ReadResult result, bool older_layout) {
+    if (result == ReadResult::Damaged) {
+        ui::msg_box(older_layout ? QStringLiteral("データの変換が でけへんネン！  作り直してヤ ！")
+                                 : QStringLiteral("データが 壊れてんネン！  作り直してヤ ！"),
+                    ui::Icon::Critical, ui::Buttons::Ok);
+    }
+    if (older_layout || result == ReadResult::Missing) return;
+    // After a read the rows show nothing until the roster and the refresh
+    // put back what the current item needs.
+    for (int i = 0; i < kMembers; ++i) {
+        if (lbl1[i]->text().isEmpty()) chk1[i]->hide();
+        txt1[i]->hide();
+    }
+}
+
+void frmTavu::name_hyoji() {
+    for (int i = 0; i < kMembers; ++i) {
+        if (!is_blank(book.member_name[i])) {
+            lbl1[i]->setText(book.member_name[i]);
+            chk1[i]->show();
+        } else {
+            lbl1[i]->setText(QString());
+        }
+        chk1[i]->setText(lbl1[i]->text());
+    }
+}
+
+namespace {
+void set_point_size(QWidget* widget, double size) {
+    if (widget->font().pointSizeF() == size) return;
+    QFont font = widget->font();
+    font.setPointSizeF(size);
+    widget->setFont(font);
+}
+} // namespace
+
+void frmTavu::name_font() {
+    for (int i = 0; i < kMembers; ++i) {
+        chk1[i]->setText(book.member_name[i]);
+        const qsizetype n = trim_blanks(lbl1[i]->text()).size();
+        if (n <= 4) {
+            set_point_size(chk1[i], 12);
+        } else if (n == 5) {
+            set_point_size(chk1[i], 11);
+            set_point_size(lbl1[i], 11);
+        } else {
+            set_point_size(chk1[i], 10);
+            set_point_size(lbl1[i], 11);
+        }
+    }
+}

@@ -1,0 +1,76 @@
+// The splash window's timer rules, on a fake clock.
+#include "app/frmOpen.h"
+#include "sheet/frmTavu.h"
+#include "support/temp_workdir.h"
+#include "ui/clock.h"
+#include "ui/message_box.h"
+
+namespace {
+
+class Splash : public TempWorkdir {
+protected:
+    ui::MessageScript script;
+    Book book;
+};
+
+TEST_F(Splash, MakerAfterTwoWholeSecondsMainWindowAfterFive) {
+    ui::FakeClock clock(1000.4);
+    frmOpen splash(book);
+    EXPECT_EQ(splash.windowTitle(), QStringLiteral("TAVU"));
+    EXPECT_EQ(splash.start_time, 1000);
+    EXPECT_EQ(splash.tmrTora->interval(), 100);
+    EXPECT_TRUE(splash.tmrTora->isActive());
+    EXPECT_TRUE(splash.lblTora->isHidden());
+    EXPECT_EQ(splash.imgTora->pixmap().size(), QSize(197, 161));
+    EXPECT_EQ(splash.pctTora->pixmap().size(), QSize(32, 32));
+
+    int maker_tick = 0, main_tick = 0;
+    for (int tick = 1; tick <= 60 && !main_tick; ++tick) {
+        clock.advance(0.1);
+        splash.tmrTora_Timer();
+        if (!maker_tick && !splash.lblTora->isHidden()) maker_tick = tick;
+        if (splash.main_window()) main_tick = tick;
+    }
+    // 1000.4 + 1.1 = 1001.5 rounds (ties to even) to 1002: two whole seconds.
+    EXPECT_EQ(maker_tick, 11);
+    // 1004.5 rounds to 1004; 1004.6 to 1005.
+    EXPECT_EQ(main_tick, 42);
+    ASSERT_NE(splash.main_window(), nullptr);
+    EXPECT_TRUE(splash.main_window()->isVisible());
+    EXPECT_FALSE(splash.isVisible());
+    EXPECT_FALSE(splash.tmrTora->isActive());
+    EXPECT_EQ(book.hozon_flag, -1); // the main window ran its start-up
+}
+
+TEST_F(Splash, ClickOpensTheMainWindowOnceAndAtOnce) {
+    ui::FakeClock clock(500.0);
+    frmOpen splash(book);
+    splash.show();
+    clock.advance(0.9);
+    splash.tmrTora_Timer();
+    EXPECT_TRUE(splash.lblTora->isHidden());
+    EXPECT_EQ(splash.main_window(), nullptr);
+    emit splash.pctTora->clicked();
+    frmTavu* first = splash.main_window();
+    ASSERT_NE(first, nullptr);
+    EXPECT_TRUE(splash.lblTora->isHidden()); // never in the first second
+    emit splash.imgTora->clicked();
+    splash.tmrTora_Timer();
+    EXPECT_EQ(splash.main_window(), first);
+}
+
+TEST_F(Splash, LoadedJustBeforeMidnightDoesNotWait) {
+    ui::FakeClock clock(86394.4);
+    {
+        frmOpen splash(book);
+        splash.tmrTora_Timer();
+        EXPECT_EQ(splash.main_window(), nullptr);
+    }
+    clock.set(86395.0);
+    frmOpen splash(book);
+    clock.advance(0.1);
+    splash.tmrTora_Timer();
+    EXPECT_NE(splash.main_window(), nullptr);
+}
+
+} // namespace
