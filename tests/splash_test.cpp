@@ -14,7 +14,7 @@ protected:
 };
 
 TEST_F(Splash, MakerAfterTwoWholeSecondsMainWindowAfterFive) {
-    ui::FakeClock clock(1000.4);
+    ui::FakeClock clock(1000.0);
     frmOpen splash(book);
     EXPECT_EQ(splash.windowTitle(), QStringLiteral("TAVU"));
     EXPECT_EQ(splash.start_time, 1000);
@@ -26,15 +26,15 @@ TEST_F(Splash, MakerAfterTwoWholeSecondsMainWindowAfterFive) {
 
     int maker_tick = 0, main_tick = 0;
     for (int tick = 1; tick <= 60 && !main_tick; ++tick) {
-        clock.advance(0.1);
+        clock.set(1000.0 + tick / 10.0);
         splash.tmrTora_Timer();
         if (!maker_tick && !splash.lblTora->isHidden()) maker_tick = tick;
         if (splash.main_window()) main_tick = tick;
     }
-    // 1000.4 + 1.1 = 1001.5 rounds (ties to even) to 1002: two whole seconds.
-    EXPECT_EQ(maker_tick, 11);
-    // 1004.5 rounds to 1004; 1004.6 to 1005.
-    EXPECT_EQ(main_tick, 42);
+    // 1001.5 rounds (ties to even) to 1002: two whole seconds.
+    EXPECT_EQ(maker_tick, 15);
+    // 1004.5 rounds to 1004, 1004.6 to 1005: five whole seconds.
+    EXPECT_EQ(main_tick, 46);
     ASSERT_NE(splash.main_window(), nullptr);
     EXPECT_TRUE(splash.main_window()->isVisible());
     EXPECT_FALSE(splash.isVisible());
