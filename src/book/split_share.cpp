@@ -47,7 +47,7 @@ bool is_refusal(const QString& converted) {
     return read_number(converted) == -1;
 }
 
-std::optional<qint32> split_share(double total, int heads) {
+std::optional<qint32> split_share(double total, double heads) {
     if (heads == 0 || !fits_long(round_half_even(total))) return std::nullopt;
     const double q = round_half_even(total / heads);
     double share = q;

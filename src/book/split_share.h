@@ -28,8 +28,8 @@ bool is_refusal(const QString& converted);
 // yen (ties to even); a whole-yen quotient that is not a multiple of 100 is
 // raised to the next multiple of 100 above floor(total) / heads, rounded the
 // same way. Nothing when the total or the share does not fit 32 bits, or
-// heads is 0.
-std::optional<qint32> split_share(double total, int heads);
+// heads is 0. Heads is the number read from the box, so it may have decimals.
+std::optional<qint32> split_share(double total, double heads);
 
 // Limits of what the book stores. An individual amount is written to the
 // data file in at most 6 characters; a per-person amount is 0 or more and
