@@ -1,16 +1,179 @@
+// Saving, reloading and leaving the main window, and its help command.
+#include "app/app_exit.h"
 #include "app/help_window.h"
+#include "book/cp932.h"
+#include "book/text_rules.h"
 #include "sheet/frmTavu.h"
+#include "ui/colors.h"
+#include "ui/message_box.h"
 
 #include <QCloseEvent>
 
-// Placeholder until save, reload and exit are built.
+namespace {
+
+const QString kSaveQuestion = QStringLiteral("データを 保存しまっせ ！");
+const QString kEndTitle = QStringLiteral("ＥＮＤ");
+
+// What is typed into the period or person-in-charge box, as it goes into the
+// book: a blank box becomes a single half-width blank.
+QString header_field(const QString& text) {
+    return is_blank(text) ? QStringLiteral(" ") : text;
+}
+
+// The file holds code page 932 only: a character without a form there would
+// come back as something else. Says which box and which characters.
+bool refuse_unencodable(ui::TextBox* box, const QString& what) {
+    const cp932::Encoded encoded = cp932::encode(box->text());
+    if (encoded.ok()) return false;
+    ui::msg_box(QStringLiteral("「%1」の 「%2」 は 保存でけへん字 やねん ！")
+                        .arg(what, encoded.unencodable) +
+                    QStringLiteral("\r\n\r\n") + QStringLiteral("別の字に 書き直してや ！"),
+                ui::Icon::Critical);
+    box->setFocus();
+    return true;
+}
+
+void report_write_failure() {
+    ui::msg_box(QStringLiteral("データが 書かれへんかってん ！") + QStringLiteral("\r\n\r\n") +
+                    QStringLiteral("前に 保存した データは そのまま 残ってまっせ。") +
+                    QStringLiteral("  フォルダの 空きと 書き込みの 許可を 見てから、") +
+                    QStringLiteral("もう一回 保存してや ！"),
+                ui::Icon::Critical);
+}
+
+} // namespace
+
+// Commits and checks the sheet, then writes the whole book. −1 when it
+// stopped: the sheet was refused, a header box holds characters the file
+// cannot carry, or the file could not be written (the last saved file is
+// then still in place).
+qint16 frmTavu::data_hozon() {
+    if (newdata_memo(0) == -1) return -1;
+    if (ninzu_check(0) == -1) return -1;
+    if (refuse_unencodable(txtNengetu, Label2->text())) return -1;
+    if (refuse_unencodable(txtMotojime, Label3->text())) return -1;
+
+    for (int i = 0; i < kMembers; ++i) {
+        const QString caption = lbl1[i]->text();
+        book.member_name[i] = caption.isEmpty() ? QStringLiteral(" ") : caption;
+    }
+    book.nengetu = header_field(txtNengetu->text());
+    book.motojime = header_field(txtMotojime->text());
+
+    if (dat_write(book) == WriteResult::Failed) {
+        report_write_failure();
+        return -1;
+    }
+    if (file_exists(QString::fromLatin1(kDatFile)) && dat_to_hrm() == WriteResult::Failed) {
+        report_write_failure();
+        return -1;
+    }
+    return 0;
+}
+
+void frmTavu::file_all_hozon_Click() {
+    if (data_hozon() == -1) return;
+    ui::msg_box(QStringLiteral("データ保存 してもうた ！"), ui::Icon::Information);
+    book.hozon_flag = -1;
+}
+
+// Reads the saved book over the one in memory. The sheet is not committed
+// first; values the file does not hold stay, and so does the item shown.
+void frmTavu::data_reload_Click() {
+    const QString question = QStringLiteral("データが ") + QStringLiteral(" ") +
+                             QStringLiteral("ぜ～んぶ ") + QStringLiteral("  ") +
+                             QStringLiteral("入れ替わりまっせ ！");
+    if (ui::msg_box(question, ui::Icon::Question, ui::Buttons::OkCancel,
+                    QStringLiteral("ｒｅｌｏａｄ")) == ui::Answer::Cancel)
+        return;
+
+    if (file_exists(QString::fromLatin1(kHrmFile))) hrm_to_dat();
+    if (!file_exists(QString::fromLatin1(kDatFile))) {
+        ui::msg_box(QStringLiteral("データ が おまへんネン ！"), ui::Icon::Critical);
+        return;
+    }
+    report_read_result(data_read(book), false);
+    name_hyoji();
+    gamen_kosin();
+    dat_to_hrm();
+    for (int i = 0; i < kMembers; ++i) {
+        ui::set_fore_color(chk1[i], ui::kButtonTextColor);
+        ui::set_fore_color(lbl1[i], 0xC00000);
+    }
+}
+
+// 終了: may save, then ends the application at once; the close questions of
+// the window do not run.
+void frmTavu::file_end_Click() {
+    if (book.hozon_flag == 0 && ui::msg_box(kSaveQuestion, ui::Icon::None, ui::Buttons::OkCancel,
+                                            kEndTitle) == ui::Answer::Ok) {
+        if (book.name_mode == -1) {
+            // The name still in the input box is saved with the book.
+            if (store_input_name() == -1) return;
+        } else {
+            if (newdata_memo(0) == -1) return;
+            if (ninzu_check(0) == -1) return;
+        }
+        // A save that did not happen (its message has been shown) keeps the
+        // program running, so that nothing typed is lost.
+        if (data_hozon() == -1) return;
+    }
+    // The printing notice is unloaded here once it exists.
+    app::end_application();
+}
+
+// Closing the window, for whatever reason: asks only while something is
+// unsaved; a save that fails lets the user stay.
+void frmTavu::Form_QueryUnload(bool& cancel, int /*unload_mode*/) {
+    if (book.hozon_flag == -1) return;
+    if (ui::msg_box(kSaveQuestion, ui::Icon::None, ui::Buttons::OkCancel, kEndTitle) ==
+        ui::Answer::Cancel)
+        return;
+    // The name still in the input box is saved with the book; a name that
+    // cannot be stored counts as a refused sheet.
+    const qint16 stopped =
+        book.name_mode == -1 && store_input_name() == -1 ? qint16(-1) : data_hozon();
+    if (stopped != -1) return;
+    const QString question = QStringLiteral("データにエラーが おます！ ") +
+                             QStringLiteral("\r\n\r\n") + QStringLiteral("保存せんで ええの ？？");
+    if (ui::msg_box(question, ui::Icon::Question, ui::Buttons::YesNo, windowTitle()) ==
+        ui::Answer::No)
+        cancel = true;
+}
+
+// The other windows go with the main window. The printing notice and the two
+// list dialogs are unloaded here once they exist; the help window has no
+// reason to outlive the program.
+void frmTavu::Form_Unload() {
+    if (auto* window = findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly))
+        window->close();
+}
+
+// Each time the main window becomes active the two list dialogs (item order,
+// members to print) are hidden; they are not built yet, so nothing to hide.
+void frmTavu::Form_Activate() {}
+
 void frmTavu::closeEvent(QCloseEvent* event) {
+    bool cancel = false;
+    // 0: closed from the window's own close button, 1: closed by the program.
+    Form_QueryUnload(cancel, event->spontaneous() ? 0 : 1);
+    if (cancel) {
+        event->ignore();
+        return;
+    }
+    Form_Unload();
     event->accept();
 }
+
 bool frmTavu::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) Form_Activate();
     return QMainWindow::event(event);
 }
+
 void frmTavu::connect_app_handlers() {
+    connect(data_reload, &QAction::triggered, this, &frmTavu::data_reload_Click);
+    connect(file_all_hozon, &QAction::triggered, this, &frmTavu::file_all_hozon_Click);
+    connect(file_end, &QAction::triggered, this, &frmTavu::file_end_Click);
     connect(tavu_help, &QAction::triggered, this, &frmTavu::tavu_help_Click);
 }
 

@@ -1,0 +1,138 @@
+// Drives the main window's save in the current folder for the script tests.
+//
+//   save_probe loop        starts as the program does, then saves generation
+//                          after generation until it is killed
+//   save_probe check       starts as the program does and prints the
+//                          generation it finds; exit 1 when the book did not
+//                          read back whole (a damaged-file message, or values
+//                          of different generations mixed)
+//   save_probe once N      fills the sheet with generation N without reading
+//                          anything, chooses 全体保存 and exits 0 when the save
+//                          said it was done, 1 when it said it failed (and
+//                          left the unsaved flag 0), 2 for anything else
+//
+// Every value of generation N is derived from N, so a file that mixes two
+// saves, or is cut short, shows as an inconsistent book.
+#include "book/text_rules.h"
+#include "sheet/frmTavu.h"
+#include "ui/message_box.h"
+
+#include <QApplication>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+QString gen_text(int n) {
+    return QString::number(n);
+}
+bool marked(int member, int n) {
+    return (member + n) % 3 == 0;
+}
+
+// Puts generation n on the sheet (item 1, 割勘) and in item 2 (任意) of the
+// book, then saves through 全体保存.
+void fill(frmTavu& w, Book& book, int n) {
+    for (int i = 0; i < kMembers; ++i) {
+        w.lbl1[i]->setText(gen_text(n));
+        w.chk1[i]->setText(gen_text(n));
+    }
+    w.txtNengetu->setText(gen_text(n));
+    w.txtMotojime->setText(gen_text(n));
+    book.cur_komoku = 0;
+    book.komoku_mode[0] = 1;
+    w.gamen_kosin();
+    w.txtKomoku->setText(QStringLiteral("題") + gen_text(n));
+    w.txtKingaku->setText(QStringLiteral("100"));
+    w.txtNin->clear();
+    w.txtSogaku->clear();
+    for (int i = 0; i < kMembers; ++i) w.chk1[i]->setChecked(marked(i, n));
+    book.komoku_name[1] = QStringLiteral("任") + gen_text(n);
+    book.komoku_mode[1] = 0;
+    for (int i = 0; i < kMembers; ++i) book.member_kingaku[i][1] = n + i;
+}
+
+// The generation the book holds, or -1 when its values disagree.
+int generation_of(const Book& book) {
+    const QString g = trim_blanks(book.nengetu);
+    bool ok = false;
+    const int n = g.toInt(&ok);
+    if (!ok) return -1;
+    if (trim_blanks(book.motojime) != g) return -1;
+    for (int i = 0; i < kMembers; ++i)
+        if (trim_blanks(book.member_name[i]) != g) return -1;
+    if (book.komoku_name[0] != QStringLiteral("題") + g || book.komoku_mode[0] != 1 ||
+        book.komoku_kingaku[0] != 100)
+        return -1;
+    for (int i = 0; i < kMembers; ++i)
+        if (book.mark[i][0] != (marked(i, n) ? 1 : 0)) return -1;
+    if (book.komoku_name[1] != QStringLiteral("任") + g || book.komoku_mode[1] != 0) return -1;
+    for (int i = 0; i < kMembers; ++i)
+        if (book.member_kingaku[i][1] != n + i) return -1;
+    return n;
+}
+
+bool nothing_saved_yet(const Book& book) {
+    return book.nengetu.isEmpty() && book.komoku_name[0].isEmpty();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ui::MessageScript script;
+    Book book;
+    frmTavu w(book);
+    const char* mode = argc > 1 ? argv[1] : "";
+
+    if (std::strcmp(mode, "check") == 0) {
+        w.Form_Load();
+        if (!script.shown.empty()) {
+            std::fprintf(stderr, "start-up said: %s\n", qPrintable(script.shown.front().text));
+            return 1;
+        }
+        if (nothing_saved_yet(book)) {
+            std::printf("0\n");
+            return 0;
+        }
+        const int n = generation_of(book);
+        if (n < 0) {
+            std::fprintf(stderr, "the book mixes generations (period %s)\n",
+                         qPrintable(book.nengetu));
+            return 1;
+        }
+        std::printf("%d\n", n);
+        return 0;
+    }
+
+    if (std::strcmp(mode, "loop") == 0) {
+        w.Form_Load();
+        int n = nothing_saved_yet(book) ? 0 : generation_of(book);
+        if (n < 0) return 1;
+        for (;;) {
+            fill(w, book, ++n);
+            w.file_all_hozon_Click();
+            if (book.hozon_flag != -1) return 3;
+            script.shown.clear();
+        }
+    }
+
+    if (std::strcmp(mode, "once") == 0 && argc > 2) {
+        fill(w, book, std::atoi(argv[2]));
+        book.hozon_flag = 0;
+        w.file_all_hozon_Click();
+        const QString done = QStringLiteral("データ保存 してもうた ！");
+        const bool said_done = script.shown.size() == 1 && script.shown[0].text == done &&
+                               script.shown[0].icon == ui::Icon::Information;
+        const bool said_failed = script.shown.size() == 1 && script.shown[0].text != done &&
+                                 script.shown[0].icon == ui::Icon::Critical;
+        for (const ui::ShownBox& b : script.shown) std::printf("%s\n", qPrintable(b.text));
+        if (said_done && book.hozon_flag == -1) return 0;
+        if (said_failed && book.hozon_flag == 0) return 1;
+        return 2;
+    }
+
+    std::fprintf(stderr, "usage: save_probe loop | check | once N\n");
+    return 2;
+}
