@@ -144,6 +144,10 @@ Encoded encode(const QString& text, const QString& replacement) {
     result.bytes.clear();
     result.unencodable.clear();
     for (qsizetype i = 0; i < folded.size();) {
+        if (folded[i].unicode() < 0x80) {
+            result.bytes.append(char(folded[i++].unicode()));
+            continue;
+        }
         const qsizetype len =
             (folded[i].isHighSurrogate() && i + 1 < folded.size() && folded[i + 1].isLowSurrogate())
                 ? 2

@@ -3,14 +3,42 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
+
+bool sync_fd(int fd) {
+    int r;
+    do {
+        r = ::fsync(fd);
+    } while (r != 0 && errno == EINTR);
+    return r == 0;
+}
+
+bool write_all(int fd, const QByteArray& bytes) {
+    const char* p = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, p, size_t(left));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        p += n;
+        left -= n;
+    }
+    return true;
+}
+
+mode_t current_umask() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+}
 
 // Flushes the folder entry of `name` to disk, so that a rename or a new
 // file survives a power loss.
@@ -18,12 +46,9 @@ bool sync_folder_of(const QString& name) {
     const QByteArray folder = QFile::encodeName(QFileInfo(name).absolutePath());
     const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return false;
-    int r;
-    do {
-        r = ::fsync(fd);
-    } while (r != 0 && errno == EINTR);
+    const bool ok = sync_fd(fd);
     ::close(fd);
-    return r == 0;
+    return ok;
 }
 
 } // namespace
@@ -54,28 +79,23 @@ bool rename_file(const QString& from, const QString& to) {
 }
 
 WriteResult write_file_atomically(const QString& name, const QByteArray& bytes) {
-    QSaveFile file(name);
-    // Writing straight into the target when no temporary file can be made
-    // would tear the user's file on a failure.
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly)) return WriteResult::Failed;
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        file.commit(); // removes the temporary file
+    // By hand rather than with QSaveFile: QSaveFile ignores the result of
+    // its flush and adds a second one, and each flush to disk is the bulk of
+    // the cost of a save.
+    const QFileInfo info(name);
+    const QByteArray target = QFile::encodeName(name);
+    QByteArray temp =
+        QFile::encodeName(info.absolutePath() + QStringLiteral("/.") + info.fileName()) + ".XXXXXX";
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0) return WriteResult::Failed;
+    bool ok = ::fchmod(fd, 0666 & ~current_umask()) == 0 && write_all(fd, bytes) && sync_fd(fd);
+    ok = ::close(fd) == 0 && ok;
+    // Only a complete, flushed file takes the name; otherwise the old file
+    // stays and the temporary file goes.
+    if (!ok || ::rename(temp.constData(), target.constData()) != 0) {
+        ::unlink(temp.constData());
         return WriteResult::Failed;
     }
-    // QSaveFile syncs too but ignores the result; a failed fsync means the
-    // bytes may not be on disk, so the old file must stay.
-    int r;
-    do {
-        r = ::fsync(file.handle());
-    } while (r != 0 && errno == EINTR);
-    if (r != 0) {
-        file.cancelWriting();
-        file.commit();
-        return WriteResult::Failed;
-    }
-    if (!file.commit()) return WriteResult::Failed; // QSaveFile removed its temporary file
     return sync_folder_of(name) ? WriteResult::Ok : WriteResult::Failed;
 }
 

@@ -1,0 +1,38 @@
+// Saves or loads a small book in the current folder, as the program does,
+// and reports through its exit code what the data file routines returned
+// (0 = done, 1 = reported failure). The write-failure test runs it under
+// strace with failures injected into the file system calls.
+//
+//   book_save_tool save <marker>   dat_write + dat_to_hrm of a book whose
+//                                  period is <marker>
+//   book_save_tool load            hrm_to_dat + data_read; prints the period
+
+#include "book/data_files.h"
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+int main(int argc, char** argv) {
+    if (argc >= 3 && std::strcmp(argv[1], "save") == 0) {
+        auto book = std::make_unique<Book>();
+        for (int m = 0; m < kMembers; ++m) book->member_name[m] = QString::number(m);
+        book->nengetu = QString::fromUtf8(argv[2]);
+        for (int k = 0; k < kItems; ++k) {
+            book->komoku_name[k] = QStringLiteral("item %1").arg(k);
+            for (int m = 0; m < kMembers; ++m) book->member_kingaku[m][k] = 1000 * k + m;
+        }
+        if (dat_write(*book) != WriteResult::Ok) return 1;
+        if (dat_to_hrm() != WriteResult::Ok) return 1;
+        return 0;
+    }
+    if (argc >= 2 && std::strcmp(argv[1], "load") == 0) {
+        auto book = std::make_unique<Book>();
+        if (hrm_to_dat() != WriteResult::Ok) return 1;
+        if (data_read(*book) != ReadResult::Ok) return 1;
+        std::printf("%s\n", book->nengetu.toUtf8().constData());
+        return 0;
+    }
+    std::fprintf(stderr, "usage: book_save_tool save <marker> | load\n");
+    return 2;
+}
