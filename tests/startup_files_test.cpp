@@ -5,6 +5,8 @@
 #include "support/temp_workdir.h"
 #include "ui/message_box.h"
 
+#include <QDir>
+
 namespace {
 
 const QString kDamaged = QStringLiteral("データが 壊れてんネン！  作り直してヤ ！");
@@ -166,6 +168,16 @@ TEST_F(StartupFiles, UnconvertibleOlderFileIsReportedAndStillConverted) {
     EXPECT_TRUE(exists("allitem.hrm"));
     EXPECT_FALSE(exists("allitem.ngs"));
     EXPECT_FALSE(exists("allitem.dat"));
+}
+
+TEST_F(StartupFiles, DataFileThatCannotBeOpenedIsReportedNotShownEmpty) {
+    write_swapped("allitem.hrm", book_text(QStringLiteral("山田"), QString()));
+    ASSERT_TRUE(QDir().mkdir(path("allitem.dat"))); // the working text cannot be written
+
+    EXPECT_EQ(first_member_after_start(), QString());
+    ASSERT_EQ(script.shown.size(), 1u);
+    EXPECT_EQ(script.shown[0].text, kDamaged);
+    EXPECT_TRUE(exists("allitem.hrm")); // kept for the next start
 }
 
 } // namespace

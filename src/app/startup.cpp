@@ -60,7 +60,10 @@ void frmTavu::Form_Load() {
         ui::set_fore_color(chk1[i], ui::kButtonTextColor);
     }
 
-    if (file_exists(kHrm)) hrm_to_dat();
+    // A data file that cannot be turned into its working text would leave
+    // an empty sheet that looks like a fresh book; say so instead.
+    if (file_exists(kHrm) && hrm_to_dat() != WriteResult::Ok)
+        report_read_result(ReadResult::Damaged, false);
     if (file_exists(kDat)) {
         report_read_result(data_read(book), false);
         dat_to_hrm();

@@ -5,6 +5,7 @@
 #include "ui/fonts.h"
 #include "ui/twips.h"
 
+#include <QApplication>
 #include <QMenuBar>
 #include <QStyle>
 #include <QTabBar>
@@ -262,9 +263,13 @@ void frmTavu::setup_name_frame() {
     place(CmdName_Del, 3240, 720, 1215, 375);
     cmdGetname_yame = button(fraGetname, "cmdGetname_yame", QStringLiteral("終 了"));
     place(cmdGetname_yame, 4680, 480, 735, 375);
-    // The children keep the window's colours; only the caption is red.
+    // Only the caption is red: the children take the usual colours again,
+    // set explicitly so that they do not inherit the frame's.
+    QPalette usual = QApplication::palette();
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        usual.setColor(role, usual.color(role));
     for (QWidget* child : fraGetname->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        child->setPalette(palette());
+        child->setPalette(usual);
     fraGetname->hide();
 }
 
