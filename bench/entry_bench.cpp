@@ -1,0 +1,100 @@
+// Committing an item and paging: a full individual-amount item (96 amounts)
+// and Ｎｅｘｔ through all 20 items of a full book, equal-split and
+// individual-amount items alternating so every other step switches mode.
+#include "sheet/frmTavu.h"
+#include "ui/message_box.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <memory>
+
+namespace {
+
+struct Sheet {
+    Book book;
+    ui::MessageScript script; // a stray message must not block the run
+    std::unique_ptr<frmTavu> w;
+
+    Sheet() {
+        for (int i = 0; i < kMembers; ++i) book.member_name[i] = QStringLiteral("会員%1").arg(i);
+        for (int c = 0; c < kItems; ++c) {
+            book.komoku_name[c] = QStringLiteral("項目%1").arg(c + 1);
+            book.komoku_mode[c] = qint16(c % 2 == 0 ? 1 : 0);
+            if (book.komoku_mode[c] == 1) {
+                book.komoku_kingaku[c] = 1000;
+                for (int i = 0; i < kMembers; ++i) book.mark[i][c] = qint16(i % 3 != 0);
+            } else {
+                for (int i = 0; i < kMembers; ++i) book.member_kingaku[i][c] = 500 + 10 * i;
+            }
+        }
+        w = std::make_unique<frmTavu>(book);
+        for (int i = 0; i < kMembers; ++i) {
+            w->lbl1[i]->setText(book.member_name[i]);
+            w->chk1[i]->setText(book.member_name[i]);
+        }
+        w->optKinto->setChecked(true);
+        w->show();
+    }
+
+    void show_item(int c) {
+        book.cur_komoku = qint16(c);
+        w->gamen_kosin();
+    }
+};
+
+void BM_CommitFullIndividualItem(benchmark::State& state) {
+    Sheet s;
+    s.show_item(1); // 任意, 96 amounts
+    for (auto _ : state) {
+        const qint16 result = s.w->newdata_memo(0);
+        if (result != 0) state.SkipWithError("the commit refused the item");
+        benchmark::DoNotOptimize(result);
+    }
+    if (!s.script.shown.empty()) state.SkipWithError("a message was shown");
+}
+BENCHMARK(BM_CommitFullIndividualItem)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
+// One iteration pages from item 1 to item 20 (19 moves) and presses Ｎｅｘｔ
+// once more on item 20. Counters give the mean and the slowest single Ｎｅｘｔ.
+void BM_NextThroughTwentyItems(benchmark::State& state) {
+    Sheet s;
+    double slowest_ms = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        s.show_item(0);
+        state.ResumeTiming();
+        for (int step = 0; step < kItems; ++step) {
+            const auto t0 = std::chrono::steady_clock::now();
+            s.w->cmdNext_Click();
+            const auto t1 = std::chrono::steady_clock::now();
+            slowest_ms =
+                std::max(slowest_ms, std::chrono::duration<double, std::milli>(t1 - t0).count());
+        }
+        if (s.book.cur_komoku != kItems - 1) state.SkipWithError("Ｎｅｘｔ did not reach item 20");
+    }
+    if (!s.script.shown.empty()) state.SkipWithError("a message was shown");
+    state.counters["per_next_ms"] =
+        benchmark::Counter(double(state.iterations()) * kItems / 1000.0,
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["slowest_next_ms"] = slowest_ms;
+}
+BENCHMARK(BM_NextThroughTwentyItems)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
