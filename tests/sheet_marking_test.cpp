@@ -86,6 +86,7 @@ TEST_F(Marking, PresetClicks) {
     EXPECT_EQ(w->txtSyokei->text(), QStringLiteral(" 3000"));
     w->optBoss->setChecked(true);
     EXPECT_FALSE(w->optHira->isChecked());
+    EXPECT_EQ(focus(), w->txt1[1]); // the boss preset leaves the focus where it was
 
     // A full-width preset goes in as typed and counts at the next click.
     w->txtBoss->setText(QStringLiteral("１０００"));
