@@ -37,11 +37,11 @@ void fill(frmTavu& w, Book& book, int n) {
         w.lbl1[i]->setText(gen_text(n));
         w.chk1[i]->setText(gen_text(n));
     }
-    w.txtNengetu->setText(gen_text(n));
-    w.txtMotojime->setText(gen_text(n));
     book.cur_komoku = 0;
     book.komoku_mode[0] = 1;
     w.gamen_kosin();
+    w.txtNengetu->setText(gen_text(n));
+    w.txtMotojime->setText(gen_text(n));
     w.txtKomoku->setText(QStringLiteral("題") + gen_text(n));
     w.txtKingaku->setText(QStringLiteral("100"));
     w.txtNin->clear();

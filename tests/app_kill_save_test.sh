@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# A program killed with SIGKILL while it saves, again and again, never leaves
+# a data file that does not read back whole; and the book never goes back
+# to a generation older than the one the killed run started from.
+set -euo pipefail
+probe="$(cd "$1" && pwd)/save_probe"
+dir="$(mktemp -d)"
+trap 'rm -rf "$dir"' EXIT
+cd "$dir"
+
+last=0
+for round in $(seq 1 30); do
+    "$probe" loop 2>/dev/null &
+    pid=$!
+    # Let start-up finish in the first rounds, then kill at random moments.
+    sleep "0.$(( (RANDOM % 6) + 2 ))$(( RANDOM % 10 ))"
+    kill -9 "$pid" 2>/dev/null || { echo "round $round: the saving loop had stopped"; exit 1; }
+    wait "$pid" 2>/dev/null || true
+    if ! n="$("$probe" check 2>/dev/null)"; then
+        echo "round $round: the data file did not read back"; ls -la; exit 1
+    fi
+    if (( n < last )); then
+        echo "round $round: generation $n is older than $last"; exit 1
+    fi
+    last=$n
+done
+if (( last == 0 )); then echo "no save ever finished"; exit 1; fi
+echo "last generation read back: $last"
