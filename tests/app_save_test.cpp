@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QTimer>
 #include <memory>
 
 namespace {
@@ -88,8 +89,8 @@ protected:
 
 TEST_F(SaveTest, SaveAllWritesTheWindowIntoTheFileAndSaysSo) {
     enter_split_item(3, QStringLiteral("3"));
-    w->txtNengetu->setText(QStringLiteral("  令和8年12月 "));
-    w->txtMotojime->clear();
+    w->txtNengetu->clear();
+    w->txtMotojime->setText(QStringLiteral("  総務 田中 "));
     w->file_all_hozon_Click();
 
     ASSERT_EQ(script.shown.size(), 1u);
@@ -101,9 +102,9 @@ TEST_F(SaveTest, SaveAllWritesTheWindowIntoTheFileAndSaysSo) {
 
     const Book saved = saved_book();
     EXPECT_EQ(saved.member_name[0], QStringLiteral("人0"));
-    EXPECT_EQ(saved.member_name[3], QStringLiteral(" "));       // an empty row is one blank
-    EXPECT_EQ(saved.nengetu, QStringLiteral("  令和8年12月 ")); // written as typed
-    EXPECT_EQ(saved.motojime, QStringLiteral(" "));             // an empty box is one blank
+    EXPECT_EQ(saved.member_name[3], QStringLiteral(" "));      // an empty row is one blank
+    EXPECT_EQ(saved.nengetu, QStringLiteral(" "));             // an empty box is one blank
+    EXPECT_EQ(saved.motojime, QStringLiteral("  総務 田中 ")); // written as typed
     EXPECT_EQ(saved.komoku_name[0], QStringLiteral("歓迎会"));
     EXPECT_EQ(saved.komoku_kingaku[0], 1500);
     EXPECT_EQ(saved.komoku_nin[0], 3);
@@ -445,4 +446,25 @@ TEST_F(SaveTest, DuringNameEditingTheExitsSaveTheNameStillInTheInputBox) {
     EXPECT_TRUE(w->close());
     EXPECT_EQ(texts(), std::vector<QString>{kSaveQuestion});
     EXPECT_EQ(saved_book().member_name[0], QStringLiteral("閉じる前"));
+}
+
+// The real exit, without a recorder: the event loop ends and the window is
+// never asked to close, so its question does not come a second time.
+class RealExit : public TempWorkdir {};
+
+TEST_F(RealExit, EndLeavesTheEventLoopWithoutClosingTheWindow) {
+    ui::MessageScript script;
+    Book book;
+    frmTavu w(book);
+    w.Form_Load();
+    w.show();
+    w.txtNengetu->setText(QStringLiteral("12月"));
+    ASSERT_EQ(book.hozon_flag, 0);
+    script.answer(ui::Answer::Cancel);
+    QTimer::singleShot(0, &w, [&w] { w.file_end_Click(); });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(7); });
+    EXPECT_EQ(QApplication::exec(), 0);
+    ASSERT_EQ(script.shown.size(), 1u);
+    EXPECT_EQ(script.shown[0].text, kSaveQuestion);
+    EXPECT_FALSE(w.isHidden());
 }
