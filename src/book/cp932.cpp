@@ -1,7 +1,9 @@
 #include "book/cp932.h"
 
+#include <array>
 #include <cerrno>
 #include <iconv.h>
+#include <memory>
 
 namespace cp932 {
 
@@ -82,6 +84,26 @@ QByteArray raw_encode(const QByteArray& utf8, const QByteArray& replacement, QSt
     });
 }
 
+constexpr quint16 kUnknown = 0, kNoForm = 0xFFFF;
+
+// The code page 932 code of a non-ASCII character, or kNoForm. iconv maps a
+// few characters one way only (they would come back as another character);
+// those have no form either. Looked up once per character and kept.
+quint16 code_of(QChar c) {
+    thread_local std::unique_ptr<std::array<quint16, 0x10000>> table;
+    if (!table) table = std::make_unique<std::array<quint16, 0x10000>>();
+    quint16& code = (*table)[c.unicode()];
+    if (code != kUnknown) return code;
+    const QString one(c);
+    QString bad;
+    const QByteArray bytes = raw_encode(one.toUtf8(), QByteArray(), &bad);
+    code = kNoForm;
+    if (bad.isEmpty() && (bytes.size() == 1 || bytes.size() == 2) && from_bytes(bytes) == one)
+        code =
+            bytes.size() == 1 ? uchar(bytes[0]) : quint16(uchar(bytes[0]) << 8 | uchar(bytes[1]));
+    return code;
+}
+
 bool all_ascii(const QString& text) {
     for (QChar c : text)
         if (c.unicode() >= 0x80) return false;
@@ -136,32 +158,27 @@ Encoded encode(const QString& text, const QString& replacement) {
     }
     const QString folded = fold_lookalikes(text);
     const QByteArray repl = raw_encode(replacement.toUtf8(), QByteArrayLiteral("?"), nullptr);
-    result.bytes = raw_encode(folded.toUtf8(), repl, &result.unencodable);
-    // iconv maps a few characters one way only (they come back as another
-    // character); those are not held by the code page either. Check the
-    // round trip and redo the conversion character by character if it fails.
-    if (result.unencodable.isEmpty() && from_bytes(result.bytes) == folded) return result;
-    result.bytes.clear();
-    result.unencodable.clear();
-    for (qsizetype i = 0; i < folded.size();) {
-        if (folded[i].unicode() < 0x80) {
-            result.bytes.append(char(folded[i++].unicode()));
+    result.bytes.reserve(folded.size() * 2);
+    for (qsizetype i = 0; i < folded.size(); ++i) {
+        const QChar c = folded[i];
+        if (c.unicode() < 0x80) {
+            result.bytes.append(char(c.unicode()));
             continue;
         }
-        const qsizetype len =
-            (folded[i].isHighSurrogate() && i + 1 < folded.size() && folded[i + 1].isLowSurrogate())
-                ? 2
-                : 1;
-        const QString one = folded.mid(i, len);
-        QString bad;
-        const QByteArray bytes = raw_encode(one.toUtf8(), repl, &bad);
-        if (bad.isEmpty() && from_bytes(bytes) == one) {
-            result.bytes.append(bytes);
-        } else {
+        const quint16 code = c.isSurrogate() ? kNoForm : code_of(c);
+        if (code == kNoForm) {
+            // A surrogate pair is one character outside the code page.
+            const bool pair =
+                c.isHighSurrogate() && i + 1 < folded.size() && folded[i + 1].isLowSurrogate();
+            result.unencodable.append(folded.mid(i, pair ? 2 : 1));
             result.bytes.append(repl);
-            result.unencodable.append(one);
+            if (pair) ++i;
+        } else if (code < 0x100) {
+            result.bytes.append(char(code));
+        } else {
+            result.bytes.append(char(code >> 8));
+            result.bytes.append(char(code & 0xFF));
         }
-        i += len;
     }
     return result;
 }
@@ -221,7 +238,7 @@ bool is_single_byte(QChar c) {
     const char16_t u = c.unicode();
     if (u < 0x80) return true;
     if (u >= 0xFF61 && u <= 0xFF9F) return true; // half-width katakana
-    return false;
+    return !c.isSurrogate() && code_of(c) < 0x100;
 }
 
 } // namespace cp932

@@ -17,7 +17,7 @@ constexpr int kOlderHeaderNames = 63;   // names in the older header line
 // the common case of a digit.
 qint16 mark_value(QChar c) {
     if (c >= u'0' && c <= u'9') return qint16(c.unicode() - u'0');
-    return qint16(read_number(QString(c))); // a single character reads 0..9
+    return qint16(read_number_view(QStringView(&c, 1))); // a single character reads 0..9
 }
 
 // Reads the header: `names` member names, then the period and the person in
@@ -51,7 +51,7 @@ std::optional<MemberData> read_member_data(const QString& field, bool split) {
         return data;
     }
     for (int m = 0; m < kMembers; ++m) {
-        const auto amount = to_int32(read_number(field.mid(qsizetype(m) * 6, 6)));
+        const auto amount = to_int32(read_number_view(QStringView(field).mid(qsizetype(m) * 6, 6)));
         if (!amount) return std::nullopt;
         data.amounts[m] = *amount;
     }

@@ -1,7 +1,9 @@
 #include "book/text_rules.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <limits>
+#include <string>
 
 QString trim_blanks(const QString& text) {
     qsizetype begin = 0, end = text.size();
@@ -22,75 +24,86 @@ bool skipped(QChar c) {
     return c == u' ' || c == u'\t' || c == u'\n';
 }
 
-// The text without the characters the reader skips.
-QString packed(const QString& text) {
-    QString out;
-    out.reserve(text.size());
-    for (QChar c : text)
-        if (!skipped(c)) out.append(c);
-    return out;
-}
+// Walks a text the way the number reader sees it: blanks, tabs and line
+// feeds anywhere are passed over.
+class Cursor {
+public:
+    explicit Cursor(QStringView text) : text_(text) { skip(); }
+    QChar peek() const { return pos_ < text_.size() ? text_[pos_] : QChar(); }
+    void advance() {
+        ++pos_;
+        skip();
+    }
+    bool digit() const { return peek() >= u'0' && peek() <= u'9'; }
 
-double read_radix(const QString& s, qsizetype pos, int radix) {
+private:
+    void skip() {
+        while (pos_ < text_.size() && skipped(text_[pos_])) ++pos_;
+    }
+    QStringView text_;
+    qsizetype pos_ = 0;
+};
+
+double read_radix(Cursor& c, int radix) {
     double value = 0;
-    for (; pos < s.size(); ++pos) {
+    for (;; c.advance()) {
+        const char16_t u = c.peek().unicode();
         int digit = -1;
-        const char16_t c = s[pos].unicode();
-        if (c >= u'0' && c <= u'9')
-            digit = c - u'0';
-        else if (c >= u'a' && c <= u'f')
-            digit = c - u'a' + 10;
-        else if (c >= u'A' && c <= u'F')
-            digit = c - u'A' + 10;
+        if (u >= u'0' && u <= u'9')
+            digit = u - u'0';
+        else if (u >= u'a' && u <= u'f')
+            digit = u - u'a' + 10;
+        else if (u >= u'A' && u <= u'F')
+            digit = u - u'A' + 10;
         if (digit < 0 || digit >= radix) break;
         value = value * radix + digit;
     }
     return value;
 }
 
-bool is_digit(const QString& s, qsizetype pos) {
-    return pos < s.size() && s[pos] >= u'0' && s[pos] <= u'9';
-}
-
 } // namespace
 
 double read_number(const QString& text) {
-    const QString s = packed(text);
-    qsizetype pos = 0;
-    if (s.size() >= 2 && s[0] == u'&') {
-        const QChar p = s[1].toUpper();
-        if (p == u'H') return read_radix(s, 2, 16);
-        if (p == u'O') return read_radix(s, 2, 8);
+    return read_number_view(text);
+}
+
+double read_number_view(QStringView text) {
+    Cursor c(text);
+    if (c.peek() == u'&') {
+        c.advance();
+        const QChar prefix = c.peek().toUpper();
+        c.advance();
+        if (prefix == u'H') return read_radix(c, 16);
+        if (prefix == u'O') return read_radix(c, 8);
         return 0;
     }
-    QByteArray literal;
-    if (pos < s.size() && (s[pos] == u'+' || s[pos] == u'-'))
-        literal.append(char(s[pos++].unicode()));
-    bool any_digit = false;
-    while (is_digit(s, pos)) {
-        literal.append(char(s[pos++].unicode()));
-        any_digit = true;
+    std::string literal;
+    if (c.peek() == u'+' || c.peek() == u'-') {
+        literal += char(c.peek().unicode());
+        c.advance();
     }
-    if (pos < s.size() && s[pos] == u'.') {
-        literal.append('.');
-        ++pos;
-        while (is_digit(s, pos)) {
-            literal.append(char(s[pos++].unicode()));
-            any_digit = true;
-        }
+    bool any_digit = false;
+    for (; c.digit(); c.advance(), any_digit = true) literal += char(c.peek().unicode());
+    if (c.peek() == u'.') {
+        literal += '.';
+        c.advance();
+        for (; c.digit(); c.advance(), any_digit = true) literal += char(c.peek().unicode());
     }
     if (!any_digit) return 0;
-    if (pos < s.size() && (s[pos].toUpper() == u'E' || s[pos].toUpper() == u'D')) {
-        qsizetype exp = pos + 1;
-        QByteArray exponent = "e";
-        if (exp < s.size() && (s[exp] == u'+' || s[exp] == u'-'))
-            exponent.append(char(s[exp++].unicode()));
-        if (is_digit(s, exp)) {
-            while (is_digit(s, exp)) exponent.append(char(s[exp++].unicode()));
-            literal.append(exponent);
+    const QChar e = c.peek().toUpper();
+    if (e == u'E' || e == u'D') {
+        c.advance();
+        std::string exponent = "e";
+        if (c.peek() == u'+' || c.peek() == u'-') {
+            exponent += char(c.peek().unicode());
+            c.advance();
+        }
+        if (c.digit()) {
+            for (; c.digit(); c.advance()) exponent += char(c.peek().unicode());
+            literal += exponent;
         }
     }
-    const double value = std::strtod(literal.constData(), nullptr);
+    const double value = std::strtod(literal.c_str(), nullptr);
     return std::isfinite(value) ? value
                                 : (value > 0 ? std::numeric_limits<double>::max()
                                              : std::numeric_limits<double>::lowest());

@@ -14,6 +14,8 @@ bool is_blank(const QString& text);
 // feeds anywhere are skipped; sign, digits, decimals, E/D exponent, &H and &O
 // prefixes; the first other character ends the number; no number reads 0.
 double read_number(const QString& text);
+// The same on a part of a text, without copying it.
+double read_number_view(QStringView text);
 
 // " 12" for 12, "-3" for -3: one leading blank when 0 or more.
 QString number_text(double n);
