@@ -9,6 +9,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <cstdio>
+#include <ctime>
 
 namespace {
 
@@ -88,12 +90,17 @@ BENCHMARK(BM_GamenKosinOneItem)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 // A fresh process: application, main window, start-up, first paint.
 void BM_ProcessStartToMainWindow(benchmark::State& state) {
     FullBookFolder folder;
+    double cpu_ms = 0;
     for (auto _ : state) {
         QProcess child;
         child.start(g_program, {QStringLiteral("--startup-child")});
         child.waitForFinished(10000);
         if (child.exitCode() != 0) state.SkipWithError("child failed");
+        cpu_ms += child.readAllStandardOutput().trimmed().toDouble() / 1000.0;
     }
+    // Wall time suffers when other work shares the processors; the child's
+    // own processor time up to its first paint does not.
+    state.counters["cpu_ms_to_paint"] = benchmark::Counter(cpu_ms / double(state.iterations()));
 }
 BENCHMARK(BM_ProcessStartToMainWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -106,6 +113,10 @@ int main(int argc, char** argv) {
         Book book;
         std::unique_ptr<frmTavu> window;
         show_main_window(book, window);
+        // The processor time spent up to the first paint, for the parent.
+        timespec ts;
+        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+        printf("%lld\n", (long long)ts.tv_sec * 1000000 + ts.tv_nsec / 1000);
         return 0;
     }
     QApplication app(argc, argv);

@@ -157,7 +157,10 @@ public:
     void Form_Load();
     void name_hyoji();
     void name_font();
-    // Tells the user the data file could not be read (shared with reload).
+    // After a read of the data file (shared with reload): tells the user
+    // when it was damaged; after a read in the current layout also hides the
+    // check boxes of rows without a name and every amount box, until the
+    // roster and the refresh show what the item needs.
     void report_read_result(ReadResult result, bool older_layout);
 
     // ---- app: save, reload, exit, help ----
