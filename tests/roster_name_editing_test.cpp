@@ -1,5 +1,8 @@
 #include "support/roster_fixture.h"
 
+#include <QEventLoop>
+#include <QTimer>
+
 namespace {
 
 const QString kWarning =
@@ -216,6 +219,24 @@ TEST_F(NameEditing, NamesTheDataFileCannotHoldAreRefused) {
     type_name(QStringLiteral("〜−"));
     EXPECT_EQ(script.shown.size(), 3u);
     EXPECT_EQ(book.name_no, 2);
+}
+
+TEST_F(NameEditing, AHeldScrollArrowGivesOneRefusalOnly) {
+    start_editing();
+    type_name(QStringLiteral("김"), false);
+    QScrollBar* bar = form->vsbName;
+    const QPointF arrow(bar->width() / 2.0, bar->height() - 3.0);
+    QMouseEvent hold(QEvent::MouseButtonPress, arrow, bar->mapToGlobal(arrow), Qt::LeftButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(bar, &hold);
+    // Long enough for the arrow's auto-repeat to step several times.
+    QEventLoop loop;
+    QTimer::singleShot(900, &loop, &QEventLoop::quit);
+    loop.exec();
+    EXPECT_EQ(script.shown.size(), 1u);
+    EXPECT_EQ(bar->value(), 1);
+    EXPECT_EQ(book.name_no, 1);
+    EXPECT_EQ(form->txtName_Input->text(), QStringLiteral("김"));
 }
 
 TEST_F(NameEditing, LabelClicksDoNothingWhileTheModeIsOff) {

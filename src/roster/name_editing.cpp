@@ -9,8 +9,10 @@
 #include "ui/colors.h"
 #include "ui/message_box.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 
 namespace {
 
@@ -41,6 +43,13 @@ protected:
 private:
     frmTavu* form_;
 };
+
+void release_scroll_bar(QScrollBar* bar) {
+    const QPointF at(0, 0);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, bar->mapToGlobal(at), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(bar, &release);
+}
 
 // A name must survive the trip to the data file, which holds code page 932.
 bool name_storable(const QString& name, QWidget* input) {
@@ -111,11 +120,16 @@ void frmTavu::txtName_Input_KeyPress(int key) {
 void frmTavu::vsbName_Change() {
     const int value = vsbName->value();
     if (book.name_no == value) return;
-    if (store_input_name() == -1) {
+    if (book.name_no <= kMembers && !cp932::can_encode(txtName_Input->text())) {
         // The refused text stays in the box for the member it was typed for.
+        // A held arrow or a dragged handle would go on stepping under the
+        // message box and raise one box after another: let go of it first.
+        release_scroll_bar(vsbName);
         vsbName->setValue(book.name_no);
+        store_input_name();
         return;
     }
+    store_input_name();
     book.name_no = qint16(value);
     show_member_page(tabTavu, value);
     if (value > kMembers) {
