@@ -6,6 +6,7 @@
 #include "book/data_files.h"
 #include "book/text_rules.h"
 #include "sheet/frmTavu.h"
+#include "support/file_size_limit.h"
 #include "support/temp_workdir.h"
 #include "ui/colors.h"
 #include "ui/message_box.h"
@@ -297,6 +298,24 @@ TEST_F(SaveTest, ReloadOfADamagedFileKeepsWhatWasReadAndPutsTheFileBack) {
     EXPECT_EQ(book->member_name[0], QStringLiteral("読めた人"));
     EXPECT_EQ(w->lbl1[0]->text(), QStringLiteral("読めた人"));
     EXPECT_EQ(files(), QStringList{QStringLiteral("allitem.hrm")});
+}
+
+TEST_F(SaveTest, ReloadThatCannotSwapTheFileKeepsTheBookAndTheSavedFile) {
+    Book on_disk;
+    on_disk.member_name[0] = QStringLiteral("保存した人");
+    const QByteArray saved = pair_swap(data_text(on_disk));
+    write_bytes(QStringLiteral("allitem.hrm"), saved);
+    Book stale;
+    stale.member_name[0] = QStringLiteral("古い人");
+    write_bytes(QStringLiteral("allitem.dat"), data_text(stale));
+    book->member_name[0] = QStringLiteral("今の人");
+    {
+        FileSizeLimit full_disk(64);
+        w->data_reload_Click();
+    }
+    EXPECT_EQ(texts(), (std::vector<QString>{kReloadQuestion, kDamaged}));
+    EXPECT_EQ(book->member_name[0], QStringLiteral("今の人"));
+    EXPECT_EQ(read_bytes(QStringLiteral("allitem.hrm")), saved);
 }
 
 TEST_F(SaveTest, EndAsksOnlyWhileSomethingIsUnsavedThenEndsAtOnce) {

@@ -27,6 +27,16 @@ TEST_F(Paging, NextCommitsAndMovesOn) {
     EXPECT_TRUE(boxes().empty());
 }
 
+TEST_F(Paging, TypedPeriodAndPersonInChargeSurviveMovingToAnotherItem) {
+    w->txtNengetu->insert(QStringLiteral("2027年1月")); // typed through an input method
+    w->txtMotojime->insert(QStringLiteral("幹事 佐藤"));
+    w->cmdNext->click();
+    EXPECT_EQ(w->txtNengetu->text(), QStringLiteral("2027年1月"));
+    EXPECT_EQ(w->txtMotojime->text(), QStringLiteral("幹事 佐藤"));
+    EXPECT_EQ(book.nengetu, QStringLiteral("2027年1月"));
+    EXPECT_EQ(book.motojime, QStringLiteral("幹事 佐藤"));
+}
+
 TEST_F(Paging, EnterInTheTitleActsAsNext) {
     w->txtKomoku->setFocus();
     QTest::keyClicks(w->txtKomoku, QStringLiteral("abc"));

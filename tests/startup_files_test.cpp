@@ -2,6 +2,7 @@
 #include "book/cp932.h"
 #include "book/data_files.h"
 #include "sheet/frmTavu.h"
+#include "support/file_size_limit.h"
 #include "support/temp_workdir.h"
 #include "ui/message_box.h"
 
@@ -178,6 +179,21 @@ TEST_F(StartupFiles, DataFileThatCannotBeOpenedIsReportedNotShownEmpty) {
     ASSERT_EQ(script.shown.size(), 1u);
     EXPECT_EQ(script.shown[0].text, kDamaged);
     EXPECT_TRUE(exists("allitem.hrm")); // kept for the next start
+}
+
+TEST_F(StartupFiles, StaleWorkingFileIsNotReadWhenTheDataFileCannotBeSwapped) {
+    const QByteArray saved = pair_swap(book_text(QStringLiteral("山田"), QStringLiteral("新")));
+    write_bytes("allitem.hrm", saved);
+    write_bytes("allitem.dat", book_text(QStringLiteral("古い人"), QStringLiteral("古")));
+    {
+        FileSizeLimit full_disk(64); // the working text cannot be written
+        window = std::make_unique<frmTavu>(book);
+        window->Form_Load();
+    }
+    EXPECT_EQ(book.member_name[0], QString());
+    ASSERT_EQ(script.shown.size(), 1u);
+    EXPECT_EQ(script.shown[0].text, kDamaged);
+    EXPECT_EQ(read_bytes("allitem.hrm"), saved); // the saved book is untouched
 }
 
 } // namespace

@@ -87,7 +87,12 @@ void frmTavu::data_reload_Click() {
                     QStringLiteral("ｒｅｌｏａｄ")) == ui::Answer::Cancel)
         return;
 
-    if (file_exists(QString::fromLatin1(kHrmFile))) hrm_to_dat();
+    // When the saved file cannot be turned into its working text, a stale
+    // "allitem.dat" must not be read nor swapped back over the saved book.
+    if (file_exists(QString::fromLatin1(kHrmFile)) && hrm_to_dat() != WriteResult::Ok) {
+        report_read_result(ReadResult::Damaged, false);
+        return;
+    }
     if (!file_exists(QString::fromLatin1(kDatFile))) {
         ui::msg_box(QStringLiteral("データ が おまへんネン ！"), ui::Icon::Critical);
         return;

@@ -62,9 +62,11 @@ void frmTavu::Form_Load() {
 
     // A data file that cannot be turned into its working text would leave
     // an empty sheet that looks like a fresh book; say so instead.
-    if (file_exists(kHrm) && hrm_to_dat() != WriteResult::Ok)
-        report_read_result(ReadResult::Damaged, false);
-    if (file_exists(kDat)) {
+    // A stale "allitem.dat" left beside it must then not be read, nor swapped
+    // back over the good "allitem.hrm".
+    const bool swapped = !file_exists(kHrm) || hrm_to_dat() == WriteResult::Ok;
+    if (!swapped) report_read_result(ReadResult::Damaged, false);
+    if (swapped && file_exists(kDat)) {
         report_read_result(data_read(book), false);
         dat_to_hrm();
     }

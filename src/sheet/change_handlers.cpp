@@ -13,3 +13,11 @@ void frmTavu::chk1_Click(int) {
 void frmTavu::text_changed() {
     book.hozon_flag = 0;
 }
+
+void frmTavu::txtNengetu_Change() {
+    book.nengetu = txtNengetu->text();
+}
+
+void frmTavu::txtMotojime_Change() {
+    book.motojime = txtMotojime->text();
+}

@@ -6,7 +6,7 @@
 //                                  connect_sheet_handlers
 //   src/sheet/refresh.cpp          gamen_kosin
 //   src/sheet/mode_switch.cpp      optKinto_Click, optBara_Click
-//   src/sheet/change_handlers.cpp  chk1_Click, text_changed
+//   src/sheet/change_handlers.cpp  chk1_Click, text_changed, header Change handlers
 //   src/sheet/commit.cpp           newdata_memo, ninzu_check, suji_henkan, clip_names
 //   src/sheet/paging.cpp           cmdNext_Click, cmdBack_Click, Enter in txtKomoku
 //   src/sheet/split.cpp            cmdCalc_Click
@@ -152,6 +152,10 @@ public:
     void optBoss_Click();
     void optHira_Click();
     void text_changed(); // the Change handlers of the six sheet boxes: hozon_flag := 0
+    // The period and the person in charge also go into the book as typed, so
+    // that the redraw of another item does not wipe what was typed.
+    void txtNengetu_Change();
+    void txtMotojime_Change();
 
     // ---- app: start-up ----
     void Form_Load();

@@ -326,4 +326,6 @@ void frmTavu::connect_sheet_handlers() {
     });
     for (ui::TextBox* box : {txtKomoku, txtNengetu, txtMotojime, txtSogaku, txtNin, txtKingaku})
         connect(box, &QLineEdit::textChanged, this, &frmTavu::text_changed);
+    connect(txtNengetu, &QLineEdit::textChanged, this, &frmTavu::txtNengetu_Change);
+    connect(txtMotojime, &QLineEdit::textChanged, this, &frmTavu::txtMotojime_Change);
 }
