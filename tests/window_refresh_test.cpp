@@ -3,6 +3,8 @@
 #include "support/temp_workdir.h"
 #include "ui/message_box.h"
 
+#include <QKeySequence>
+
 namespace {
 
 class WindowRefresh : public TempWorkdir {
@@ -221,6 +223,19 @@ TEST_F(WindowRefresh, NameFontFitsTheCaptionLength) {
     window->name_font();
     EXPECT_EQ(window->chk1[1]->font().pointSizeF(), 12);
     EXPECT_EQ(window->lbl1[1]->font().pointSizeF(), 11);
+}
+
+TEST_F(WindowRefresh, AmpersandInANameIsShownNotTakenAsAShortcut) {
+    book.member_name[0] = QStringLiteral("R&D 田中");
+    book.member_name[1] = QStringLiteral("&");
+    window->name_hyoji();
+    window->name_font();
+    for (int i : {0, 1}) {
+        EXPECT_TRUE(QKeySequence::mnemonic(window->chk1[i]->text()).isEmpty()) << i;
+        EXPECT_FALSE(window->chk1[i]->isHidden()) << i;
+    }
+    show_item(0);
+    EXPECT_FALSE(window->chk1[1]->isHidden());
 }
 
 } // namespace

@@ -107,7 +107,7 @@ void frmTavu::name_hyoji() {
         } else {
             lbl1[i]->setText(QString());
         }
-        chk1[i]->setText(lbl1[i]->text());
+        ui::set_caption(chk1[i], lbl1[i]->text());
     }
 }
 
@@ -122,7 +122,7 @@ void set_point_size(QWidget* widget, double size) {
 
 void frmTavu::name_font() {
     for (int i = 0; i < kMembers; ++i) {
-        chk1[i]->setText(book.member_name[i]);
+        ui::set_caption(chk1[i], book.member_name[i]);
         const qsizetype n = trim_blanks(lbl1[i]->text()).size();
         if (n <= 4) {
             set_point_size(chk1[i], 12);

@@ -14,7 +14,7 @@ void show_roster(frmTavu& form) {
         const QString& name = form.book.member_name[i];
         form.lbl1[i]->setVisible(!is_blank(name));
         form.lbl1[i]->setText(name);
-        form.chk1[i]->setText(name);
+        ui::set_caption(form.chk1[i], name);
     }
 }
 

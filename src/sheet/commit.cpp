@@ -174,7 +174,7 @@ void frmTavu::clip_names(int width) {
             const QString name = cp932::clip_bytes(lbl1[i]->text(), 12);
             lbl1[i]->setText(name);
             book.member_name[i] = name;
-            chk1[i]->setText(name);
+            ui::set_caption(chk1[i], name);
         }
     } else if (width == 20) {
         for (int i = 0; i < kItems; ++i)

@@ -30,4 +30,8 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) emit enterPressed();
 }
 
+void set_caption(QAbstractButton* button, const QString& text) {
+    button->setText(QString(text).replace(u'&', QStringLiteral("&&")));
+}
+
 } // namespace ui

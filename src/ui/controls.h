@@ -2,6 +2,7 @@
 // Labels and text boxes that report Click and DblClick as the forms runtime
 // does; the other controls are Qt's own (see the event mapping in frmTavu.h).
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -35,5 +36,9 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 };
+
+// Puts a member's name on a button as it stands: an "&" in a name is shown,
+// not taken as a keyboard shortcut.
+void set_caption(QAbstractButton* button, const QString& text);
 
 } // namespace ui
