@@ -25,11 +25,10 @@ QString header_field(const QString& text) {
 bool refuse_unencodable(ui::TextBox* box, const QString& what) {
     const cp932::Encoded encoded = cp932::encode(box->text());
     if (encoded.ok()) return false;
-    ui::msg_box(QStringLiteral("「%1」の 「%2」 は 保存でけへん字 やねん ！")
-                        .arg(what, encoded.unencodable) +
-                    QStringLiteral("\r\n\r\n") + QStringLiteral("別の字に 書き直してや ！"),
-                ui::Icon::Critical);
-    box->setFocus();
+    ui::refuse(QStringLiteral("「%1」の 「%2」 は 保存でけへん字 やねん ！")
+                       .arg(what, encoded.unencodable) +
+                   QStringLiteral("\r\n\r\n") + QStringLiteral("別の字に 書き直してや ！"),
+               box);
     return true;
 }
 

@@ -25,8 +25,7 @@ int checked_count(const frmTavu& w) {
 // Refuses a value the book cannot keep: message, focus on the box.
 bool refuse_out_of_range(bool in_range, const QString& message, QWidget* box) {
     if (in_range) return false;
-    ui::msg_box(message, ui::Icon::Critical);
-    box->setFocus();
+    ui::refuse(message, box);
     return true;
 }
 
@@ -87,8 +86,7 @@ qint16 frmTavu::newdata_memo(qint16 dochi) {
         // The data file holds titles in code page 932: refuse what it cannot.
         const cp932::Encoded encoded = cp932::encode(title);
         if (!encoded.ok()) {
-            ui::msg_box(title_unsavable(encoded.unencodable), ui::Icon::Critical);
-            txtKomoku->setFocus();
+            ui::refuse(title_unsavable(encoded.unencodable), txtKomoku);
             return kStopped;
         }
         if (kinto) {
@@ -105,10 +103,9 @@ qint16 frmTavu::newdata_memo(qint16 dochi) {
                 return kStopped;
             }
             if (read_number(share) == 0 || is_blank(txtKingaku->text())) {
-                ui::msg_box(QStringLiteral("集金額が ありまへん ！") + kCrLf2 +
-                                QStringLiteral("金額をいれてや ！"),
-                            ui::Icon::Critical);
-                txtKingaku->setFocus();
+                ui::refuse(QStringLiteral("集金額が ありまへん ！") + kCrLf2 +
+                               QStringLiteral("金額をいれてや ！"),
+                           txtKingaku);
                 return kStopped;
             }
             if (refuse_out_of_range(share_in_range(read_number(share)), kShareOutOfRange,
@@ -125,8 +122,7 @@ qint16 frmTavu::newdata_memo(qint16 dochi) {
         }
         const double n = read_number(heads);
         if (n < 1 || n > 96) {
-            ui::msg_box(kHeadCount, ui::Icon::Critical);
-            txtNin->setFocus();
+            ui::refuse(kHeadCount, txtNin);
             return kStopped;
         }
     }
@@ -163,8 +159,7 @@ qint16 frmTavu::ninzu_check(qint16) {
     if (!optKinto->isChecked() || txtNin->text().isEmpty()) return 0;
     if (read_number(trim_blanks(txtChkCnt->text())) == read_number(suji_henkan(txtNin->text())))
         return 0;
-    ui::msg_box(QStringLiteral("マークした数が 違いまっせ！！"), ui::Icon::Critical);
-    txtNin->setFocus();
+    ui::refuse(QStringLiteral("マークした数が 違いまっせ！！"), txtNin);
     return kStopped;
 }
 

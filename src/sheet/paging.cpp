@@ -18,8 +18,7 @@ void frmTavu::cmdBack_Click() {
     const int c = book.cur_komoku;
     // Going back from an emptied middle item would leave a gap in the list.
     if (is_blank(txtKomoku->text()) && !is_blank(book.komoku_name[c + 1]) && c > 0) {
-        ui::msg_box(entry_msg::kUseDel, ui::Icon::Critical);
-        txtKomoku->setFocus();
+        ui::refuse(entry_msg::kUseDel, txtKomoku);
         return;
     }
     if (newdata_memo(0) == -1) return;

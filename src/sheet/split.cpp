@@ -8,8 +8,7 @@
 
 void frmTavu::cmdCalc_Click() {
     if (is_blank(txtSogaku->text())) {
-        ui::msg_box(QStringLiteral("総額が ないで！ 入れてから 押してや！"), ui::Icon::Critical);
-        txtSogaku->setFocus();
+        ui::refuse(QStringLiteral("総額が ないで！ 入れてから 押してや！"), txtSogaku);
         return;
     }
     const QString total = suji_henkan(txtSogaku->text());
@@ -18,8 +17,7 @@ void frmTavu::cmdCalc_Click() {
         return;
     }
     if (is_blank(txtNin->text())) {
-        ui::msg_box(QStringLiteral(" 人数を 入れな あきまへんで！"), ui::Icon::Critical);
-        txtNin->setFocus();
+        ui::refuse(QStringLiteral(" 人数を 入れな あきまへんで！"), txtNin);
         return;
     }
     const QString heads_text = suji_henkan(txtNin->text());
@@ -29,15 +27,13 @@ void frmTavu::cmdCalc_Click() {
     }
     const double heads = read_number(heads_text);
     if (heads < 1 || heads > 96) {
-        ui::msg_box(entry_msg::kHeadCount, ui::Icon::Critical);
-        txtNin->setFocus();
+        ui::refuse(entry_msg::kHeadCount, txtNin);
         return;
     }
     const auto share = split_share(read_number(total), heads);
     if (!share) {
         // A total or share beyond 32 bits cannot be held by the book.
-        ui::msg_box(entry_msg::kTotalTooLarge, ui::Icon::Critical);
-        txtSogaku->setFocus();
+        ui::refuse(entry_msg::kTotalTooLarge, txtSogaku);
         return;
     }
     txtKingaku->setText(plain_number_text(*share));

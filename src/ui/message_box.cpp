@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QWidget>
 
 namespace ui {
 
@@ -75,6 +76,11 @@ Answer msg_box(const QString& text, Icon icon, Buttons buttons, const QString& t
     // Closed with Escape or the window's close button.
     return buttons == Buttons::YesNo ? Answer::No
                                      : (buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel);
+}
+
+void refuse(const QString& text, QWidget* box) {
+    msg_box(text, Icon::Critical);
+    box->setFocus();
 }
 
 } // namespace ui

@@ -4,6 +4,7 @@
 // and records every box shown.
 
 #include <QString>
+class QWidget;
 #include <deque>
 #include <vector>
 
@@ -17,6 +18,10 @@ inline const QString kAppTitle = QStringLiteral("TAVU");
 
 Answer msg_box(const QString& text, Icon icon = Icon::None, Buttons buttons = Buttons::Ok,
                const QString& title = kAppTitle);
+
+// A refused input: the critical message with OK, then the focus goes to the
+// box at fault.
+void refuse(const QString& text, QWidget* box);
 
 struct ShownBox {
     QString text;
