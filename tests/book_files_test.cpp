@@ -327,6 +327,13 @@ TEST_F(DataFiles, BookRoundTripThroughTheFiles) {
     ASSERT_EQ(dat_to_hrm(), WriteResult::Ok);
     EXPECT_EQ(files(), QStringList{"allitem.hrm"});
     EXPECT_EQ(read_bytes("allitem.hrm"), pair_swap(dat));
+
+    // Read straight from "allitem.hrm" (checked against the working-file
+    // read below), writing nothing.
+    auto direct = new_book();
+    ASSERT_EQ(hrm_read(*direct), ReadResult::Ok);
+    EXPECT_EQ(files(), QStringList{"allitem.hrm"});
+
     ASSERT_EQ(hrm_to_dat(), WriteResult::Ok);
     EXPECT_EQ(files(), QStringList{"allitem.dat"});
     EXPECT_EQ(read_bytes("allitem.dat"), dat);
@@ -350,12 +357,17 @@ TEST_F(DataFiles, BookRoundTripThroughTheFiles) {
     }
     EXPECT_EQ(back->komoku_name[20], "");
     EXPECT_EQ(back->member_name[96], "");
+    EXPECT_EQ(direct->member_name, back->member_name);
+    EXPECT_EQ(direct->komoku_kingaku, back->komoku_kingaku);
+    EXPECT_EQ(direct->mark, back->mark);
+    EXPECT_EQ(direct->member_kingaku, back->member_kingaku);
 }
 
 TEST_F(DataFiles, MissingAndUnreadableFiles) {
     auto book = new_book();
     EXPECT_EQ(data_read(*book), ReadResult::Missing);
     EXPECT_EQ(old_data_read(*book), ReadResult::Missing);
+    EXPECT_EQ(hrm_read(*book), ReadResult::Missing);
     EXPECT_EQ(hrm_to_dat(), WriteResult::Failed);
     EXPECT_EQ(dat_to_hrm(), WriteResult::Failed);
     EXPECT_TRUE(files().isEmpty());

@@ -60,13 +60,14 @@ void frmTavu::Form_Load() {
         ui::set_fore_color(chk1[i], ui::kButtonTextColor);
     }
 
-    // A data file that cannot be turned into its working text would leave
-    // an empty sheet that looks like a fresh book; say so instead.
-    // A stale "allitem.dat" left beside it must then not be read, nor swapped
-    // back over the good "allitem.hrm".
-    const bool swapped = !file_exists(kHrm) || hrm_to_dat() == WriteResult::Ok;
-    if (!swapped) report_read_result(ReadResult::Damaged, false);
-    if (swapped && file_exists(kDat)) {
+    // The data file is read as it lies: start-up writes nothing, so a full
+    // disk or a read-only folder cannot keep the book from being shown, and
+    // the saved book is never rewritten just to be read. A working file left
+    // beside it is stale, as a swap through it would have replaced it.
+    if (file_exists(kHrm)) {
+        report_read_result(hrm_read(book), false);
+        delete_if_exists(kDat);
+    } else if (file_exists(kDat)) {
         report_read_result(data_read(book), false);
         dat_to_hrm();
     }

@@ -30,6 +30,13 @@ ReadResult data_read(Book& book) {
     return read_dat(book, parse_data_text);
 }
 
+ReadResult hrm_read(Book& book) {
+    if (!file_exists(kHrmFile)) return ReadResult::Missing;
+    QByteArray bytes;
+    if (!read_whole_file(kHrmFile, bytes)) return ReadResult::Damaged;
+    return parse_data_text(pair_swap(bytes), book);
+}
+
 ReadResult old_data_read(Book& book) {
     return read_dat(book, parse_old_data_text);
 }

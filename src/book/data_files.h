@@ -18,6 +18,11 @@ inline const char* const kSpareHrmFile = "allitem1.hrm";
 // file what was read before the fault stays in the book; Missing when there
 // is no "allitem.dat".
 ReadResult data_read(Book& book);
+// Reads "allitem.hrm" into the book as hrm_to_dat, data_read and dat_to_hrm
+// would, but without the working file: nothing is written, so the saved
+// book is never rewritten just to be read. Missing when there is no
+// "allitem.hrm".
+ReadResult hrm_read(Book& book);
 // Reads "allitem.dat" in the older layout (65 header fields, 4 item fields).
 ReadResult old_data_read(Book& book);
 
