@@ -1,9 +1,12 @@
 // The splash window's timer rules, on a fake clock.
 #include "app/frmOpen.h"
+#include "book/data_files.h"
 #include "sheet/frmTavu.h"
 #include "support/temp_workdir.h"
 #include "ui/clock.h"
 #include "ui/message_box.h"
+
+#include <QTest>
 
 namespace {
 
@@ -71,6 +74,32 @@ TEST_F(Splash, LoadedJustBeforeMidnightDoesNotWait) {
     clock.advance(0.1);
     splash.tmrTora_Timer();
     EXPECT_NE(splash.main_window(), nullptr);
+}
+
+// The main window is built behind the drawn splash, but its start-up (the
+// data file read, the roster, the first item) waits until it is shown.
+TEST_F(Splash, MainWindowIsBuiltWhileTheSplashWaitsAndLoadedOnlyWhenShown) {
+    Book saved;
+    saved.member_name[0] = QStringLiteral("山田");
+    saved.komoku_name[0] = QStringLiteral("歓迎会");
+    write_bytes("allitem.hrm", pair_swap(data_text(saved)));
+    ui::FakeClock clock(1000.0);
+    frmOpen splash(book);
+    splash.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&splash));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return splash.main_prepared(); }));
+    EXPECT_EQ(splash.main_window(), nullptr);
+    EXPECT_EQ(book.member_name[0], QString());
+    EXPECT_EQ(book.hozon_flag, 0);
+
+    emit splash.imgTora->clicked();
+    ASSERT_NE(splash.main_window(), nullptr);
+    EXPECT_TRUE(splash.main_window()->isVisible());
+    EXPECT_EQ(book.member_name[0], QStringLiteral("山田"));
+    EXPECT_EQ(splash.main_window()->lbl1[0]->text(), QStringLiteral("山田"));
+    EXPECT_EQ(splash.main_window()->txtKomoku->text(), QStringLiteral("歓迎会"));
+    EXPECT_EQ(book.hozon_flag, -1);
+    EXPECT_TRUE(script.shown.empty());
 }
 
 } // namespace

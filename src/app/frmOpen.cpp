@@ -95,10 +95,28 @@ void frmOpen::show_maker() {
 }
 
 void frmOpen::show_main() {
-    if (main_) return; // the main window is created once
+    if (main_shown_) return; // the main window is loaded once
+    main_shown_ = true;
     tmrTora->stop();
-    main_ = std::make_unique<frmTavu>(book_);
+    prepare_main();
     main_->Form_Load();
     main_->show();
     hide();
+}
+
+void frmOpen::prepare_main() {
+    if (main_) return;
+    main_ = std::make_unique<frmTavu>(book_);
+    // Drawn once off screen, the window has its fonts and styles ready, so
+    // that its first drawing on screen is quick.
+    main_->grab();
+}
+
+void frmOpen::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    // Only once the splash has been drawn: the user sees it at once, and the
+    // build runs while it waits.
+    if (prepare_scheduled_) return;
+    prepare_scheduled_ = true;
+    QTimer::singleShot(0, this, &frmOpen::prepare_main);
 }

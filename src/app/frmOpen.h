@@ -1,7 +1,10 @@
 #pragma once
 // frmOpen, the splash window: the picture, the maker line after a second,
 // and the main window after about five seconds or on a click on a picture.
-// It creates the main window once and keeps it; "unloading" hides it.
+// Once the splash is on screen the main window's controls are built behind
+// it, so that the wait hides that work; the main window's start-up still
+// runs only when it is shown. The splash keeps the main window; "unloading"
+// hides the splash.
 
 #include "book/book.h"
 #include "ui/controls.h"
@@ -32,14 +35,23 @@ public:
     void pctTora_Click();
     void show_maker();
     void show_main();
+    // Builds the main window's controls, hidden and without its start-up;
+    // show_main does it itself when the splash has not yet.
+    void prepare_main();
 
-    // The main window, once show_main has created it.
-    frmTavu* main_window() const { return main_.get(); }
+    bool main_prepared() const { return main_ != nullptr; }
+    // The main window, once show_main has shown it.
+    frmTavu* main_window() const { return main_shown_ ? main_.get() : nullptr; }
 
     // The small picture; the summary table prints it.
     static QPixmap small_picture();
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     Book& book_;
     std::unique_ptr<frmTavu> main_;
+    bool main_shown_ = false;
+    bool prepare_scheduled_ = false;
 };
