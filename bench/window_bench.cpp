@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
