@@ -107,9 +107,7 @@ void frmOpen::show_main() {
 void frmOpen::prepare_main() {
     if (main_) return;
     main_ = std::make_unique<frmTavu>(book_);
-    // Drawn once off screen, the window has its fonts and styles ready, so
-    // that its first drawing on screen is quick.
-    main_->grab();
+    main_->prepare_drawing();
 }
 
 void frmOpen::paintEvent(QPaintEvent* event) {

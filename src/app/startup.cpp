@@ -4,8 +4,11 @@
 #include "book/text_rules.h"
 #include "sheet/frmTavu.h"
 #include "ui/colors.h"
+#include "ui/fonts.h"
 #include "ui/message_box.h"
 #include "ui/screen.h"
+
+#include <QFontMetrics>
 
 namespace {
 
@@ -135,4 +138,13 @@ void frmTavu::name_font() {
             set_point_size(lbl1[i], 11);
         }
     }
+}
+
+void frmTavu::prepare_drawing() {
+    grab();
+    // The names were still empty in that drawing; their sizes (those of
+    // name_font) and the amounts' size are loaded with text like theirs.
+    const QString sample = QStringLiteral("会員号0123456789");
+    for (double size : {12.0, 11.0, 10.0, 9.75})
+        QFontMetrics(ui::gothic_font(size)).horizontalAdvance(sample);
 }
