@@ -86,20 +86,12 @@ void frmTavu::data_reload_Click() {
                     QStringLiteral("ｒｅｌｏａｄ")) == ui::Answer::Cancel)
         return;
 
-    // When the saved file cannot be turned into its working text, a stale
-    // "allitem.dat" must not be read nor swapped back over the saved book.
-    if (file_exists(QString::fromLatin1(kHrmFile)) && hrm_to_dat() != WriteResult::Ok) {
-        report_read_result(ReadResult::Damaged, false);
-        return;
-    }
-    if (!file_exists(QString::fromLatin1(kDatFile))) {
+    if (!read_data_files()) {
         ui::msg_box(QStringLiteral("データ が おまへんネン ！"), ui::Icon::Critical);
         return;
     }
-    report_read_result(data_read(book), false);
     name_hyoji();
     gamen_kosin();
-    dat_to_hrm();
     for (int i = 0; i < kMembers; ++i) {
         ui::set_fore_color(chk1[i], ui::kButtonTextColor);
         ui::set_fore_color(lbl1[i], 0xC00000);

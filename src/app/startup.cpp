@@ -63,17 +63,7 @@ void frmTavu::Form_Load() {
         ui::set_fore_color(chk1[i], ui::kButtonTextColor);
     }
 
-    // The data file is read as it lies: start-up writes nothing, so a full
-    // disk or a read-only folder cannot keep the book from being shown, and
-    // the saved book is never rewritten just to be read. A working file left
-    // beside it is stale, as a swap through it would have replaced it.
-    if (file_exists(kHrm)) {
-        report_read_result(hrm_read(book), false);
-        delete_if_exists(kDat);
-    } else if (file_exists(kDat)) {
-        report_read_result(data_read(book), false);
-        dat_to_hrm();
-    }
+    read_data_files();
 
     name_hyoji();
     name_font();
@@ -86,6 +76,22 @@ void frmTavu::Form_Load() {
     gamen_kosin();
     // The drawing above cleared the flag; nothing is unsaved yet.
     book.hozon_flag = -1;
+}
+
+bool frmTavu::read_data_files() {
+    // The data file is read as it lies: nothing is written, so a full disk
+    // or a read-only folder cannot keep the book from being shown, and the
+    // saved book is never rewritten just to be read. A working file left
+    // beside it is stale, as a swap through it would have replaced it.
+    if (file_exists(kHrm)) {
+        report_read_result(hrm_read(book), false);
+        delete_if_exists(kDat);
+        return true;
+    }
+    if (!file_exists(kDat)) return false;
+    report_read_result(data_read(book), false);
+    dat_to_hrm();
+    return true;
 }
 
 void frmTavu::report_read_result(ReadResult result, bool older_layout) {

@@ -12,8 +12,8 @@
 //   src/sheet/split.cpp            cmdCalc_Click
 //   src/sheet/marking.cpp          mark-all, txt1 clicks, presets
 //   src/sheet/entry_wiring.cpp     connect_entry_handlers
-//   src/app/startup.cpp            Form_Load, name_hyoji, name_font, report_read_result,
-//                                  prepare_drawing
+//   src/app/startup.cpp            Form_Load, name_hyoji, name_font, read_data_files,
+//                                  report_read_result, prepare_drawing
 //   src/app/save_exit.cpp          data_hozon, 全体保存, 再読込, 終了, closing, help;
 //                                  closeEvent, event, connect_app_handlers
 //   src/roster/name_editing.cpp    name editing mode; connect_roster_handlers
@@ -167,6 +167,10 @@ public:
     // check boxes of rows without a name and every amount box, until the
     // roster and the refresh show what the item needs.
     void report_read_result(ReadResult result, bool older_layout);
+    // Reads "allitem.hrm" (or a working file left without it) into the book
+    // and reports the result (shared with reload); false when there is
+    // neither.
+    bool read_data_files();
     // Readies the first drawing while the window is still hidden (behind
     // the splash): draws it once off screen and loads the names' fonts.
     void prepare_drawing();
