@@ -1,6 +1,7 @@
 #include "book/work_files.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
@@ -58,9 +59,11 @@ bool file_exists(const QString& name) {
     if (!info.exists() || info.isDir()) return false;
     // On a folder that ignores case, "ALLITEM.SNE" would also find
     // "allitem.sne"; only the exact name counts.
-    const QStringList found = info.absoluteDir().entryList(
-        {info.fileName()}, QDir::Files | QDir::Hidden | QDir::System | QDir::CaseSensitive);
-    return found.contains(info.fileName());
+    // Compared name by name: a name filter would build a pattern each time.
+    QDirIterator entries(info.absolutePath(), QDir::Files | QDir::Hidden | QDir::System);
+    while (entries.hasNext())
+        if (entries.nextFileInfo().fileName() == info.fileName()) return true;
+    return false;
 }
 
 bool delete_file(const QString& name) {
