@@ -5,11 +5,15 @@
 
 namespace {
 
-ReadResult read_dat(Book& book, ReadResult (*parse)(const QByteArray&, Book&)) {
-    if (!file_exists(kDatFile)) return ReadResult::Missing;
+using Parser = ReadResult (*)(const QByteArray&, Book&);
+
+// Reads the file `name` into the book, pair-swapping it first when it is
+// stored swapped.
+ReadResult read_data_file(const char* name, bool swapped, Parser parse, Book& book) {
+    if (!file_exists(name)) return ReadResult::Missing;
     QByteArray bytes;
-    if (!read_whole_file(kDatFile, bytes)) return ReadResult::Damaged;
-    return parse(bytes, book);
+    if (!read_whole_file(name, bytes)) return ReadResult::Damaged;
+    return parse(swapped ? pair_swap(bytes) : bytes, book);
 }
 
 // Pair-swaps `from` into `to`. The source is deleted only once the target
@@ -27,18 +31,15 @@ WriteResult swap_file(const char* from, const char* to) {
 } // namespace
 
 ReadResult data_read(Book& book) {
-    return read_dat(book, parse_data_text);
+    return read_data_file(kDatFile, false, parse_data_text, book);
 }
 
 ReadResult hrm_read(Book& book) {
-    if (!file_exists(kHrmFile)) return ReadResult::Missing;
-    QByteArray bytes;
-    if (!read_whole_file(kHrmFile, bytes)) return ReadResult::Damaged;
-    return parse_data_text(pair_swap(bytes), book);
+    return read_data_file(kHrmFile, true, parse_data_text, book);
 }
 
 ReadResult old_data_read(Book& book) {
-    return read_dat(book, parse_old_data_text);
+    return read_data_file(kDatFile, false, parse_old_data_text, book);
 }
 
 WriteResult dat_write(const Book& book) {
