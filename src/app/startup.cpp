@@ -39,11 +39,12 @@ void convert_older_file(Book& book, frmTavu& window) {
 // file keeps its own name and the user is told, so that it is not deleted.
 bool promote(const QString& from) {
     if (rename_file(from, kHrm) && file_exists(kHrm)) return true;
-    ui::msg_box(QStringLiteral("%1 を allitem.hrm に でけへんかったネン！\r\n\r\n%1 は 消さんと"
-                               " 置いてあるで。 allitem.hrm の 名前を ふさいでるもんを どけてから、"
-                               " もう一回 起動してヤ ！")
-                    .arg(from),
-                ui::Icon::Critical, ui::Buttons::Ok);
+    ui::msg_box(
+        QStringLiteral("%1 を allitem.hrm に 名前替え でけへんかったネン！\r\n\r\n%1 は 消さんと"
+                       " 置いてあるで。 allitem.hrm の 名前を ふさいでるもんを どけてから、"
+                       " もう一回 起動してヤ ！")
+            .arg(from),
+        ui::Icon::Critical, ui::Buttons::Ok);
     return false;
 }
 
