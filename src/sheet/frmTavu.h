@@ -18,6 +18,8 @@
 //                                  closeEvent, event, connect_app_handlers
 //   src/roster/name_editing.cpp    name editing mode; connect_roster_handlers
 //   src/roster/member_shift.cpp    member insert and delete
+//   src/items/item_commands.cpp    item delete, the item order dialog;
+//                                  connect_items_handlers
 // Each subsystem wires its own handlers in its connect_* function, which the
 // constructor calls.
 //
@@ -44,6 +46,8 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <array>
+
+class frmKomokuSort;
 
 class frmTavu : public QMainWindow {
     Q_OBJECT
@@ -201,6 +205,13 @@ public:
     void cmdName_insert_Click();
     void CmdName_Del_Click();
 
+    // ---- items: delete and the order dialog ----
+    void cmdKomokuDel_Click();
+    void komoku_sort_Click();
+    // The item order dialog, loaded (built and centred) on first use.
+    frmKomokuSort* komoku_sort_dialog();
+    frmKomokuSort* komoku_sort_form = nullptr; // null until loaded, and after unloading
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
@@ -218,4 +229,5 @@ private:
     void connect_entry_handlers();
     void connect_app_handlers();
     void connect_roster_handlers();
+    void connect_items_handlers();
 };
