@@ -17,7 +17,9 @@
 //   "中止"               hides, changes nothing
 //
 // Each entry keeps the slot (item or member) it was listed from in its
-// Qt::UserRole data, wherever it is moved.
+// Qt::UserRole data, wherever it is moved. A dialog whose choosing copies an
+// entry instead of moving it overrides place_entry and take_back_entry; its
+// work values (marks, counters) are reset in reset_work.
 
 #include <QListWidget>
 #include <QPushButton>
