@@ -138,14 +138,14 @@ void frmTavu::Form_QueryUnload(bool& cancel, int /*unload_mode*/) {
         cancel = true;
 }
 
-// The other windows go with the main window. The printing notice and the
-// print selection dialog are unloaded here once they exist; the help window
-// has no reason to outlive the program.
+// The other windows go with the main window. The printing notice and the two
+// list dialogs are unloaded here once they exist; the help window has no
+// reason to outlive the program.
 void frmTavu::Form_Unload() {
-    delete komoku_sort_form;
-    komoku_sort_form = nullptr;
     if (auto* window = findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly))
         window->close();
+    delete komoku_sort_form;
+    komoku_sort_form = nullptr;
 }
 
 // Each time the main window becomes active the two list dialogs (item order,

@@ -71,8 +71,8 @@ frmTavu::frmTavu(Book& book, QWidget* parent) : QMainWindow(parent), book(book) 
     connect_sheet_handlers();
     connect_entry_handlers();
     connect_app_handlers();
-    connect_roster_handlers();
     connect_items_handlers();
+    connect_roster_handlers();
 }
 
 frmTavu::~frmTavu() = default;
