@@ -36,6 +36,9 @@ frmKomokuSort::frmKomokuSort(frmTavu& tavu)
     Label2 = add_label("Label2", QStringLiteral("新しい順序"), QRect(5160, 240, 1455, 255));
     cmdOjan = add_button("cmdOjan", QStringLiteral("オジャン"), QRect(3480, 2880, 735, 495));
     connect(cmdOjan, &QPushButton::clicked, this, &frmKomokuSort::cmdOjan_Click);
+    // Tab goes down the buttons in the order they stand.
+    setTabOrder(cmdKakutei, cmdOjan);
+    setTabOrder(cmdOjan, cmdYame);
 }
 
 // Starts the arrangement over, as an activation does.
