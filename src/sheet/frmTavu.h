@@ -16,6 +16,8 @@
 //                                  report_read_result, prepare_drawing
 //   src/app/save_exit.cpp          data_hozon, 全体保存, 再読込, 終了, closing, help;
 //                                  closeEvent, event, connect_app_handlers
+//   src/items/item_commands.cpp    item delete, the item order dialog;
+//                                  connect_items_handlers
 //   src/roster/name_editing.cpp    name editing mode; connect_roster_handlers
 //   src/roster/member_shift.cpp    member insert and delete
 // Each subsystem wires its own handlers in its connect_* function, which the
@@ -185,6 +187,13 @@ public:
     void Form_Activate();
     void tavu_help_Click();
 
+    // ---- items: delete and the order dialog ----
+    void cmdKomokuDel_Click();
+    void komoku_sort_Click();
+    // The item order dialog, loaded (built and centred) on first use.
+    class frmKomokuSort* komoku_sort_dialog();
+    class frmKomokuSort* komoku_sort_form = nullptr; // null until loaded, and after unloading
+
     // ---- roster: name editing ----
     void hensyu_name_Click();
     // -1 when the name was refused (message shown, focus on the input box):
@@ -217,5 +226,6 @@ private:
     void connect_sheet_handlers();
     void connect_entry_handlers();
     void connect_app_handlers();
+    void connect_items_handlers();
     void connect_roster_handlers();
 };
