@@ -72,6 +72,7 @@ frmTavu::frmTavu(Book& book, QWidget* parent) : QMainWindow(parent), book(book) 
     connect_entry_handlers();
     connect_app_handlers();
     connect_roster_handlers();
+    connect_print_handlers();
 }
 
 frmTavu::~frmTavu() = default;
