@@ -2,6 +2,8 @@
 #include "book/cp932.h"
 #include "book/text_rules.h"
 
+#include <iterator>
+
 namespace {
 
 constexpr int kHalf = kItems / 2; // items of one half of the summary table
@@ -70,15 +72,14 @@ QString grouped_amount(qint64 amount) {
     if (amount == 0) return {};
     // The magnitude of the most negative value still fits unsigned.
     quint64 rest = amount < 0 ? quint64(0) - quint64(amount) : quint64(amount);
-    QString digits;
-    int count = 0;
-    while (rest > 0) {
-        if (count > 0 && count % 3 == 0) digits.prepend(u',');
-        digits.prepend(QChar(u'0' + int(rest % 10)));
-        rest /= 10;
-        ++count;
+    char16_t buffer[32];
+    qsizetype at = std::size(buffer);
+    for (int count = 0; rest > 0; ++count, rest /= 10) {
+        if (count > 0 && count % 3 == 0) buffer[--at] = u',';
+        buffer[--at] = char16_t(u'0' + rest % 10);
     }
-    return amount < 0 ? u'-' + digits : digits;
+    if (amount < 0) buffer[--at] = u'-';
+    return QString(reinterpret_cast<const QChar*>(buffer + at), std::size(buffer) - at);
 }
 
 QString kingaku_text(qint64 amount) {

@@ -1,8 +1,13 @@
 #include "ui/print_recorder.h"
 
+#include <cmath>
+
 namespace ui {
 
 QString coord(double value) {
+    // Whole numbers, the usual case, without the slower general formatting.
+    if (value == std::floor(value) && std::fabs(value) < 1e15)
+        return QString::number(qint64(value));
     return QString::number(value, 'g', 12);
 }
 
