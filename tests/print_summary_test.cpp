@@ -196,7 +196,7 @@ TEST_F(SummaryCommand, PrintsUnderTheNoticeAndTellsWhereThePdfWent) {
     };
     capture.outcome.result = ui::PrintOutcome::Result::SavedPdf;
     capture.outcome.pdf_path = QStringLiteral("/work/summary-20261208-153000.pdf");
-    w->print_thohyo_Click();
+    w->print_thohyo->trigger(); // through the menu entry
 
     ASSERT_EQ(capture.documents.size(), 1u) << script.shown.back().text.toStdString();
     EXPECT_EQ(labels(capture.documents[0]), QStringList{QStringLiteral("ＴＡＶＵ  NO 1-1")});
