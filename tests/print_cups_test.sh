@@ -15,6 +15,9 @@ out_dir=/var/spool/cups-pdf/ANONYMOUS # cups-pdf's folder for users it does not 
 [[ -x "$cupsd" && -x /usr/lib/cups/backend/cups-pdf && -f "$ppd" ]] || skip "cupsd or cups-pdf missing"
 command -v lpadmin >/dev/null || skip "lpadmin missing"
 [[ "$(id -u)" == 0 ]] || skip "cups-pdf needs a cupsd running as root"
+# cups-pdf's folder is shared: runs from other build folders take turns.
+exec 9>/tmp/tavu-print-cups-test.lock
+flock -w 200 9 || skip "another run kept cups-pdf's folder busy"
 
 dir="$(mktemp -d /tmp/tavu-cups.XXXXXX)"
 chmod 755 "$dir" # the filters run as lp and must reach the spool
