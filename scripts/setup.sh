@@ -10,6 +10,7 @@ packages=(
   strace util-linux
   fonts-ipafont-gothic
   xvfb xauth imagemagick poppler-utils
+  cups-daemon cups-client printer-driver-cups-pdf libcups2-dev
 )
 
 missing=()

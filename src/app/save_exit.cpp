@@ -115,7 +115,7 @@ void frmTavu::file_end_Click() {
         // program running, so that nothing typed is lost.
         if (data_hozon() == -1) return;
     }
-    // The printing notice is unloaded here once it exists.
+    unload_printing_notice();
     app::end_application();
 }
 
@@ -142,6 +142,7 @@ void frmTavu::Form_QueryUnload(bool& cancel, int /*unload_mode*/) {
 // list dialogs are unloaded here once they exist; the help window has no
 // reason to outlive the program.
 void frmTavu::Form_Unload() {
+    unload_printing_notice();
     if (auto* window = findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly))
         window->close();
     delete komoku_sort_form;

@@ -10,10 +10,12 @@
 struct Book {
     std::array<QString, 97> member_name, name_before; // per member
     std::array<qint16, 97> name_changed{}, print_mark{};
-    std::array<qint32, 97> print_total{}, print_total1{}, print_total2{};
+    // Print sums are 64-bit: 20 amounts of 32 bits, or 96, can leave 32 bits.
+    std::array<qint64, 97> print_total{}, print_total1{}, print_total2{};
     std::array<QString, 21> komoku_name, print_komoku_name, sort_komoku_name; // per item
     std::array<qint16, 21> komoku_mode{}, komoku_nin{}, sort_order{};
-    std::array<qint32, 21> komoku_kingaku{}, komoku_sogaku{}, print_komoku_total{};
+    std::array<qint32, 21> komoku_kingaku{}, komoku_sogaku{};
+    std::array<qint64, 21> print_komoku_total{};
     std::array<std::array<qint16, 21>, 97> mark{}; // mark[member][item]
     std::array<std::array<qint32, 21>, 97> member_kingaku{}, print_charge{};
     QString nengetu, motojime;

@@ -20,6 +20,7 @@
 //                                  connect_items_handlers
 //   src/roster/name_editing.cpp    name editing mode; connect_roster_handlers
 //   src/roster/member_shift.cpp    member insert and delete
+//   src/print/print_thohyo.cpp     帳票の印刷, the printing notice; connect_print_handlers
 // Each subsystem wires its own handlers in its connect_* function, which the
 // constructor calls.
 //
@@ -46,6 +47,8 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <array>
+
+class frmSirase;
 
 class frmTavu : public QMainWindow {
     Q_OBJECT
@@ -210,6 +213,11 @@ public:
     void cmdName_insert_Click();
     void CmdName_Del_Click();
 
+    // ---- print: the summary table and the printing notice ----
+    void print_thohyo_Click();
+    frmSirase& printing_notice(); // created on first use
+    void unload_printing_notice();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
@@ -228,4 +236,7 @@ private:
     void connect_app_handlers();
     void connect_items_handlers();
     void connect_roster_handlers();
+    void connect_print_handlers();
+
+    frmSirase* sirase_ = nullptr; // the printing notice, once loaded
 };

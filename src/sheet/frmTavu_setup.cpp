@@ -73,6 +73,7 @@ frmTavu::frmTavu(Book& book, QWidget* parent) : QMainWindow(parent), book(book) 
     connect_app_handlers();
     connect_items_handlers();
     connect_roster_handlers();
+    connect_print_handlers();
 }
 
 frmTavu::~frmTavu() = default;

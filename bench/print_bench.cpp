@@ -1,0 +1,68 @@
+// The whole summary table of a full book (96 names, 20 items, charges on
+// all 8 pages): the print calculation and the layout through the recorder,
+// and the same to a PDF file through the painter.
+#include "app/frmOpen.h"
+#include "book/print_rules.h"
+#include "print/zentai.h"
+#include "support/full_book.h"
+#include "ui/painted_printer.h"
+#include "ui/print_recorder.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void BM_SummaryToRecorder(benchmark::State& state) {
+    Book book;
+    fill_full_book(book);
+    const QImage picture = frmOpen::small_picture().toImage();
+    for (auto _ : state) {
+        print_syukei(book);
+        ui::PrintRecorder printer;
+        print_zentai(book, printer, picture);
+        benchmark::DoNotOptimize(printer.ops.size());
+    }
+}
+BENCHMARK(BM_SummaryToRecorder)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
+void BM_SummaryToPdf(benchmark::State& state) {
+    Book book;
+    fill_full_book(book);
+    const QImage picture = frmOpen::small_picture().toImage();
+    QTemporaryDir dir;
+    for (auto _ : state) {
+        print_syukei(book);
+        ui::PaintedPrinter printer(QStringLiteral("summary"), ui::PaintedPrinter::Target::Pdf,
+                                   dir.path());
+        print_zentai(book, printer, picture);
+        const ui::PrintOutcome outcome = printer.outcome();
+        if (outcome.result != ui::PrintOutcome::Result::SavedPdf)
+            state.SkipWithError("the PDF was not written");
+        state.PauseTiming();
+        QFile::remove(outcome.pdf_path);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_SummaryToPdf)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,42 @@
+// 帳票の印刷 and the printing notice, as part of frmTavu.
+#include "app/frmOpen.h"
+#include "book/text_rules.h"
+#include "print/frmSirase.h"
+#include "print/print_run.h"
+#include "print/zentai.h"
+#include "sheet/frmTavu.h"
+#include "ui/message_box.h"
+
+void frmTavu::print_thohyo_Click() {
+    if (newdata_memo(0) == -1) return;
+    if (ninzu_check(0) == -1) return;
+    book.nengetu = txtNengetu->text();
+    if (is_blank(book.nengetu)) {
+        ui::msg_box(QStringLiteral("年 とか 月 が ありまへん ！"), ui::Icon::Exclamation);
+        txtNengetu->setFocus();
+        return;
+    }
+    if (ui::msg_box(QStringLiteral("年 月  は   これで   ＯＫやろネ ？"), ui::Icon::None,
+                    ui::Buttons::OkCancel) == ui::Answer::Cancel) {
+        txtNengetu->setFocus();
+        return;
+    }
+    // The splash's small picture, taken without showing the splash.
+    const QImage picture = frmOpen::small_picture().toImage();
+    print_run(book, printing_notice(), QStringLiteral("summary"),
+              [&picture](Book& b, ui::Printer& printer) { print_zentai(b, printer, picture); });
+}
+
+frmSirase& frmTavu::printing_notice() {
+    if (!sirase_) sirase_ = new frmSirase(this);
+    return *sirase_;
+}
+
+void frmTavu::unload_printing_notice() {
+    delete sirase_;
+    sirase_ = nullptr;
+}
+
+void frmTavu::connect_print_handlers() {
+    connect(print_thohyo, &QAction::triggered, this, &frmTavu::print_thohyo_Click);
+}

@@ -1,0 +1,250 @@
+#include "ui/painted_printer.h"
+#include "ui/fonts.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFontMetricsF>
+#include <QPrinterInfo>
+#include <QTemporaryFile>
+#include <cups/cups.h>
+
+namespace ui {
+
+namespace {
+
+constexpr double kTwipsPerInch = 1440.0;
+constexpr double kMmPerInch = 25.4;
+
+// Line widths 1 and 2 must both show on paper, 2 clearly thicker.
+double pen_mm(int width) {
+    return width <= 1 ? 0.2 : 0.25 * width;
+}
+
+// A PDF that ends with its end-of-file marker was written to the end.
+bool pdf_complete(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() < 64) return false;
+    file.seek(file.size() - 64);
+    return file.read(64).contains("%%EOF");
+}
+
+} // namespace
+
+PaintedPrinter::PaintedPrinter(const QString& report, Target target, const QString& folder)
+    : report_(report), folder_(folder),
+      stamp_(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"))),
+      printer_(QPrinter::HighResolution) {
+    if (target == Target::DefaultPrinterOrPdf) {
+        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+        if (!info.isNull()) outcome_.printer = info.printerName();
+    }
+    if (outcome_.printer.isEmpty())
+        outcome_.pdf_path =
+            QDir(folder_).absoluteFilePath(report_ + u'-' + stamp_ + QStringLiteral(".pdf"));
+    font_ = gothic_font(9);
+}
+
+PaintedPrinter::~PaintedPrinter() {
+    if (!ended_) {
+        if (painter_.isActive()) painter_.end();
+        if (!work_file_.isEmpty()) QFile::remove(work_file_);
+    }
+}
+
+void PaintedPrinter::fail(const QString& detail) {
+    if (failed_) return;
+    failed_ = true;
+    outcome_.result = PrintOutcome::Result::Failed;
+    outcome_.detail = detail;
+}
+
+bool PaintedPrinter::ready() {
+    if (failed_ || ended_) return false;
+    if (begun_) {
+        if (break_pending_) {
+            break_pending_ = false;
+            if (!printer_.newPage()) {
+                fail(QStringLiteral("a new page could not be started"));
+                return false;
+            }
+        }
+        return true;
+    }
+    begun_ = true;
+
+    QMarginsF margins(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm);
+    if (!outcome_.printer.isEmpty()) {
+        // The printer's own printable area, so that the layout sits where
+        // the printer can print it.
+        QPrinter probe(QPrinterInfo::printerInfo(outcome_.printer), QPrinter::HighResolution);
+        probe.setPageSize(QPageSize(QPageSize::A4));
+        probe.setPageOrientation(orientation_);
+        margins = probe.pageLayout().margins(QPageLayout::Millimeter);
+        QTemporaryFile temp(QDir::temp().absoluteFilePath(QStringLiteral("tavu-XXXXXX.pdf")));
+        temp.setAutoRemove(false);
+        if (!temp.open()) {
+            fail(temp.errorString());
+            return false;
+        }
+        work_file_ = temp.fileName();
+    } else {
+        work_file_ = QDir(folder_).absoluteFilePath(u'.' + report_ + u'-' + stamp_ +
+                                                    QStringLiteral(".pdf.part"));
+    }
+
+    printer_.setOutputFormat(QPrinter::PdfFormat);
+    printer_.setOutputFileName(work_file_);
+    printer_.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), orientation_, margins, QPageLayout::Millimeter));
+    printer_.setDocName(report_ + u'-' + stamp_);
+    printer_.setCreator(QStringLiteral("TAVU"));
+    if (!painter_.begin(&printer_)) {
+        fail(QFile::exists(work_file_) ? QStringLiteral("the printer would not start")
+                                       : QStringLiteral("%1 cannot be written").arg(work_file_));
+        return false;
+    }
+    painter_.setBrush(Qt::NoBrush);
+    return true;
+}
+
+double PaintedPrinter::device(double value) const {
+    const double per_inch = unit_ == Unit::Millimetres ? kMmPerInch : kTwipsPerInch;
+    return value * printer_.resolution() / per_inch;
+}
+
+void PaintedPrinter::apply_pen() {
+    const double mm = pen_mm(width_);
+    QPen pen(Qt::black, mm * printer_.resolution() / kMmPerInch, Qt::SolidLine, Qt::FlatCap,
+             Qt::MiterJoin);
+    // Dashes of 2 mm with gaps of 1 mm, in units of the pen's width.
+    if (style_ == LineStyle::Dashed) pen.setDashPattern({2.0 / mm, 1.0 / mm});
+    painter_.setPen(pen);
+}
+
+void PaintedPrinter::paper_a4() {
+    // Every report is on A4, which ready() sets.
+}
+
+void PaintedPrinter::orientation(Orientation orientation) {
+    orientation_ =
+        orientation == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+    if (begun_ && !failed_) printer_.setPageOrientation(orientation_);
+}
+
+void PaintedPrinter::unit(Unit unit) {
+    unit_ = unit;
+}
+
+void PaintedPrinter::font(const QString& name, double points, bool bold) {
+    font_ = gothic_font(points);
+    QStringList families = font_.families();
+    if (!families.contains(name)) families.prepend(name);
+    font_.setFamilies(families);
+    font_.setBold(bold);
+}
+
+void PaintedPrinter::position(double x, double y) {
+    x_ = x;
+    y_ = y;
+}
+
+void PaintedPrinter::print_text(const QString& text) {
+    if (!ready() || text.isEmpty()) return;
+    painter_.setFont(font_);
+    painter_.setPen(Qt::black);
+    const QFontMetricsF metrics(font_, &printer_);
+    painter_.drawText(QPointF(device(x_), device(y_) + metrics.ascent()), text);
+}
+
+void PaintedPrinter::line_style(LineStyle style) {
+    style_ = style;
+}
+
+void PaintedPrinter::line_width(int width) {
+    width_ = width;
+}
+
+void PaintedPrinter::line(double x1, double y1, double x2, double y2) {
+    if (!ready()) return;
+    apply_pen();
+    painter_.drawLine(at(x1, y1), at(x2, y2));
+}
+
+void PaintedPrinter::box(double x1, double y1, double x2, double y2) {
+    if (!ready()) return;
+    apply_pen();
+    painter_.setBrush(Qt::NoBrush);
+    painter_.drawRect(QRectF(at(x1, y1), at(x2, y2)).normalized());
+}
+
+void PaintedPrinter::picture(const QImage& image, double x, double y) {
+    if (!ready()) return;
+    const double per_pixel = printer_.resolution() / 96.0;
+    painter_.drawImage(QRectF(at(x, y), QSizeF(image.width(), image.height()) * per_pixel), image);
+}
+
+void PaintedPrinter::new_page() {
+    if (!ready()) return;
+    break_pending_ = true;
+}
+
+void PaintedPrinter::end_document() {
+    if (ended_) return;
+    const bool drawn = ready();
+    ended_ = true;
+    break_pending_ = false;
+    if (painter_.isActive() && !painter_.end() && drawn)
+        fail(QStringLiteral("the document could not be finished"));
+    if (!failed_ && !pdf_complete(work_file_))
+        fail(QStringLiteral("%1 could not be written to the end").arg(work_file_));
+    if (!failed_) {
+        if (!outcome_.printer.isEmpty())
+            submit_to_printer();
+        else
+            keep_pdf();
+    }
+    if (!work_file_.isEmpty() && QFile::exists(work_file_)) QFile::remove(work_file_);
+}
+
+bool PaintedPrinter::submit_to_printer() {
+    // The queue's own name, without an instance after "/".
+    const QByteArray queue = outcome_.printer.section(u'/', 0, 0).toLocal8Bit();
+    cups_option_t* options = nullptr;
+    int count = cupsAddOption("media", "A4", 0, &options);
+    const int job = cupsPrintFile(queue.constData(), QFile::encodeName(work_file_).constData(),
+                                  printer_.docName().toUtf8().constData(), count, options);
+    cupsFreeOptions(count, options);
+    if (job == 0) {
+        fail(QString::fromUtf8(cupsLastErrorString()));
+        return false;
+    }
+    outcome_.result = PrintOutcome::Result::Printed;
+    return true;
+}
+
+bool PaintedPrinter::keep_pdf() {
+    const QDir dir(folder_);
+    for (int n = 1; n < 1000; ++n) {
+        const QString name = n == 1 ? QStringLiteral("%1-%2.pdf").arg(report_, stamp_)
+                                    : QStringLiteral("%1-%2-%3.pdf").arg(report_, stamp_).arg(n);
+        const QString path = dir.absoluteFilePath(name);
+        if (QFile::exists(path)) continue;
+        // rename never replaces a file that appeared in the meantime.
+        QFile work(work_file_);
+        if (work.rename(path)) {
+            outcome_.result = PrintOutcome::Result::SavedPdf;
+            outcome_.pdf_path = path;
+            return true;
+        }
+        if (!QFile::exists(path)) {
+            outcome_.pdf_path = path;
+            fail(work.errorString());
+            return false;
+        }
+    }
+    fail(QStringLiteral("no free file name"));
+    return false;
+}
+
+} // namespace ui

@@ -1,0 +1,67 @@
+#pragma once
+// The printer on paper: a QPainter over a QPrinter that writes PDF. With a
+// default printer in the system's print service the PDF goes there as one
+// job; without one it is kept as a file in the given folder, named by report
+// and time ("summary-20261208-153000.pdf"), never over an existing file.
+// Either way the document is drawn into a file of its own first, so that a
+// document that could not be finished leaves nothing behind.
+
+#include "ui/printer.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPrinter>
+
+namespace ui {
+
+class PaintedPrinter : public Printer {
+public:
+    enum class Target { DefaultPrinterOrPdf, Pdf };
+    PaintedPrinter(const QString& report, Target target, const QString& folder);
+    ~PaintedPrinter() override;
+
+    void paper_a4() override;
+    void orientation(Orientation orientation) override;
+    void unit(Unit unit) override;
+    void font(const QString& name, double points, bool bold) override;
+    void position(double x, double y) override;
+    void print_text(const QString& text) override;
+    void line_style(LineStyle style) override;
+    void line_width(int width) override;
+    void line(double x1, double y1, double x2, double y2) override;
+    void box(double x1, double y1, double x2, double y2) override;
+    void picture(const QImage& image, double x, double y) override;
+    void new_page() override;
+    void end_document() override;
+    PrintOutcome outcome() const override { return outcome_; }
+
+private:
+    // Starts the painter at the first drawing; false once anything failed.
+    bool ready();
+    void fail(const QString& detail);
+    double device(double value) const; // current unit -> device units
+    QPointF at(double x, double y) const { return {device(x), device(y)}; }
+    void apply_pen();
+    bool submit_to_printer();
+    bool keep_pdf();
+
+    QString report_;
+    QString folder_;
+    QString stamp_; // the time in the PDF's name
+    PrintOutcome outcome_;
+    QPrinter printer_;
+    QPainter painter_;
+    QString work_file_; // the PDF being drawn
+    QPageLayout::Orientation orientation_ = QPageLayout::Portrait;
+    Unit unit_ = Unit::Twips;
+    QFont font_;
+    double x_ = 0, y_ = 0;
+    LineStyle style_ = LineStyle::Solid;
+    int width_ = 1;
+    bool begun_ = false, failed_ = false, ended_ = false, break_pending_ = false;
+};
+
+// PDF pages are drawn inside this margin, where printers can print.
+inline constexpr double kPdfMarginMm = 5.0;
+
+} // namespace ui

@@ -1,0 +1,119 @@
+#include "ui/print_recorder.h"
+
+#include <cmath>
+
+namespace ui {
+
+QString coord(double value) {
+    // Whole numbers, the usual case, without the slower general formatting.
+    if (value == std::floor(value) && std::fabs(value) < 1e15)
+        return QString::number(qint64(value));
+    return QString::number(value, 'g', 12);
+}
+
+namespace {
+
+QString four(const char* what, double x1, double y1, double x2, double y2) {
+    return QStringLiteral("%1 %2 %3 %4 %5")
+        .arg(QLatin1String(what), coord(x1), coord(y1), coord(x2), coord(y2));
+}
+
+} // namespace
+
+void PrintRecorder::paper_a4() {
+    ops << QStringLiteral("paper A4");
+}
+void PrintRecorder::orientation(Orientation orientation) {
+    ops << (orientation == Orientation::Landscape ? QStringLiteral("orientation landscape")
+                                                  : QStringLiteral("orientation portrait"));
+}
+void PrintRecorder::unit(Unit unit) {
+    ops << (unit == Unit::Millimetres ? QStringLiteral("unit mm") : QStringLiteral("unit twips"));
+}
+void PrintRecorder::font(const QString& name, double points, bool bold) {
+    ops << QStringLiteral("font %1 %2 %3")
+               .arg(name, coord(points), bold ? QStringLiteral("bold") : QStringLiteral("regular"));
+}
+void PrintRecorder::position(double x, double y) {
+    ops << QStringLiteral("position %1 %2").arg(coord(x), coord(y));
+}
+void PrintRecorder::print_text(const QString& text) {
+    ops << QStringLiteral("print ") + text;
+}
+void PrintRecorder::line_style(LineStyle style) {
+    ops << (style == LineStyle::Solid ? QStringLiteral("line style solid")
+                                      : QStringLiteral("line style dashed"));
+}
+void PrintRecorder::line_width(int width) {
+    ops << QStringLiteral("line width %1").arg(width);
+}
+void PrintRecorder::line(double x1, double y1, double x2, double y2) {
+    ops << four("line", x1, y1, x2, y2);
+}
+void PrintRecorder::box(double x1, double y1, double x2, double y2) {
+    ops << four("box", x1, y1, x2, y2);
+}
+void PrintRecorder::picture(const QImage& image, double x, double y) {
+    ops << QStringLiteral("picture %1x%2 %3 %4")
+               .arg(image.width())
+               .arg(image.height())
+               .arg(coord(x), coord(y));
+}
+void PrintRecorder::new_page() {
+    ops << QStringLiteral("new page");
+}
+void PrintRecorder::end_document() {
+    ops << QStringLiteral("end document");
+    if (!capture_) return;
+    capture_->documents.push_back(ops);
+    if (capture_->at_end) capture_->at_end();
+}
+PrintOutcome PrintRecorder::outcome() const {
+    return capture_ ? capture_->outcome : PrintOutcome{};
+}
+
+std::vector<QStringList> recorded_pages(const QStringList& ops) {
+    std::vector<QStringList> pages(1);
+    for (const QString& op : ops) {
+        if (op == QStringLiteral("new page"))
+            pages.emplace_back();
+        else
+            pages.back() << op;
+    }
+    return pages;
+}
+
+std::vector<QStringList> drawn_pages(const QStringList& ops) {
+    std::vector<QStringList> pages(1);
+    QString size = QStringLiteral("?"), x = size, y = size, width = QStringLiteral("1");
+    bool dashed = false;
+    for (const QString& op : ops) {
+        const QStringList words = op.split(u' ');
+        const QString& kind = words.front();
+        if (op == QStringLiteral("new page")) {
+            pages.emplace_back();
+        } else if (kind == QStringLiteral("font")) {
+            size = words[words.size() - 2] +
+                   (words.back() == QStringLiteral("bold") ? QStringLiteral("b") : QString());
+        } else if (kind == QStringLiteral("position")) {
+            x = words[1];
+            y = words[2];
+        } else if (kind == QStringLiteral("print")) {
+            const QString text = op.mid(6);
+            if (!text.isEmpty())
+                pages.back() << QStringList{QStringLiteral("text"), x, y, size, text}.join(u' ');
+        } else if (op.startsWith(QStringLiteral("line width"))) {
+            width = words[2];
+        } else if (op.startsWith(QStringLiteral("line style"))) {
+            dashed = words[2] == QStringLiteral("dashed");
+        } else if (kind == QStringLiteral("line") || kind == QStringLiteral("box")) {
+            pages.back() << op + QStringLiteral(" w") + width +
+                                (dashed ? QStringLiteral(" dashed") : QString());
+        } else if (kind == QStringLiteral("picture")) {
+            pages.back() << op;
+        }
+    }
+    return pages;
+}
+
+} // namespace ui

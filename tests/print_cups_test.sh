@@ -1,0 +1,128 @@
+#!/usr/bin/env bash
+# The summary table on a real print service: a cupsd of our own on a private
+# configuration folder and socket (no system printer is touched), a cups-pdf
+# queue as its default, and the program printing through it. The PDF that
+# cups-pdf writes must hold the eight pages of a full book on A4. A queue
+# that refuses jobs must give the failure message and leave no file behind.
+# Skipped (77) where cupsd cannot run: not installed, not root, no socket.
+set -euo pipefail
+probe="$(cd "$1" && pwd)/print_probe"
+skip() { echo "skipped: $*"; exit 77; }
+
+cupsd=/usr/sbin/cupsd
+ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
+out_dir=/var/spool/cups-pdf/ANONYMOUS # cups-pdf's folder for users it does not know
+[[ -x "$cupsd" && -x /usr/lib/cups/backend/cups-pdf && -f "$ppd" ]] || skip "cupsd or cups-pdf missing"
+command -v lpadmin >/dev/null || skip "lpadmin missing"
+[[ "$(id -u)" == 0 ]] || skip "cups-pdf needs a cupsd running as root"
+# cups-pdf's folder is shared: runs from other build folders take turns.
+exec 9>/tmp/tavu-print-cups-test.lock
+flock -w 200 9 || skip "another run kept cups-pdf's folder busy"
+
+dir="$(mktemp -d /tmp/tavu-cups.XXXXXX)"
+chmod 755 "$dir" # the filters run as lp and must reach the spool
+mkdir "$dir/log" "$dir/work"
+pid=""
+before=""
+cleanup() {
+    if [[ -n "$pid" ]]; then kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; fi
+    if [[ -d "$out_dir" ]]; then
+        for f in "$out_dir"/summary-*.pdf; do
+            [[ -e "$f" ]] && ! grep -qxF "$f" <<<"$before" && rm -f "$f"
+        done
+    fi
+    rm -rf "$dir"
+}
+trap cleanup EXIT
+
+sock="$dir/cups.sock"
+cat >"$dir/cupsd.conf" <<CONF
+Listen $sock
+LogLevel info
+Browsing No
+DefaultPolicy default
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+<Policy default>
+  <Limit All>
+    Order allow,deny
+    Allow all
+  </Limit>
+</Policy>
+CONF
+cat >"$dir/cups-files.conf" <<CONF
+ServerRoot $dir
+RequestRoot $dir/spool
+CacheDir $dir/cache
+StateDir $dir/state
+ErrorLog $dir/log/error_log
+AccessLog $dir/log/access_log
+PageLog $dir/log/page_log
+ServerBin /usr/lib/cups
+DataDir /usr/share/cups
+SystemGroup root
+User lp
+Group lp
+CONF
+
+timeout 300 "$cupsd" -f -c "$dir/cupsd.conf" -s "$dir/cups-files.conf" >"$dir/log/cupsd.out" 2>&1 &
+pid=$!
+export CUPS_SERVER="$sock"
+up=0
+for _ in $(seq 50); do
+    if ! kill -0 "$pid" 2>/dev/null; then break; fi
+    if timeout 5 lpstat -r >/dev/null 2>&1; then up=1; break; fi
+    sleep 0.2
+done
+if (( !up )); then
+    cat "$dir/log/cupsd.out" "$dir/log/error_log" 2>/dev/null | tail -5
+    skip "cupsd did not start"
+fi
+
+timeout 30 lpadmin -p TavuPDF -E -v cups-pdf:/ -P "$ppd" 2>/dev/null
+timeout 30 lpadmin -d TavuPDF
+[[ "$(timeout 10 lpstat -d)" == *TavuPDF* ]] || { echo "the queue is not the default"; exit 1; }
+
+before="$(ls -1 "$out_dir"/summary-*.pdf 2>/dev/null || true)"
+cd "$dir/work"
+# A user cups-pdf does not know: it writes into its anonymous folder.
+export CUPS_USER=tavu-print-test QT_QPA_PLATFORM=offscreen
+rc=0
+timeout 120 "$probe" >"$dir/log/probe.out" 2>&1 || rc=$?
+if (( rc != 0 )); then echo "printing did not succeed ($rc):"; cat "$dir/log/probe.out"; exit 1; fi
+[[ -z "$(ls -A)" ]] || { echo "files left in the working folder:"; ls -A; exit 1; }
+
+pdf=""
+for _ in $(seq 300); do
+    for f in "$out_dir"/summary-*.pdf; do
+        [[ -e "$f" ]] && ! grep -qxF "$f" <<<"$before" && pdf="$f"
+    done
+    # cups-pdf writes the file, then the job completes.
+    if [[ -n "$pdf" ]] && [[ -z "$(timeout 10 lpstat -o TavuPDF)" ]]; then break; fi
+    pdf=""
+    sleep 0.2
+done
+if [[ -z "$pdf" ]]; then
+    echo "cups-pdf wrote no PDF"; grep -E '^E ' "$dir/log/error_log" | tail -5; exit 1
+fi
+info="$(pdfinfo "$pdf" 2>/dev/null)"
+grep -Eq '^Pages: +8$' <<<"$info" || { echo "expected 8 pages:"; echo "$info"; exit 1; }
+grep -Eq '^Page size: +(595|596) x 842|^Page size: +842 x (595|596)' <<<"$info" ||
+    { echo "expected A4:"; echo "$info"; exit 1; }
+# Every page carries the drawn table: far from blank.
+pdftoppm -gray -r 20 "$pdf" "$dir/page" 2>/dev/null
+for page in "$dir"/page-*.pgm; do
+    dark="$(tail -c +16 "$page" | od -An -v -tu1 | tr -s ' ' '\n' | awk '$1 != "" && $1 < 128 {n++} END {print n + 0}')"
+    (( dark > 200 )) || { echo "$(basename "$page") looks blank ($dark dark pixels)"; exit 1; }
+done
+
+# A queue that refuses jobs: the failure is told, nothing is written.
+timeout 30 cupsreject TavuPDF
+rc=0
+timeout 120 "$probe" >"$dir/log/probe2.out" 2>&1 || rc=$?
+if (( rc != 1 )); then echo "a refused job was not reported ($rc):"; cat "$dir/log/probe2.out"; exit 1; fi
+grep -q '印刷 でけへんかってん' "$dir/log/probe2.out" || { cat "$dir/log/probe2.out"; exit 1; }
+[[ -z "$(ls -A)" ]] || { echo "files left after the refused job:"; ls -A; exit 1; }
+echo "printed through cups-pdf: $(basename "$pdf")"
