@@ -2,6 +2,7 @@
 #include "app/app_exit.h"
 #include "app/help_window.h"
 #include "book/cp932.h"
+#include "book/safety_copy.h"
 #include "book/text_rules.h"
 #include "sheet/frmTavu.h"
 #include "ui/colors.h"
@@ -63,7 +64,9 @@ qint16 frmTavu::data_hozon() {
         report_write_failure();
         return -1;
     }
-    if (file_exists(QString::fromLatin1(kDatFile)) && dat_to_hrm() == WriteResult::Failed) {
+    // The file replaced is kept as "allitem.bak"; when it cannot be, the
+    // save does not go on.
+    if (dat_to_hrm_keeping_bak() == WriteResult::Failed) {
         report_write_failure();
         return -1;
     }
