@@ -152,6 +152,12 @@ WriteResult keep_copy(const QString& from, const QString& to) {
     return write_file_atomically(to, bytes);
 }
 
+FolderResult make_folder(const QString& name) {
+    if (::mkdir(QFile::encodeName(name).constData(), 0777) != 0)
+        return errno == EEXIST ? FolderResult::Exists : FolderResult::Failed;
+    return sync_folder_of(name) ? FolderResult::Made : FolderResult::Failed;
+}
+
 bool is_temporary_of(const QString& entry, const QString& file_name) {
     const QString prefix = QStringLiteral(".") + file_name + QStringLiteral(".");
     if (entry.size() != prefix.size() + 6 || !entry.startsWith(prefix)) return false;

@@ -42,5 +42,11 @@ WriteResult keep_copy(const QString& from, const QString& to);
 // write of `file_name` makes and an interrupted one leaves behind.
 bool is_temporary_of(const QString& entry, const QString& file_name);
 
+enum class FolderResult { Made, Exists, Failed };
+// Makes the folder `name` (its parent must exist) and flushes the parent, so
+// the new folder survives a crash. Exists when something of that name is
+// already there: it is never taken over.
+FolderResult make_folder(const QString& name);
+
 // Reads the whole file; false when it cannot be opened or read.
 bool read_whole_file(const QString& name, QByteArray& bytes);
