@@ -177,10 +177,7 @@ TEST_F(NewPeriod, TwoClosingsOfOnePeriodGiveTwoArchives) {
               QStringLiteral("追加"));
 }
 
-TEST_F(NewPeriod, TheMenuEntryFollowsSaveAndHidesInNameEditing) {
-    QStringList captions;
-    for (QAction* action : w->menu_file->actions()) captions << action->text();
-    EXPECT_EQ(captions, (QStringList{"再読込", "保存", "新しい期間", "終了"}));
+TEST_F(NewPeriod, TheMenuEntryReachesItsHandlerAndHidesInNameEditing) {
     script.answer(ui::Answer::Cancel);
     w->file_new_period->trigger();
     ASSERT_EQ(script.shown.size(), 1u);
