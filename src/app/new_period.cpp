@@ -21,9 +21,18 @@ QString period_words(const QString& typed) {
                             : QStringLiteral("「%1」").arg(period);
 }
 
-// A path as it is typed after tavu --folder.
+// A path as it is typed in a shell: quoted when it holds anything but
+// letters, digits and a few plain signs.
 QString typed_path(const QString& path) {
-    return path.contains(QChar(u' ')) ? QStringLiteral("\"%1\"").arg(path) : path;
+    const QString plain = QStringLiteral("_-./+,=@%:");
+    for (const QChar c : path) {
+        if (c.unicode() < 128 && !c.isLetterOrNumber() && !plain.contains(c)) {
+            QString quoted = path;
+            quoted.replace(QChar(u'\''), QStringLiteral("'\\''"));
+            return QChar(u'\'') + quoted + QChar(u'\'');
+        }
+    }
+    return path;
 }
 
 } // namespace
@@ -81,11 +90,12 @@ void frmTavu::file_new_period_Click() {
     book.hozon_flag = -1;
 
     const QString folder = QDir::current().absoluteFilePath(archive.folder);
+    const QString where = typed_path(folder);
     ui::msg_box(
         QStringLiteral("%1 を 締めて、新しい 期間を 始めたで ！").arg(period_words(typed_period)) +
-            kGap + QStringLiteral("前の データは 「%1」 に しもてまっせ。").arg(folder) +
-            QStringLiteral("\r\n") +
-            QStringLiteral("開くときは  tavu --folder %1  （./run.sh %1 でも ええで）。")
-                .arg(typed_path(folder)),
+            kGap + QStringLiteral("前の データは 「%1」 に しもてまっせ。").arg(folder) + kGap +
+            QStringLiteral("開くときは どっちかで：") + QStringLiteral("\r\n") +
+            QStringLiteral("tavu --folder %1").arg(where) + QStringLiteral("\r\n") +
+            QStringLiteral("./run.sh %1").arg(where),
         ui::Icon::Information, ui::Buttons::Ok, kTitle);
 }
