@@ -194,35 +194,85 @@ TEST(Parse, HeaderOnlyAndEmptyFilesLeaveTheItems) {
     EXPECT_EQ(book->member_name[7], "n7");
 }
 
-// Every damaged file ends the reading; what was read before the fault stays,
-// the faulty item line is not stored at all.
-TEST(Parse, DamagedFilesKeepWhatWasReadBefore) {
+// A damaged line ends the reading where the fault is: a line cut short at the
+// end of the file stores nothing of itself; otherwise the title and every
+// value stored before the one that does not fit stay in the book.
+TEST(Parse, DamagedLinesKeepWhatWasStoredBeforeTheFault) {
+    struct Slot {
+        const char* title;
+        qint16 mode;
+        qint32 kingaku;
+        qint16 nin;
+        qint32 sogaku;
+        qint16 mark0;
+        qint32 amount0, amount1;
+    };
+    const Slot untouched{"before", 1, 7, 7, 49, 5, 5, 5};
     const QByteArray good = "1,\"good\",\"100\",\"2\",\"11\"\r\n";
     const struct {
         const char* what;
-        QByteArray text;
-        int items_read;
+        bool older;
+        QByteArray line; // the faulty line, read into slot 1
+        Slot expected;
     } cases[] = {
-        {"header cut short", "\"a\",\"b\"", 0},
-        {"field missing at the end", header_line() + good + "1,\"bad\",\"100\",\"2\"\r\n", 1},
-        {"trailing comma, no field", header_line() + good + "1,\"bad\",\"100\",\"2\",", 1},
-        {"amount beyond a Long", header_line() + good + "1,\"bad\",\"2147483648\",\"1\",\"\"", 1},
-        {"head count beyond an Integer", header_line() + "1,\"bad\",\"1\",\"32768\",\"\"", 0},
-        {"total beyond a Long", header_line() + good + "1,\"bad\",\"2000000000\",\"2\",\"\"", 1},
-        {"mode beyond an Integer", header_line() + "99999,\"bad\",\"1\",\"1\",\"\"", 0},
-        {"huge exponent in an amount",
-         header_line() + good + "0,\"bad\",\"0\",\"0\",\"     19E999\"", 1},
-        {"unclosed quote", header_line() + good + "1,\"bad,\"1\",\"1\",\"1\r\n", 1},
+        {"field missing at the end", false, "1,\"bad\",\"100\",\"2\"\r\n", untouched},
+        {"trailing comma, no field", false, "1,\"bad\",\"100\",\"2\",", untouched},
+        {"unclosed quote", false, "1,\"bad,\"1\",\"1\",\"1\r\n", untouched},
+        {"mode beyond an Integer",
+         false,
+         "99999,\"bad\",\"1\",\"1\",\"1\"",
+         {"bad", 1, 7, 7, 49, 5, 5, 5}},
+        {"amount beyond a Long",
+         false,
+         "1,\"bad\",\"2147483648\",\"1\",\"1\"",
+         {"bad", 1, 7, 7, 49, 5, 5, 5}},
+        {"head count beyond an Integer",
+         false,
+         "1,\"bad\",\"300\",\"32768\",\"1\"",
+         {"bad", 1, 300, 7, 49, 5, 5, 5}},
+        {"total beyond a Long",
+         false,
+         "1,\"bad\",\"2000000000\",\"2\",\"1\"",
+         {"bad", 1, 2000000000, 2, 49, 5, 5, 5}},
+        {"individual amount beyond a Long",
+         false,
+         "0,\"bad\",\"1\",\"1\",\"   300 19E99\"",
+         {"bad", 0, 7, 7, 49, 5, 300, 5}},
+        {"older: field missing at the end", true, "1,\"bad\",\"1\"", untouched},
+        {"older: amount beyond a Long",
+         true,
+         "1,\"bad\",\"2147483648\",\"1\"",
+         {"before", 1, 7, 7, 49, 5, 5, 5}},
+        {"older: individual amount beyond a Long",
+         true,
+         "0,\"bad\",\"800\",\"   100 9E999\"",
+         {"bad", 0, 800, 7, 49, 5, 100, 5}},
     };
+    QByteArray older_header;
+    for (int m = 0; m < 63; ++m) older_header += "\"o\",";
+    older_header += "\"\",\"\"\r\n";
+    const QByteArray older_good = "1,\"good\",\"100\",\"11\"\r\n";
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         auto book = new_book();
         book->komoku_name[1] = "before";
-        EXPECT_EQ(parse_data_text(c.text, *book), ReadResult::Damaged);
-        if (c.items_read > 0) {
-            EXPECT_EQ(book->komoku_name[0], "good");
-        }
-        EXPECT_EQ(book->komoku_name[1], "before");
+        book->komoku_kingaku[1] = book->komoku_nin[1] = 7;
+        book->komoku_sogaku[1] = 49;
+        book->mark[0][1] = book->member_kingaku[0][1] = book->member_kingaku[1][1] = 5;
+        const ReadResult result =
+            c.older ? parse_old_data_text(older_header + older_good + c.line, *book)
+                    : parse_data_text(header_line() + good + c.line, *book);
+        EXPECT_EQ(result, ReadResult::Damaged);
+        EXPECT_EQ(book->komoku_name[0], "good");
+        const Slot& e = c.expected;
+        EXPECT_EQ(book->komoku_name[1], e.title);
+        EXPECT_EQ(book->komoku_mode[1], e.mode);
+        EXPECT_EQ(book->komoku_kingaku[1], e.kingaku);
+        EXPECT_EQ(book->komoku_nin[1], e.nin);
+        EXPECT_EQ(book->komoku_sogaku[1], e.sogaku);
+        EXPECT_EQ(book->mark[0][1], e.mark0);
+        EXPECT_EQ(book->member_kingaku[0][1], e.amount0);
+        EXPECT_EQ(book->member_kingaku[1][1], e.amount1);
     }
     auto book = new_book();
     EXPECT_EQ(parse_data_text("\"a\",\"b\"", *book), ReadResult::Damaged);

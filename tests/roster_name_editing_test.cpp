@@ -1,6 +1,7 @@
 #include "support/roster_fixture.h"
 
 #include <QEventLoop>
+#include <QInputMethodEvent>
 #include <QTimer>
 
 namespace {
@@ -155,6 +156,20 @@ TEST_F(NameEditing, EnterStoresAndStepsOnAndStopsAtMember96) {
     EXPECT_EQ(form->tabTavu->currentIndex(), 3);
     EXPECT_TRUE(book.member_name[96].isEmpty());
     EXPECT_TRUE(script.shown.empty());
+}
+
+// A name typed through an input method arrives as committed text, not as
+// key presses; it still brings back the page of the member being edited.
+TEST_F(NameEditing, InputMethodCommitCountsAsAKey) {
+    start_editing();
+    form->vsbName->setValue(30);
+    form->tabTavu->setCurrentIndex(3);
+    form->txtName_Input->clear();
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("佐藤"));
+    QApplication::sendEvent(form->txtName_Input, &commit);
+    EXPECT_EQ(form->txtName_Input->text(), QStringLiteral("佐藤"));
+    EXPECT_EQ(form->tabTavu->currentIndex(), 1);
 }
 
 TEST_F(NameEditing, ALabelClickDropsUnstoredTextWhileTheScrollBarStoresIt) {

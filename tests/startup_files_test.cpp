@@ -7,11 +7,16 @@
 #include "ui/message_box.h"
 
 #include <QDir>
+#include <QFile>
 
 namespace {
 
 const QString kDamaged = QStringLiteral("データが 壊れてんネン！  作り直してヤ ！");
 const QString kNotConverted = QStringLiteral("データの変換が でけへんネン！  作り直してヤ ！");
+
+QByteArray sj(const char* utf8) {
+    return cp932::to_bytes(QString::fromUtf8(utf8));
+}
 
 class StartupFiles : public TempWorkdir {
 protected:
@@ -124,6 +129,65 @@ TEST_F(StartupFiles, OtherNameIsPromotedOnlyWithoutDataFile) {
     EXPECT_EQ(files(), QStringList{"allitem.hrm"});
 }
 
+// Start-up never deletes a book it has not read into "allitem.hrm": any
+// spelling of the other name is promoted when it is the only copy, and a
+// name that cannot be given keeps the file where it is, with a message.
+TEST_F(StartupFiles, OtherSpellingsArePromotedAndNothingUnreadIsDeleted) {
+    struct Entry {
+        const char* name;
+        const char* member; // nullptr: a folder of that name
+    };
+    const struct {
+        const char* what;
+        std::vector<Entry> folder;
+        const char* shown_member;
+        QStringList files_after;
+        const char* reported_file; // named in a critical message, or nullptr
+    } cases[] = {
+        {"lower case alone", {{"allitem.sne", "小文字"}}, "小文字", {"allitem.hrm"}, nullptr},
+        {"capitalised alone", {{"Allitem.sne", "頭大文字"}}, "頭大文字", {"allitem.hrm"}, nullptr},
+        {"upper case alone", {{"ALLITEM.SNE", "大文字"}}, "大文字", {"allitem.hrm"}, nullptr},
+        {"two spellings: the first in order wins",
+         {{"ALLITEM.SNE", "後"}, {"Allitem.sne", "先"}},
+         "先",
+         {"allitem.hrm"},
+         nullptr},
+        {"a folder in the way of the other name",
+         {{"allitem.hrm", nullptr}, {"allitem.sne", "別名"}},
+         "",
+         {"allitem.sne"},
+         "allitem.sne"},
+        {"a folder in the way of the spare copy",
+         {{"allitem.hrm", nullptr}, {"allitem1.hrm", "予備"}},
+         "",
+         {"allitem1.hrm"},
+         "allitem1.hrm"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const QString& name : files()) QFile::remove(path(name));
+        QDir(path("allitem.hrm")).removeRecursively();
+        for (const Entry& e : c.folder) {
+            if (e.member)
+                write_swapped(e.name, book_text(QString::fromUtf8(e.member), QString()));
+            else
+                ASSERT_TRUE(QDir().mkdir(path(e.name)));
+        }
+        script.shown.clear();
+        book = Book{};
+        EXPECT_EQ(first_member_after_start(), QString::fromUtf8(c.shown_member));
+        EXPECT_EQ(files(), c.files_after);
+        if (c.reported_file) {
+            ASSERT_EQ(script.shown.size(), 1u);
+            EXPECT_TRUE(
+                script.shown[0].text.startsWith(QString::fromUtf8(c.reported_file) + " を"));
+            EXPECT_EQ(script.shown[0].icon, ui::Icon::Critical);
+        } else {
+            EXPECT_TRUE(script.shown.empty());
+        }
+    }
+}
+
 TEST_F(StartupFiles, OlderFileReplacesTheDataFile) {
     // Older layout: 63 names, period, person in charge; items of 4 fields.
     QByteArray text;
@@ -182,16 +246,46 @@ TEST_F(StartupFiles, DamagedFileIsReportedAndWhatWasReadStays) {
 
 TEST_F(StartupFiles, UnconvertibleOlderFileIsReportedAndStillConverted) {
     QByteArray text;
-    for (int i = 0; i < 10; ++i) text += "\"名" + QByteArray::number(i) + "\",";
+    for (int i = 0; i < 10; ++i) text += sj("\"名") + QByteArray::number(i) + "\",";
     write_swapped("allitem.ngs", text); // the header ends early
 
-    first_member_after_start();
-    ASSERT_GE(script.shown.size(), 1u);
+    EXPECT_EQ(first_member_after_start(), QStringLiteral("名0"));
+    ASSERT_EQ(script.shown.size(), 1u);
     EXPECT_EQ(script.shown[0].text, kNotConverted);
     EXPECT_EQ(script.shown[0].icon, ui::Icon::Critical);
-    EXPECT_TRUE(exists("allitem.hrm"));
-    EXPECT_FALSE(exists("allitem.ngs"));
-    EXPECT_FALSE(exists("allitem.dat"));
+    EXPECT_EQ(files(), QStringList{"allitem.hrm"});
+    Book reread; // what was read, in the current layout
+    EXPECT_EQ(parse_data_text(pair_swap(read_bytes("allitem.hrm")), reread), ReadResult::Ok);
+    EXPECT_EQ(reread.member_name[9], QStringLiteral("名9"));
+}
+
+// The older file keeps its name until the converted book is written: a
+// conversion that cannot be written leaves both files as they were, says
+// so, and is done at the next start.
+TEST_F(StartupFiles, OlderFileWhoseConversionCannotBeWrittenIsConvertedNextTime) {
+    QByteArray text;
+    for (int i = 0; i < 63; ++i) text += i == 0 ? sj("\"古株\",") : QByteArray("\"\",");
+    text += "\"\",\"\"\r\n1,\"x\",\"2000\",\"1\"\r\n";
+    write_swapped("allitem.ngs", text);
+    const QByteArray older = read_bytes("allitem.ngs");
+    const QByteArray saved = pair_swap(book_text(QStringLiteral("今の人"), QStringLiteral("今")));
+    write_bytes("allitem.hrm", saved);
+    {
+        FileSizeLimit full_disk(64);
+        EXPECT_EQ(first_member_after_start(), QStringLiteral("今の人"));
+    }
+    ASSERT_EQ(script.shown.size(), 1u);
+    EXPECT_TRUE(script.shown[0].text.startsWith(QStringLiteral("古い データ (allitem.ngs) を")));
+    EXPECT_EQ(script.shown[0].icon, ui::Icon::Critical);
+    EXPECT_EQ(files(), (QStringList{"allitem.hrm", "allitem.ngs"}));
+    EXPECT_EQ(read_bytes("allitem.ngs"), older);
+    EXPECT_EQ(read_bytes("allitem.hrm"), saved);
+
+    script.shown.clear();
+    book = Book{};
+    EXPECT_EQ(first_member_after_start(), QStringLiteral("古株"));
+    EXPECT_TRUE(script.shown.empty());
+    EXPECT_EQ(files(), QStringList{"allitem.hrm"});
 }
 
 // Start-up only reads: a working file in the way or a full disk cannot keep

@@ -4,6 +4,7 @@
 #include "book/cp932.h"
 #include "book/safety_copy.h"
 #include "book/text_rules.h"
+#include "items/frmKomokuSort.h"
 #include "sheet/frmTavu.h"
 #include "ui/colors.h"
 #include "ui/message_box.h"
@@ -150,11 +151,16 @@ void frmTavu::Form_QueryUnload(bool& cancel, int /*unload_mode*/) {
 void frmTavu::Form_Unload() {
     if (auto* window = findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly))
         window->close();
+    delete komoku_sort_form;
+    komoku_sort_form = nullptr;
 }
 
 // Each time the main window becomes active the two list dialogs (item order,
-// members to print) are hidden; they are not built yet, so nothing to hide.
-void frmTavu::Form_Activate() {}
+// members to print) are hidden, loaded first if need be: an arrangement
+// never stays open beside a sheet that can change under it.
+void frmTavu::Form_Activate() {
+    komoku_sort_dialog()->hide();
+}
 
 void frmTavu::closeEvent(QCloseEvent* event) {
     bool cancel = false;

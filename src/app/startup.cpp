@@ -22,29 +22,54 @@ void delete_if_exists(const QString& name) {
     if (file_exists(name)) delete_file(name);
 }
 
-// An "allitem.ngs" of the older layout becomes "allitem.hrm" in the current one.
+// An "allitem.ngs" of the older layout becomes "allitem.hrm" in the current
+// one. It keeps its name until the converted book is safely written, so a
+// conversion that fails is tried again at the next start.
 void convert_older_file(Book& book, frmTavu& window) {
-    delete_if_exists(kHrm);
-    if (!rename_file(kNgs, kHrm)) return;
-    // Without its text in "allitem.dat" the conversion would write an empty
-    // book over the only copy; leave the file for the next start instead.
-    if (hrm_to_dat() != WriteResult::Ok) return;
-    window.report_read_result(old_data_read(book), true);
-    if (convert_write(book) != WriteResult::Ok) return;
-    dat_to_hrm();
+    const Conversion conversion = ngs_convert(book);
+    if (conversion.read != ReadResult::Missing) window.report_read_result(conversion.read, true);
+    if (conversion.written) return;
+    ui::msg_box(
+        QStringLiteral("古い データ (allitem.ngs) を 新しい形に 書き直されへんかったネン！"
+                       "\r\n\r\nallitem.ngs は そのまま 置いてあるで。 ディスクの 空きとかを"
+                       " 確かめて、 もう一回 起動してヤ ！"),
+        ui::Icon::Critical, ui::Buttons::Ok);
 }
 
-// "allitem1.hrm" is a spare copy, "allitem.sne" an older name of the file.
+// Gives `from` the name "allitem.hrm". When something is in the way the
+// file keeps its own name and the user is told, so that it is not deleted.
+bool promote(const QString& from) {
+    if (rename_file(from, kHrm) && file_exists(kHrm)) return true;
+    ui::msg_box(
+        QStringLiteral("%1 を allitem.hrm に 名前替え でけへんかったネン！\r\n\r\n%1 は 消さんと"
+                       " 置いてあるで。 allitem.hrm の 名前を ふさいでるもんを どけてから、"
+                       " もう一回 起動してヤ ！")
+            .arg(from),
+        ui::Icon::Critical, ui::Buttons::Ok);
+    return false;
+}
+
+// "allitem1.hrm" is a spare copy, "allitem.sne" an older name of the file,
+// also found spelt "Allitem.sne" or "ALLITEM.SNE": the first spelling there
+// is promoted when there is no "allitem.hrm". The other names are deleted
+// only once "allitem.hrm" holds a book, never while they hold the only one.
 void promote_spare_files() {
     if (file_exists(kHrm))
         delete_if_exists(kSpareHrm);
     else if (file_exists(kSpareHrm))
-        rename_file(kSpareHrm, kHrm);
+        promote(kSpareHrm);
 
-    const QString sne = QStringLiteral("allitem.sne");
-    if (file_exists(sne) && !file_exists(kHrm)) rename_file(sne, kHrm);
-    for (const QString& name : {sne, QStringLiteral("Allitem.sne"), QStringLiteral("ALLITEM.SNE")})
-        delete_if_exists(name);
+    const QString other_names[] = {QStringLiteral("allitem.sne"), QStringLiteral("Allitem.sne"),
+                                   QStringLiteral("ALLITEM.SNE")};
+    if (!file_exists(kHrm)) {
+        for (const QString& name : other_names) {
+            if (!file_exists(name)) continue;
+            promote(name);
+            break;
+        }
+    }
+    if (!file_exists(kHrm)) return;
+    for (const QString& name : other_names) delete_if_exists(name);
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 #include "book/data_files.h"
 #include "book/text_rules.h"
 
+#include <memory>
+
 namespace {
 
 using Parser = ReadResult (*)(const QByteArray&, Book&);
@@ -46,10 +48,33 @@ WriteResult dat_write(const Book& book) {
     return write_file_atomically(kDatFile, data_text(book));
 }
 
-WriteResult convert_write(Book& book) {
+namespace {
+
+void blank_header_fields(Book& book) {
     if (is_blank(book.nengetu)) book.nengetu = QStringLiteral(" ");
     if (is_blank(book.motojime)) book.motojime = QStringLiteral(" ");
+}
+
+} // namespace
+
+WriteResult convert_write(Book& book) {
+    blank_header_fields(book);
     return write_file_atomically(kDatFile, data_text(book, true));
+}
+
+Conversion ngs_convert(Book& book) {
+    QByteArray bytes;
+    if (!read_whole_file(kNgsFile, bytes)) return {ReadResult::Missing, false};
+    // Converted on a copy: a book that never reached the disk is not shown
+    // as if it had.
+    auto converted = std::make_unique<Book>(book);
+    const ReadResult read = parse_old_data_text(pair_swap(bytes), *converted);
+    blank_header_fields(*converted);
+    if (write_file_atomically(kHrmFile, pair_swap(data_text(*converted, true))) != WriteResult::Ok)
+        return {read, false};
+    book = *converted;
+    delete_file(kNgsFile);
+    return {read, true};
 }
 
 WriteResult hrm_to_dat() {

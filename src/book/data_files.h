@@ -32,6 +32,18 @@ WriteResult dat_write(const Book& book);
 // charge become a single blank (in the book too), head counts a blank.
 WriteResult convert_write(Book& book);
 
+// The conversion of "allitem.ngs" at start-up: read and pair-swap it, read
+// the older layout into the book (what was read of a damaged file counts),
+// write the book atomically as "allitem.hrm" the way convert_write writes
+// it, and only then delete "allitem.ngs". When the older file cannot be read
+// or the new one not written, both files and the book stay as they were, so
+// the next start tries again.
+struct Conversion {
+    ReadResult read;
+    bool written;
+};
+Conversion ngs_convert(Book& book);
+
 // Pair-swap "allitem.hrm" into "allitem.dat" (and back); the source is
 // deleted only after the target is safely in place.
 WriteResult hrm_to_dat();

@@ -1,7 +1,7 @@
 // Reading the text of a data file into the book. A fault (a field missing at
 // the end, a number that does not fit its type, a total that does not fit, a
-// 21st item line) ends the reading; the header fields and the item lines
-// read before it stay in the book, an item line is stored whole or not at all.
+// 21st item line) ends the reading; every value stored before it stays in
+// the book.
 
 #include "book/cp932.h"
 #include "book/data_files.h"
@@ -37,36 +37,6 @@ bool read_header(FieldReader& reader, Book& book, int names) {
     return true;
 }
 
-// Per-member values of an item line, decoded before anything is stored.
-struct MemberData {
-    std::array<qint16, kMembers> marks{};
-    std::array<qint32, kMembers> amounts{};
-};
-
-std::optional<MemberData> read_member_data(const QString& field, bool split) {
-    MemberData data;
-    if (split) {
-        for (int m = 0; m < kMembers; ++m)
-            data.marks[m] = m < field.size() ? mark_value(field[m]) : qint16(0);
-        return data;
-    }
-    for (int m = 0; m < kMembers; ++m) {
-        const auto amount = to_int32(read_number_view(QStringView(field).mid(qsizetype(m) * 6, 6)));
-        if (!amount) return std::nullopt;
-        data.amounts[m] = *amount;
-    }
-    return data;
-}
-
-void store_member_data(const MemberData& data, bool split, int k, Book& book) {
-    for (int m = 0; m < kMembers; ++m) {
-        if (split)
-            book.mark[m][k] = data.marks[m];
-        else
-            book.member_kingaku[m][k] = data.amounts[m];
-    }
-}
-
 bool read_fields(FieldReader& reader, QString* fields, int count) {
     for (int i = 0; i < count; ++i) {
         auto field = reader.next();
@@ -76,54 +46,61 @@ bool read_fields(FieldReader& reader, QString* fields, int count) {
     return true;
 }
 
-// One item line of the current layout into slot k.
-bool read_item(FieldReader& reader, int k, Book& book) {
-    QString f[5];
-    if (!read_fields(reader, f, 5)) return false;
-    const auto mode = to_int16(read_number(f[0]));
-    if (!mode) return false;
-    const bool split = *mode == 1;
-    qint32 kingaku = 0;
-    qint16 nin = 0;
-    if (split) {
-        const auto k32 = to_int32(read_number(f[2]));
-        const auto n16 = to_int16(read_number(f[3]));
-        if (!k32 || !n16) return false;
-        const qint64 total = qint64(*k32) * *n16;
-        if (total < INT32_MIN || total > INT32_MAX) return false;
-        kingaku = *k32;
-        nin = *n16;
+// Stores the member data of item k member by member; an amount that does not
+// fit ends the reading there, after the members stored before it.
+bool store_member_data(const QString& field, bool split, int k, Book& book) {
+    for (int m = 0; m < kMembers; ++m) {
+        if (split) {
+            book.mark[m][k] = m < field.size() ? mark_value(field[m]) : qint16(0);
+            continue;
+        }
+        const auto amount = to_int32(read_number_view(QStringView(field).mid(qsizetype(m) * 6, 6)));
+        if (!amount) return false;
+        book.member_kingaku[m][k] = *amount;
     }
-    const auto data = read_member_data(f[4], split);
-    if (!data) return false;
-
-    book.komoku_name[k] = trim_blanks(f[1]);
-    book.komoku_mode[k] = split ? 1 : 0;
-    if (split) {
-        book.komoku_kingaku[k] = kingaku;
-        book.komoku_nin[k] = nin;
-        book.komoku_sogaku[k] = kingaku * qint32(nin);
-    }
-    store_member_data(*data, split, k, book);
     return true;
 }
 
-// One item line of the older layout (mode, title, amount, member data).
+// One item line of the current layout into slot k. The line's fields are
+// read first, so a line cut short at the end of the file stores nothing;
+// then the values are stored one after the other, and a value that does not
+// fit ends the reading after what was stored before it.
+bool read_item(FieldReader& reader, int k, Book& book) {
+    QString f[5];
+    if (!read_fields(reader, f, 5)) return false;
+    book.komoku_name[k] = trim_blanks(f[1]);
+    const auto mode = to_int16(read_number(f[0]));
+    if (!mode) return false;
+    const bool split = *mode == 1;
+    book.komoku_mode[k] = split ? 1 : 0;
+    if (split) {
+        const auto kingaku = to_int32(read_number(f[2]));
+        if (!kingaku) return false;
+        book.komoku_kingaku[k] = *kingaku;
+        const auto nin = to_int16(read_number(f[3]));
+        if (!nin) return false;
+        book.komoku_nin[k] = *nin;
+        const qint64 total = qint64(*kingaku) * *nin;
+        if (total < INT32_MIN || total > INT32_MAX) return false;
+        book.komoku_sogaku[k] = qint32(total);
+    }
+    return store_member_data(f[4], split, k, book);
+}
+
+// One item line of the older layout (mode, title, amount, member data),
+// stored in the same manner: mode, amount, title, then member by member.
 bool read_older_item(FieldReader& reader, int k, Book& book) {
     QString f[4];
     if (!read_fields(reader, f, 4)) return false;
     const auto mode = to_int16(read_number(f[0]));
-    const auto kingaku = to_int32(read_number(f[2]));
-    if (!mode || !kingaku) return false;
+    if (!mode) return false;
     const bool split = *mode == 1;
-    const auto data = read_member_data(f[3], split);
-    if (!data) return false;
-
     book.komoku_mode[k] = split ? 1 : 0;
+    const auto kingaku = to_int32(read_number(f[2]));
+    if (!kingaku) return false;
     book.komoku_kingaku[k] = *kingaku;
     book.komoku_name[k] = trim_blanks(f[1]);
-    store_member_data(*data, split, k, book);
-    return true;
+    return store_member_data(f[3], split, k, book);
 }
 
 template <typename ReadItem>

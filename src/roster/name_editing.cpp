@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -25,6 +26,8 @@ void show_member_page(QTabWidget* tabs, int n) {
 }
 
 // Every key typed into the name box, Enter as 13, before the box takes it.
+// Text committed by an input method (how Japanese names are typed) counts
+// as one key per character, as typed double-byte characters always did.
 class NameKeyFilter : public QObject {
 public:
     explicit NameKeyFilter(frmTavu* form) : QObject(form), form_(form) {}
@@ -36,6 +39,9 @@ protected:
             const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
             const QString text = key->text();
             form_->txtName_Input_KeyPress(enter ? 13 : text.isEmpty() ? 0 : text[0].unicode());
+        } else if (event->type() == QEvent::InputMethod) {
+            const QString committed = static_cast<QInputMethodEvent*>(event)->commitString();
+            for (const QChar c : committed) form_->txtName_Input_KeyPress(c.unicode());
         }
         return QObject::eventFilter(watched, event);
     }

@@ -17,6 +17,8 @@
 //   src/app/save_exit.cpp          data_hozon, 全体保存, 再読込, 終了, closing, help;
 //                                  closeEvent, event, connect_app_handlers
 //   src/app/new_period.cpp         新しい期間: archive the book, start the next period
+//   src/items/item_commands.cpp    item delete, the item order dialog;
+//                                  connect_items_handlers
 //   src/roster/name_editing.cpp    name editing mode; connect_roster_handlers
 //   src/roster/member_shift.cpp    member insert and delete
 // Each subsystem wires its own handlers in its connect_* function, which the
@@ -194,6 +196,13 @@ public:
     // ---- app: a new period ----
     void file_new_period_Click();
 
+    // ---- items: delete and the order dialog ----
+    void cmdKomokuDel_Click();
+    void komoku_sort_Click();
+    // The item order dialog, loaded (built and centred) on first use.
+    class frmKomokuSort* komoku_sort_dialog();
+    class frmKomokuSort* komoku_sort_form = nullptr; // null until loaded, and after unloading
+
     // ---- roster: name editing ----
     void hensyu_name_Click();
     // -1 when the name was refused (message shown, focus on the input box):
@@ -226,5 +235,6 @@ private:
     void connect_sheet_handlers();
     void connect_entry_handlers();
     void connect_app_handlers();
+    void connect_items_handlers();
     void connect_roster_handlers();
 };

@@ -71,6 +71,7 @@ frmTavu::frmTavu(Book& book, QWidget* parent) : QMainWindow(parent), book(book) 
     connect_sheet_handlers();
     connect_entry_handlers();
     connect_app_handlers();
+    connect_items_handlers();
     connect_roster_handlers();
 }
 
