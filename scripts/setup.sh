@@ -8,6 +8,7 @@ packages=(
   libgtest-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
   strace util-linux
+  dpkg-dev desktop-file-utils
   fonts-ipafont-gothic
   xvfb xauth imagemagick poppler-utils
   cups-daemon cups-client printer-driver-cups-pdf libcups2-dev

@@ -12,11 +12,27 @@ TEST(HelpPage, NamesEveryMenuCommandAndButton) {
     HelpWindow window;
     ASSERT_TRUE(window.load());
     const QString text = window.browser->toPlainText();
-    for (const char* caption : {"ファイル",       "再読込",   "全体保存",       "終了",
-                                "帳票の印刷",     "個別印刷", "セレクト印刷",   "名前の編集",
-                                "項目の並び替え", "全マーク", "全マークＯＦＦ", "Ｔａｖｕのヘルプ",
-                                "Ｎｅｘｔ",       "Ｂａｃｋ", "Ｄｅｌ",         "割勘",
-                                "任意",           "計算",     "インサート",     "デリート",
+    for (const char* caption : {"ファイル",
+                                "再読込",
+                                "全体保存",
+                                "新しい期間",
+                                "終了",
+                                "帳票の印刷",
+                                "個別印刷",
+                                "セレクト印刷",
+                                "名前の編集",
+                                "項目の並び替え",
+                                "全マーク",
+                                "全マークＯＦＦ",
+                                "Ｔａｖｕのヘルプ",
+                                "Ｎｅｘｔ",
+                                "Ｂａｃｋ",
+                                "Ｄｅｌ",
+                                "割勘",
+                                "任意",
+                                "計算",
+                                "インサート",
+                                "デリート",
                                 "終 了"}) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(caption))) << caption;
     }

@@ -113,6 +113,39 @@ TEST_F(SaveTest, SaveAllWritesTheWindowIntoTheFileAndSaysSo) {
     EXPECT_EQ(saved.mark[3][0], 0);
 }
 
+TEST_F(SaveTest, EachSaveKeepsTheFileItReplacesAsTheSafetyCopy) {
+    const QString hrm = QStringLiteral("allitem.hrm");
+    const QString bak = QStringLiteral("allitem.bak");
+    std::vector<QByteArray> saves;
+    for (const char* period : {"10月", "11月", "12月"}) {
+        w->txtNengetu->setText(QString::fromUtf8(period));
+        w->file_all_hozon_Click();
+        saves.push_back(read_bytes(hrm));
+    }
+    EXPECT_EQ(texts(), std::vector<QString>(3, kSaved));
+    EXPECT_EQ(files(), (QStringList{bak, hrm}));
+    EXPECT_EQ(read_bytes(bak), saves[1]); // the one before the last
+    EXPECT_EQ(saved_book().nengetu, QStringLiteral("12月"));
+
+    // Start-up leaves the copy alone.
+    start();
+    EXPECT_EQ(files(), (QStringList{bak, hrm}));
+    EXPECT_EQ(read_bytes(bak), saves[1]);
+
+    // A copy that cannot be kept (a folder in its way) fails the save, and
+    // the file it would have replaced stays.
+    ASSERT_TRUE(QFile::remove(path(bak)));
+    ASSERT_TRUE(QDir().mkdir(bak));
+    w->txtNengetu->setText(QStringLiteral("1月"));
+    w->file_all_hozon_Click();
+    ASSERT_EQ(script.shown.size(), 1u);
+    EXPECT_EQ(script.shown[0].icon, ui::Icon::Critical);
+    EXPECT_EQ(book->hozon_flag, 0);
+    EXPECT_EQ(read_bytes(hrm), saves[2]);
+    EXPECT_EQ(files(), QStringList{hrm});
+    EXPECT_TRUE(QFileInfo(path(bak)).isDir());
+}
+
 TEST_F(SaveTest, ASheetThatIsRefusedStopsTheSaveBeforeAnythingIsWritten) {
     enter_split_item(4, QStringLiteral("5"));
     book->hozon_flag = 0;

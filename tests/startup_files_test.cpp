@@ -49,6 +49,29 @@ protected:
     std::unique_ptr<frmTavu> window;
 };
 
+TEST_F(StartupFiles, TemporaryFilesOfAnInterruptedSaveGoAndNothingElse) {
+    write_swapped("allitem.hrm", book_text(QStringLiteral("山田"), QStringLiteral("歓迎会")));
+    write_bytes("allitem.bak", "the save before");
+    const QStringList leftovers = {".allitem.dat.a1B2c3", ".allitem.hrm.XyZ789",
+                                   ".allitem.bak.000000"};
+    const QStringList others = {
+        ".allitem.hrm.abcde",   ".allitem.hrm.abcdefg", ".allitem.hrm.ab-cde",
+        ".allitem.HRM.abcdef",  "allitem.hrm.abcdef",   ".allitem.ngs.abcdef",
+        ".allitem.hrm.abcdef~", ".notes.txt",           "allitem.hrm~"};
+    for (const QString& name : leftovers + others) write_bytes(name, "x");
+    // Neither a folder nor a link is taken for a leftover, whatever its name.
+    ASSERT_TRUE(QDir().mkdir(".allitem.dat.folder"));
+    ASSERT_TRUE(QFile::link(path("allitem.hrm"), path(".allitem.hrm.link00")));
+
+    EXPECT_EQ(first_member_after_start(), QStringLiteral("山田"));
+    QStringList kept = others + QStringList{"allitem.hrm", "allitem.bak", ".allitem.hrm.link00"};
+    kept.sort();
+    EXPECT_EQ(files(), kept);
+    EXPECT_TRUE(QFileInfo(path(".allitem.dat.folder")).isDir());
+    EXPECT_EQ(read_bytes("allitem.bak"), QByteArray("the save before"));
+    EXPECT_TRUE(script.shown.empty());
+}
+
 TEST_F(StartupFiles, NoDataFileShowsAnEmptyBook) {
     EXPECT_EQ(first_member_after_start(), QString());
     EXPECT_TRUE(files().isEmpty());

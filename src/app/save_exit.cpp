@@ -2,6 +2,7 @@
 #include "app/app_exit.h"
 #include "app/help_window.h"
 #include "book/cp932.h"
+#include "book/safety_copy.h"
 #include "book/text_rules.h"
 #include "items/frmKomokuSort.h"
 #include "sheet/frmTavu.h"
@@ -43,6 +44,18 @@ void report_write_failure() {
 
 } // namespace
 
+qint16 frmTavu::take_window_into_book() {
+    if (refuse_unencodable(txtNengetu, Label2->text())) return -1;
+    if (refuse_unencodable(txtMotojime, Label3->text())) return -1;
+    for (int i = 0; i < kMembers; ++i) {
+        const QString caption = lbl1[i]->text();
+        book.member_name[i] = caption.isEmpty() ? QStringLiteral(" ") : caption;
+    }
+    book.nengetu = header_field(txtNengetu->text());
+    book.motojime = header_field(txtMotojime->text());
+    return 0;
+}
+
 // Commits and checks the sheet, then writes the whole book. −1 when it
 // stopped: the sheet was refused, a header box holds characters the file
 // cannot carry, or the file could not be written (the last saved file is
@@ -50,21 +63,15 @@ void report_write_failure() {
 qint16 frmTavu::data_hozon() {
     if (newdata_memo(0) == -1) return -1;
     if (ninzu_check(0) == -1) return -1;
-    if (refuse_unencodable(txtNengetu, Label2->text())) return -1;
-    if (refuse_unencodable(txtMotojime, Label3->text())) return -1;
-
-    for (int i = 0; i < kMembers; ++i) {
-        const QString caption = lbl1[i]->text();
-        book.member_name[i] = caption.isEmpty() ? QStringLiteral(" ") : caption;
-    }
-    book.nengetu = header_field(txtNengetu->text());
-    book.motojime = header_field(txtMotojime->text());
+    if (take_window_into_book() == -1) return -1;
 
     if (dat_write(book) == WriteResult::Failed) {
         report_write_failure();
         return -1;
     }
-    if (file_exists(QString::fromLatin1(kDatFile)) && dat_to_hrm() == WriteResult::Failed) {
+    // The file replaced is kept as "allitem.bak"; when it cannot be, the
+    // save does not go on.
+    if (dat_to_hrm_keeping_bak() == WriteResult::Failed) {
         report_write_failure();
         return -1;
     }
@@ -178,6 +185,7 @@ void frmTavu::connect_app_handlers() {
     connect(file_all_hozon, &QAction::triggered, this, &frmTavu::file_all_hozon_Click);
     connect(file_end, &QAction::triggered, this, &frmTavu::file_end_Click);
     connect(tavu_help, &QAction::triggered, this, &frmTavu::tavu_help_Click);
+    connect(file_new_period, &QAction::triggered, this, &frmTavu::file_new_period_Click);
 }
 
 // Shows the bundled help page; the window is made once and then only shown.

@@ -4,6 +4,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 
 #include <cerrno>
 #include <cstdio>
@@ -52,6 +53,37 @@ bool sync_folder_of(const QString& name) {
     return ok;
 }
 
+// The letters mkostemp fills its six X with.
+const char kTempLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+
+// ".<name>.XXXXXX" in the folder of `name`.
+QByteArray temp_template(const QString& name) {
+    const QFileInfo info(name);
+    return QFile::encodeName(info.absolutePath() + QStringLiteral("/.") + info.fileName()) +
+           ".XXXXXX";
+}
+
+// Hard-links `from` under a new temporary name of the pattern of `to`; the
+// name is left in `temp`. mkostemp cannot make a link, so the six letters are
+// drawn here.
+bool link_to_temporary(const QByteArray& from, const QString& to, QByteArray& temp) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temp = temp_template(to);
+        for (qsizetype i = temp.size() - 6; i < temp.size(); ++i)
+            temp[i] = kTempLetters[QRandomGenerator::system()->bounded(62)];
+        if (::link(from.constData(), temp.constData()) == 0) return true;
+        if (errno != EEXIST) return false;
+    }
+    return false;
+}
+
+bool sync_file(const QByteArray& path) {
+    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool ok = sync_fd(fd);
+    return ::close(fd) == 0 && ok;
+}
+
 } // namespace
 
 bool file_exists(const QString& name) {
@@ -81,25 +113,60 @@ bool rename_file(const QString& from, const QString& to) {
     return true;
 }
 
-WriteResult write_file_atomically(const QString& name, const QByteArray& bytes) {
+WriteResult write_file_atomically(const QString& name, const QByteArray& bytes,
+                                  const std::function<bool()>& before_replace) {
     // By hand rather than with QSaveFile: QSaveFile ignores the result of
     // its flush and adds a second one, and each flush to disk is the bulk of
     // the cost of a save.
-    const QFileInfo info(name);
     const QByteArray target = QFile::encodeName(name);
-    QByteArray temp =
-        QFile::encodeName(info.absolutePath() + QStringLiteral("/.") + info.fileName()) + ".XXXXXX";
+    QByteArray temp = temp_template(name);
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0) return WriteResult::Failed;
     bool ok = ::fchmod(fd, 0666 & ~current_umask()) == 0 && write_all(fd, bytes) && sync_fd(fd);
     ok = ::close(fd) == 0 && ok;
     // Only a complete, flushed file takes the name; otherwise the old file
     // stays and the temporary file goes.
+    if (ok && before_replace) ok = before_replace();
     if (!ok || ::rename(temp.constData(), target.constData()) != 0) {
         ::unlink(temp.constData());
         return WriteResult::Failed;
     }
     return sync_folder_of(name) ? WriteResult::Ok : WriteResult::Failed;
+}
+
+WriteResult keep_copy(const QString& from, const QString& to) {
+    const QByteArray source = QFile::encodeName(from);
+    QByteArray temp;
+    if (link_to_temporary(source, to, temp)) {
+        // The link shares the file's bytes; flushed in case they never were.
+        if (!sync_file(temp) ||
+            ::rename(temp.constData(), QFile::encodeName(to).constData()) != 0) {
+            ::unlink(temp.constData());
+            return WriteResult::Failed;
+        }
+        return sync_folder_of(to) ? WriteResult::Ok : WriteResult::Failed;
+    }
+    // A folder without hard links (a memory stick, a network share): a copy.
+    QByteArray bytes;
+    if (!read_whole_file(from, bytes)) return WriteResult::Failed;
+    return write_file_atomically(to, bytes);
+}
+
+FolderResult make_folder(const QString& name) {
+    if (::mkdir(QFile::encodeName(name).constData(), 0777) != 0)
+        return errno == EEXIST ? FolderResult::Exists : FolderResult::Failed;
+    return sync_folder_of(name) ? FolderResult::Made : FolderResult::Failed;
+}
+
+bool is_temporary_of(const QString& entry, const QString& file_name) {
+    const QString prefix = QStringLiteral(".") + file_name + QStringLiteral(".");
+    if (entry.size() != prefix.size() + 6 || !entry.startsWith(prefix)) return false;
+    for (qsizetype i = prefix.size(); i < entry.size(); ++i) {
+        const char16_t c = entry[i].unicode();
+        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')))
+            return false;
+    }
+    return true;
 }
 
 bool read_whole_file(const QString& name, QByteArray& bytes) {

@@ -4,6 +4,8 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
+#include <functional>
 
 enum class WriteResult { Ok, Failed };
 
@@ -23,8 +25,28 @@ bool rename_file(const QString& from, const QString& to);
 // a temporary file in the same folder is written in full, flushed to disk,
 // renamed over `name`, then the folder is flushed. On any failure the
 // temporary file is removed, the previous file stays as it was and Failed is
-// returned.
-WriteResult write_file_atomically(const QString& name, const QByteArray& bytes);
+// returned. The temporary file is named "." + the file's name + "." + six
+// letters or digits. `before_replace`, when given, runs once the new file is
+// whole on disk and just before it takes the name; when it returns false
+// nothing is replaced and Failed is returned.
+WriteResult write_file_atomically(const QString& name, const QByteArray& bytes,
+                                  const std::function<bool()>& before_replace = {});
+
+// Puts the same bytes as `from` in place as `to`, whole or not at all: a
+// hard link (or, where the folder has none, a copy) under a temporary name of
+// the pattern above is flushed to disk and renamed over `to`. On failure `to`
+// stays as it was and no temporary file is left.
+WriteResult keep_copy(const QString& from, const QString& to);
+
+// True when `entry` (a plain file name) is a temporary file that an atomic
+// write of `file_name` makes and an interrupted one leaves behind.
+bool is_temporary_of(const QString& entry, const QString& file_name);
+
+enum class FolderResult { Made, Exists, Failed };
+// Makes the folder `name` (its parent must exist) and flushes the parent, so
+// the new folder survives a crash. Exists when something of that name is
+// already there: it is never taken over.
+FolderResult make_folder(const QString& name);
 
 // Reads the whole file; false when it cannot be opened or read.
 bool read_whole_file(const QString& name, QByteArray& bytes);

@@ -16,6 +16,7 @@
 //                                  report_read_result, prepare_drawing
 //   src/app/save_exit.cpp          data_hozon, 全体保存, 再読込, 終了, closing, help;
 //                                  closeEvent, event, connect_app_handlers
+//   src/app/new_period.cpp         新しい期間: archive the book, start the next period
 //   src/items/item_commands.cpp    item delete, the item order dialog;
 //                                  connect_items_handlers
 //   src/roster/name_editing.cpp    name editing mode; connect_roster_handlers
@@ -118,6 +119,7 @@ public:
     QAction* data_reload = nullptr;
     QMenu* file_hozon = nullptr;
     QAction* file_all_hozon = nullptr;
+    QAction* file_new_period = nullptr; // 新しい期間
     QAction* file_end = nullptr;
     QMenu* file_print = nullptr;
     QAction* print_thohyo = nullptr;
@@ -182,6 +184,10 @@ public:
 
     // ---- app: save, reload, exit, help ----
     qint16 data_hozon();
+    // The part of a save after the sheet's commit: refuses a period or
+    // person in charge the file cannot hold (−1, message shown), else copies
+    // the names and the header boxes into the book as the file holds them.
+    qint16 take_window_into_book();
     void file_all_hozon_Click();
     void data_reload_Click();
     void file_end_Click();
@@ -189,6 +195,9 @@ public:
     void Form_Unload();
     void Form_Activate();
     void tavu_help_Click();
+
+    // ---- app: a new period ----
+    void file_new_period_Click();
 
     // ---- items: delete and the order dialog ----
     void cmdKomokuDel_Click();

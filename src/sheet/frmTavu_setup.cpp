@@ -285,6 +285,8 @@ void frmTavu::setup_menus() {
     file_hozon->setObjectName(QStringLiteral("file_hozon"));
     file_all_hozon = file_hozon->addAction(QStringLiteral("全体保存"));
     file_all_hozon->setObjectName(QStringLiteral("file_all_hozon"));
+    file_new_period = menu_file->addAction(QStringLiteral("新しい期間"));
+    file_new_period->setObjectName(QStringLiteral("file_new_period"));
     file_end = menu_file->addAction(QStringLiteral("終了"));
     file_end->setObjectName(QStringLiteral("file_end"));
 

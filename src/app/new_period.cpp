@@ -1,0 +1,101 @@
+// 新しい期間: the closed period is archived whole into kako/<name>, and the
+// book starts again with the same roster and no items. Either all of it
+// happens or, on a failure, the book and the files stay as they were.
+#include "book/new_period.h"
+#include "book/data_files.h"
+#include "book/text_rules.h"
+#include "sheet/frmTavu.h"
+#include "ui/message_box.h"
+
+#include <QDir>
+#include <memory>
+
+namespace {
+
+const QString kTitle = QStringLiteral("新しい期間");
+const QString kGap = QStringLiteral("\r\n\r\n");
+
+QString period_words(const QString& typed) {
+    const QString period = trim_blanks(typed);
+    return period.isEmpty() ? QStringLiteral("年月の ない 期間")
+                            : QStringLiteral("「%1」").arg(period);
+}
+
+// A path as it is typed in a shell: quoted when it holds anything but
+// letters, digits and a few plain signs.
+QString typed_path(const QString& path) {
+    const QString plain = QStringLiteral("_-./+,=@%:");
+    for (const QChar c : path) {
+        if (c.unicode() < 128 && !c.isLetterOrNumber() && !plain.contains(c)) {
+            QString quoted = path;
+            quoted.replace(QChar(u'\''), QStringLiteral("'\\''"));
+            return QChar(u'\'') + quoted + QChar(u'\'');
+        }
+    }
+    return path;
+}
+
+} // namespace
+
+void frmTavu::file_new_period_Click() {
+    if (newdata_memo(0) == -1) return;
+    if (ninzu_check(0) == -1) return;
+    const QString typed_period = txtNengetu->text();
+    const QString question =
+        QStringLiteral("%1 を 締めて、新しい 期間を 始めまっか ？")
+            .arg(period_words(typed_period)) +
+        kGap + QStringLiteral("今の データは まるごと 「kako」 フォルダに しもといて、") +
+        QStringLiteral("名前と 担当者は そのまま、項目は ぜ～んぶ 空っぽに しまっせ。");
+    if (ui::msg_box(question, ui::Icon::Question, ui::Buttons::OkCancel, kTitle) ==
+        ui::Answer::Cancel)
+        return;
+
+    // What a failure puts back.
+    const auto before = std::make_unique<Book>(book);
+    if (take_window_into_book() == -1) return;
+    Archive archive;
+    if (write_archive(book, archive_base_name(typed_period, QDate::currentDate()), archive) !=
+        WriteResult::Ok) {
+        book = *before;
+        ui::msg_box(QStringLiteral("締めた データが しまわれへんかってん ！") + kGap +
+                        QStringLiteral("何も 変えてまへん。  フォルダの 空きと 書き込みの 許可を "
+                                       "見てから、もう一回 やってや ！"),
+                    ui::Icon::Critical);
+        return;
+    }
+
+    const QString hrm = QString::fromLatin1(kHrmFile);
+    QByteArray saved_before;
+    const bool had_saved = read_whole_file(hrm, saved_before);
+    clear_items(book);
+    book.cur_komoku = 0;
+    txtNengetu->clear();
+    gamen_kosin();
+    if (data_hozon() == -1) {
+        // The save has said why. The archive goes again unless the new book
+        // reached "allitem.hrm" after all (a flush that failed after the
+        // rename): then the archive is the closed period's only whole copy.
+        QByteArray saved_now;
+        if (read_whole_file(hrm, saved_now) == had_saved && saved_now == saved_before)
+            remove_archive(archive);
+        book = *before;
+        txtNengetu->setText(typed_period);
+        gamen_kosin();
+        book = *before;
+        ui::msg_box(QStringLiteral("新しい 期間は 始められへんかってん ！") + kGap +
+                        QStringLiteral("今の 期間の まま やで。"),
+                    ui::Icon::Critical);
+        return;
+    }
+    book.hozon_flag = -1;
+
+    const QString folder = QDir::current().absoluteFilePath(archive.folder);
+    const QString where = typed_path(folder);
+    ui::msg_box(
+        QStringLiteral("%1 を 締めて、新しい 期間を 始めたで ！").arg(period_words(typed_period)) +
+            kGap + QStringLiteral("前の データは 「%1」 に しもてまっせ。").arg(folder) + kGap +
+            QStringLiteral("開くときは どっちかで：") + QStringLiteral("\r\n") +
+            QStringLiteral("tavu --folder %1").arg(where) + QStringLiteral("\r\n") +
+            QStringLiteral("./run.sh %1").arg(where),
+        ui::Icon::Information, ui::Buttons::Ok, kTitle);
+}

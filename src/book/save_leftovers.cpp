@@ -1,0 +1,23 @@
+#include "book/save_leftovers.h"
+#include "book/data_files.h"
+#include "book/safety_copy.h"
+
+#include <QDir>
+
+int remove_save_leftovers() {
+    const QStringList written = {QString::fromLatin1(kDatFile), QString::fromLatin1(kHrmFile),
+                                 QString::fromLatin1(kBakFile)};
+    int removed = 0;
+    // Symbolic links and folders are never taken for a leftover.
+    const QFileInfoList entries =
+        QDir().entryInfoList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
+    for (const QFileInfo& entry : entries) {
+        for (const QString& name : written) {
+            if (is_temporary_of(entry.fileName(), name)) {
+                if (delete_file(entry.fileName())) ++removed;
+                break;
+            }
+        }
+    }
+    return removed;
+}

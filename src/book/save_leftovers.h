@@ -1,0 +1,9 @@
+#pragma once
+// A save interrupted (the program killed, the power gone) can leave the
+// temporary file it was writing: ".allitem.dat.XXXXXX", ".allitem.hrm.XXXXXX"
+// or ".allitem.bak.XXXXXX", as large as the book. Nothing else ever removes
+// them.
+
+// Removes those files of the working folder, and nothing else: only plain
+// files whose name has exactly that form. Returns how many went.
+int remove_save_leftovers();
