@@ -1,9 +1,12 @@
-// TAVU: the splash window opens the main window on the working folder's book.
+// TAVU: the splash window opens the main window on the working folder's book;
+// with --pdf, --print or --csv a report is made without any window.
 #include "app/command_line.h"
 #include "app/frmOpen.h"
+#include "app/report_command.h"
 #include "book/book.h"
 
 #include <QApplication>
+#include <memory>
 
 int main(int argc, char** argv) {
     app::name_program();
@@ -12,10 +15,20 @@ int main(int argc, char** argv) {
     const app::CommandLine line = app::read_command_line(arguments);
     if (!line.run) return line.exit_code;
 
+    if (line.output != app::CommandLine::Output::Window) {
+        app::prepare_report_command(line);
+        if (!app::report_needs_gui(line)) {
+            QCoreApplication core(argc, argv);
+            return app::run_report_command(line);
+        }
+        QApplication gui(argc, argv);
+        return app::run_report_command(line);
+    }
+
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("tavu"));
     app.setWindowIcon(QIcon::fromTheme(QStringLiteral("tavu"), QIcon(frmOpen::small_picture())));
-    if (!app::enter_working_folder(line.folder)) return 1;
+    if (!app::enter_working_folder(line.folder)) return app::kExitFolderUnusable;
     Book book; // outlives every window
     frmOpen splash(book);
     splash.show();

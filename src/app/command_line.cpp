@@ -4,6 +4,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <cstdio>
 
 #ifndef TAVU_VERSION
@@ -42,6 +43,48 @@ void name_program() {
     QCoreApplication::setApplicationVersion(QStringLiteral(TAVU_VERSION));
 }
 
+namespace {
+
+const char kExitStatuses[] = R"(
+Without --pdf, --print or --csv the window opens on the book of the working
+folder. With one of them there is no window: the book in FOLDER (default the
+current folder) is read as it lies, no data file is ever written, and the
+output appears whole or not at all.
+  tavu --pdf summary|statements [--out FILE] [FOLDER]
+  tavu --print summary|statements [FOLDER]
+  tavu --csv [--out FILE] [FOLDER]
+Without --out a PDF or CSV goes into FOLDER, named by report and time
+(summary-20261208-153000.pdf, book-20261208-153000.csv), never over a file.
+
+Exit status:
+  0  done
+  1  the working folder cannot be made or entered (window)
+  2  a wrong argument
+  3  no data file in the folder (or no such folder)
+  4  the data file is damaged
+  5  the output cannot be written
+  6  no printer is installed (--print; use --pdf)
+  7  the printer refused the document
+  8  this build cannot make that report yet
+)";
+
+// Names that hold a book: --out never writes over one.
+bool is_data_file_name(const QString& path) {
+    static const QStringList names{"allitem.hrm",  "allitem.dat", "allitem.ngs",
+                                   "allitem1.hrm", "allitem.sne", "allitem.bak"};
+    return names.contains(QFileInfo(path).fileName(), Qt::CaseInsensitive);
+}
+
+CommandLine wrong(const QString& message) {
+    print(stderr, QStringLiteral("tavu: %1 (tavu --help lists the options)\n").arg(message));
+    CommandLine line;
+    line.run = false;
+    line.exit_code = kExitWrongArgument;
+    return line;
+}
+
+} // namespace
+
 CommandLine read_command_line(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -54,7 +97,20 @@ CommandLine read_command_line(const QStringList& arguments) {
         QStringLiteral("folder"),
         QStringLiteral("Work in <folder>, made when missing (default: the current folder)."),
         QStringLiteral("folder"));
-    parser.addOption(folder);
+    const QCommandLineOption pdf(
+        QStringLiteral("pdf"),
+        QStringLiteral("Write <report> (summary or statements) of the book as a PDF."),
+        QStringLiteral("report"));
+    const QCommandLineOption to_printer(
+        QStringLiteral("print"),
+        QStringLiteral("Print <report> (summary or statements) on the default printer."),
+        QStringLiteral("report"));
+    const QCommandLineOption csv(QStringLiteral("csv"),
+                                 QStringLiteral("Write the book as a CSV table (UTF-8)."));
+    const QCommandLineOption out(QStringLiteral("out"),
+                                 QStringLiteral("Write the PDF or CSV to <file>, replacing it."),
+                                 QStringLiteral("file"));
+    parser.addOptions({folder, pdf, to_printer, csv, out});
     for (const char* name : kQtValueOptions) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -65,19 +121,18 @@ CommandLine read_command_line(const QStringList& arguments) {
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
+    parser.addPositionalArgument(QStringLiteral("FOLDER"),
+                                 QStringLiteral("With --pdf, --print or --csv: the book's folder."),
+                                 QStringLiteral("[FOLDER]"));
 
     CommandLine line;
-    if (!parser.parse(arguments)) {
-        print(stderr, parser.errorText() + QStringLiteral("\n"));
-        line.run = false;
-        line.exit_code = 2;
-        return line;
-    }
+    if (!parser.parse(arguments)) return wrong(parser.errorText());
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         // Without an application object yet the parser does not know the
         // program's name.
         print(stdout, parser.helpText().replace(QStringLiteral("<executable_name>"),
-                                                QCoreApplication::applicationName()));
+                                                QCoreApplication::applicationName()) +
+                          QString::fromUtf8(kExitStatuses));
         line.run = false;
         return line;
     }
@@ -87,12 +142,46 @@ CommandLine read_command_line(const QStringList& arguments) {
         line.run = false;
         return line;
     }
-    if (!parser.positionalArguments().isEmpty()) {
-        print(stderr, QStringLiteral("Unexpected argument: %1\n")
-                          .arg(parser.positionalArguments().constFirst()));
-        line.run = false;
-        line.exit_code = 2;
-        return line;
+
+    using Output = CommandLine::Output;
+    int outputs = 0;
+    for (const auto& [option, output] :
+         {std::pair{&pdf, Output::Pdf}, {&to_printer, Output::Print}, {&csv, Output::Csv}}) {
+        if (!parser.isSet(*option)) continue;
+        ++outputs;
+        line.output = output;
+        if (output == Output::Csv) continue;
+        const QString report = parser.value(*option);
+        if (report == QStringLiteral("summary"))
+            line.report = Report::Summary;
+        else if (report == QStringLiteral("statements"))
+            line.report = Report::Statements;
+        else
+            return wrong(
+                QStringLiteral("unknown report \"%1\": summary or statements").arg(report));
+    }
+    if (outputs > 1 || parser.values(pdf).size() + parser.values(to_printer).size() > 1)
+        return wrong(QStringLiteral("one of --pdf, --print and --csv, once"));
+
+    const QStringList positional = parser.positionalArguments();
+    if (line.output == Output::Window) {
+        if (!positional.isEmpty())
+            return wrong(QStringLiteral("unexpected argument: %1").arg(positional.constFirst()));
+        if (parser.isSet(out)) return wrong(QStringLiteral("--out goes with --pdf or --csv"));
+    } else {
+        if (positional.size() + (parser.isSet(folder) ? 1 : 0) > 1)
+            return wrong(QStringLiteral("one folder only"));
+        if (parser.isSet(out)) {
+            if (line.output == Output::Print)
+                return wrong(QStringLiteral("--out goes with --pdf or --csv"));
+            const QString file = parser.value(out);
+            if (file.isEmpty()) return wrong(QStringLiteral("--out needs a file name"));
+            if (is_data_file_name(file))
+                return wrong(QStringLiteral("--out %1 would overwrite a data file").arg(file));
+            // Taken from where the command was typed, before moving to FOLDER.
+            line.out = QFileInfo(expand_home(file)).absoluteFilePath();
+        }
+        if (!positional.isEmpty()) line.folder = expand_home(positional.constFirst());
     }
     if (parser.isSet(folder)) line.folder = expand_home(parser.value(folder));
     return line;

@@ -6,6 +6,12 @@
 //   tavu                 works in the current folder
 //   tavu --folder DIR    works in DIR, made when missing; a leading "~" is
 //                        the home folder, as the desktop menu starts it
+//
+// With --pdf, --print or --csv there is no window: the report of the book in
+// FOLDER (default the current one) is made and the program ends with one of
+// the exit statuses below (report_command.h).
+
+#include "print/reports.h"
 
 #include <QString>
 #include <QStringList>
@@ -19,6 +25,25 @@ struct CommandLine {
     int exit_code = 0;
     // The working folder asked for, "~" expanded; empty for the current one.
     QString folder;
+
+    // A report instead of the window.
+    enum class Output { Window, Pdf, Print, Csv };
+    Output output = Output::Window;
+    Report report = Report::Summary;
+    QString out; // --out as an absolute path; empty for the folder's naming rule
+};
+
+// Exit statuses, each listed in --help.
+enum ExitStatus {
+    kExitDone = 0,
+    kExitFolderUnusable = 1, // the window's working folder cannot be made or entered
+    kExitWrongArgument = 2,
+    kExitNoDataFile = 3,
+    kExitDamagedDataFile = 4,
+    kExitNotWritten = 5,
+    kExitNoPrinter = 6,
+    kExitPrinterRefused = 7,
+    kExitReportMissing = 8, // a report this build cannot make yet
 };
 
 // The program's name and version as --version prints them.

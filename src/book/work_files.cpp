@@ -134,6 +134,35 @@ WriteResult write_file_atomically(const QString& name, const QByteArray& bytes,
     return sync_folder_of(name) ? WriteResult::Ok : WriteResult::Failed;
 }
 
+WriteResult write_new_file(const std::function<QString(int)>& name_for, const QByteArray& bytes,
+                           QString& written) {
+    QByteArray temp = temp_template(name_for(1));
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0) return WriteResult::Failed;
+    bool ok = ::fchmod(fd, 0666 & ~current_umask()) == 0 && write_all(fd, bytes) && sync_fd(fd);
+    ok = ::close(fd) == 0 && ok;
+    for (int n = 1; ok && n < 1000; ++n) {
+        const QString name = name_for(n);
+        const QByteArray target = QFile::encodeName(name);
+        // Renamed only onto a free name; where the folder cannot do that, a
+        // hard link, which also takes only a free name.
+        bool taken = ::renameat2(AT_FDCWD, temp.constData(), AT_FDCWD, target.constData(),
+                                 RENAME_NOREPLACE) == 0;
+        if (!taken && (errno == EINVAL || errno == ENOSYS) &&
+            ::link(temp.constData(), target.constData()) == 0) {
+            ::unlink(temp.constData());
+            taken = true;
+        }
+        if (taken) {
+            written = name;
+            return sync_folder_of(name) ? WriteResult::Ok : WriteResult::Failed;
+        }
+        if (errno != EEXIST) break;
+    }
+    ::unlink(temp.constData());
+    return WriteResult::Failed;
+}
+
 WriteResult keep_copy(const QString& from, const QString& to) {
     const QByteArray source = QFile::encodeName(from);
     QByteArray temp;

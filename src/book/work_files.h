@@ -32,6 +32,13 @@ bool rename_file(const QString& from, const QString& to);
 WriteResult write_file_atomically(const QString& name, const QByteArray& bytes,
                                   const std::function<bool()>& before_replace = {});
 
+// Writes `bytes` as a new file, whole or not at all, under the first name
+// name_for(1), name_for(2), ... (up to 999) that is not taken: a file that
+// is there, or appears meanwhile, is never replaced. The name taken goes to
+// `written`. The temporary file follows the pattern above for name_for(1).
+WriteResult write_new_file(const std::function<QString(int)>& name_for, const QByteArray& bytes,
+                           QString& written);
+
 // Puts the same bytes as `from` in place as `to`, whole or not at all: a
 // hard link (or, where the folder has none, a copy) under a temporary name of
 // the pattern above is flushed to disk and renamed over `to`. On failure `to`

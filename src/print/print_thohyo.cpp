@@ -1,9 +1,8 @@
 // 帳票の印刷 and the printing notice, as part of frmTavu.
-#include "app/frmOpen.h"
 #include "book/text_rules.h"
 #include "print/frmSirase.h"
 #include "print/print_run.h"
-#include "print/zentai.h"
+#include "print/reports.h"
 #include "sheet/frmTavu.h"
 #include "ui/message_box.h"
 
@@ -21,10 +20,8 @@ void frmTavu::print_thohyo_Click() {
         txtNengetu->setFocus();
         return;
     }
-    // The splash's small picture, taken without showing the splash.
-    const QImage picture = frmOpen::small_picture().toImage();
-    print_run(book, printing_notice(), QStringLiteral("summary"),
-              [&picture](Book& b, ui::Printer& printer) { print_zentai(b, printer, picture); });
+    print_run(book, printing_notice(), report_name(Report::Summary),
+              [](Book& b, ui::Printer& printer) { draw_report(Report::Summary, b, printer); });
 }
 
 frmSirase& frmTavu::printing_notice() {

@@ -1,12 +1,16 @@
 #include "ui/painted_printer.h"
+#include "book/work_files.h"
 #include "ui/fonts.h"
+#include "ui/report_files.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPrinterInfo>
 #include <QTemporaryFile>
+#include <cerrno>
+#include <cstring>
 #include <cups/cups.h>
 
 namespace ui {
@@ -32,17 +36,22 @@ bool pdf_complete(const QString& path) {
 } // namespace
 
 PaintedPrinter::PaintedPrinter(const QString& report, Target target, const QString& folder)
-    : report_(report), folder_(folder),
-      stamp_(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"))),
-      printer_(QPrinter::HighResolution) {
-    if (target == Target::DefaultPrinterOrPdf) {
+    : report_(report), folder_(folder), stamp_(report_stamp()), printer_(QPrinter::HighResolution) {
+    if (target != Target::Pdf) {
         const QPrinterInfo info = QPrinterInfo::defaultPrinter();
         if (!info.isNull()) outcome_.printer = info.printerName();
     }
-    if (outcome_.printer.isEmpty())
-        outcome_.pdf_path =
-            QDir(folder_).absoluteFilePath(report_ + u'-' + stamp_ + QStringLiteral(".pdf"));
+    if (target == Target::Printer && outcome_.printer.isEmpty())
+        fail(QStringLiteral("there is no default printer"));
+    else if (outcome_.printer.isEmpty())
+        outcome_.pdf_path = report_file_path(folder_, report_, stamp_, 1, QStringLiteral("pdf"));
     font_ = gothic_font(9);
+}
+
+void PaintedPrinter::write_to(const QString& path) {
+    if (begun_ || !outcome_.printer.isEmpty()) return;
+    out_path_ = QFileInfo(path).absoluteFilePath();
+    outcome_.pdf_path = out_path_;
 }
 
 PaintedPrinter::~PaintedPrinter() {
@@ -88,6 +97,10 @@ bool PaintedPrinter::ready() {
             return false;
         }
         work_file_ = temp.fileName();
+    } else if (!out_path_.isEmpty()) {
+        const QFileInfo out(out_path_);
+        work_file_ =
+            out.absoluteDir().absoluteFilePath(u'.' + out.fileName() + QStringLiteral(".part"));
     } else {
         work_file_ = QDir(folder_).absoluteFilePath(u'.' + report_ + u'-' + stamp_ +
                                                     QStringLiteral(".pdf.part"));
@@ -224,11 +237,16 @@ bool PaintedPrinter::submit_to_printer() {
 }
 
 bool PaintedPrinter::keep_pdf() {
-    const QDir dir(folder_);
+    if (!out_path_.isEmpty()) {
+        if (rename_file(work_file_, out_path_)) {
+            outcome_.result = PrintOutcome::Result::SavedPdf;
+            return true;
+        }
+        fail(QString::fromLocal8Bit(std::strerror(errno)));
+        return false;
+    }
     for (int n = 1; n < 1000; ++n) {
-        const QString name = n == 1 ? QStringLiteral("%1-%2.pdf").arg(report_, stamp_)
-                                    : QStringLiteral("%1-%2-%3.pdf").arg(report_, stamp_).arg(n);
-        const QString path = dir.absoluteFilePath(name);
+        const QString path = report_file_path(folder_, report_, stamp_, n, QStringLiteral("pdf"));
         if (QFile::exists(path)) continue;
         // rename never replaces a file that appeared in the meantime.
         QFile work(work_file_);

@@ -5,6 +5,10 @@
 // and time ("summary-20261208-153000.pdf"), never over an existing file.
 // Either way the document is drawn into a file of its own first, so that a
 // document that could not be finished leaves nothing behind.
+//
+// Target::Pdf always keeps a PDF; Target::Printer only prints (without a
+// default printer the document fails). write_to names the PDF instead of
+// the folder's naming rule: it replaces that file in one step when whole.
 
 #include "ui/printer.h"
 
@@ -16,9 +20,12 @@ namespace ui {
 
 class PaintedPrinter : public Printer {
 public:
-    enum class Target { DefaultPrinterOrPdf, Pdf };
+    enum class Target { DefaultPrinterOrPdf, Pdf, Printer };
     PaintedPrinter(const QString& report, Target target, const QString& folder);
     ~PaintedPrinter() override;
+
+    // Before the first drawing: the PDF goes to exactly this path.
+    void write_to(const QString& path);
 
     void paper_a4() override;
     void orientation(Orientation orientation) override;
@@ -52,6 +59,7 @@ private:
     QPrinter printer_;
     QPainter painter_;
     QString work_file_; // the PDF being drawn
+    QString out_path_;  // the PDF asked for by name, if any
     QPageLayout::Orientation orientation_ = QPageLayout::Portrait;
     Unit unit_ = Unit::Twips;
     QFont font_;

@@ -1,0 +1,121 @@
+#include "app/report_command.h"
+#include "book/book_source.h"
+#include "book/csv_table.h"
+#include "book/print_rules.h"
+#include "book/work_files.h"
+#include "print/reports.h"
+#include "ui/painted_printer.h"
+#include "ui/report_files.h"
+
+#include <QDir>
+#include <cstdio>
+#include <memory>
+
+namespace app {
+
+namespace {
+
+void say(std::FILE* stream, const QString& text) {
+    std::fputs((text + u'\n').toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
+int failed(int status, const QString& message) {
+    say(stderr, QStringLiteral("tavu: ") + message);
+    return status;
+}
+
+QString shown(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+int write_csv(const Book& book, const QString& out) {
+    const QByteArray bytes = csv_text(book);
+    QString written = out;
+    const WriteResult result =
+        out.isEmpty()
+            ? write_new_file(
+                  [stamp = ui::report_stamp()](int n) {
+                      return ui::report_file_path(QDir::currentPath(), QStringLiteral("book"),
+                                                  stamp, n, QStringLiteral("csv"));
+                  },
+                  bytes, written)
+            : write_file_atomically(out, bytes);
+    if (result != WriteResult::Ok)
+        return failed(kExitNotWritten, QStringLiteral("the CSV cannot be written: %1")
+                                           .arg(shown(out.isEmpty() ? QDir::currentPath() : out)));
+    say(stdout, shown(written));
+    return kExitDone;
+}
+
+int make_report(Book& book, const CommandLine& line) {
+    using Target = ui::PaintedPrinter::Target;
+    const bool to_pdf = line.output == CommandLine::Output::Pdf;
+    ui::PaintedPrinter printer(report_name(line.report), to_pdf ? Target::Pdf : Target::Printer,
+                               QDir::currentPath());
+    if (!to_pdf && printer.outcome().printer.isEmpty())
+        return failed(kExitNoPrinter,
+                      QStringLiteral("no printer is installed (--pdf writes a PDF)"));
+    if (!line.out.isEmpty()) printer.write_to(line.out);
+    draw_report(line.report, book, printer);
+
+    const ui::PrintOutcome outcome = printer.outcome();
+    switch (outcome.result) {
+    case ui::PrintOutcome::Result::SavedPdf:
+        say(stdout, shown(outcome.pdf_path));
+        return kExitDone;
+    case ui::PrintOutcome::Result::Printed:
+        say(stdout, QStringLiteral("sent to the printer %1").arg(outcome.printer));
+        return kExitDone;
+    case ui::PrintOutcome::Result::Failed:
+        break;
+    }
+    if (to_pdf)
+        return failed(kExitNotWritten, QStringLiteral("the PDF cannot be written: %1 (%2)")
+                                           .arg(shown(outcome.pdf_path), outcome.detail));
+    return failed(kExitPrinterRefused, QStringLiteral("the printer %1 refused the document (%2)")
+                                           .arg(outcome.printer, outcome.detail));
+}
+
+} // namespace
+
+void prepare_report_command(const CommandLine& line) {
+    if (report_needs_gui(line)) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Standard error carries the command's own one-line message; Qt's notes
+    // (a runtime folder not set, and the like) are not the user's business.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg) say(stderr, text);
+    });
+}
+
+bool report_needs_gui(const CommandLine& line) {
+    return line.output == CommandLine::Output::Pdf || line.output == CommandLine::Output::Print;
+}
+
+int run_report_command(const CommandLine& line) {
+    if (line.output != CommandLine::Output::Csv && !report_available(line.report))
+        return failed(kExitReportMissing, QStringLiteral("this build cannot make the %1 report yet")
+                                              .arg(report_name(line.report)));
+    if (!line.folder.isEmpty() && !QDir::setCurrent(line.folder))
+        return failed(kExitNoDataFile, QStringLiteral("no such folder: %1").arg(line.folder));
+
+    const auto book = std::make_unique<Book>(); // large: not on the stack
+    BookSource source;
+    switch (read_book_in_place(*book, source)) {
+    case ReadResult::Missing:
+        return failed(
+            kExitNoDataFile,
+            QStringLiteral("no data file (allitem.hrm) in %1").arg(shown(QDir::currentPath())));
+    case ReadResult::Damaged:
+        return failed(kExitDamagedDataFile,
+                      QStringLiteral("the data file %1 is damaged")
+                          .arg(shown(QDir::current().absoluteFilePath(source.file))));
+    case ReadResult::Ok:
+        break;
+    }
+    print_syukei(*book);
+    if (line.output == CommandLine::Output::Csv) return write_csv(*book, line.out);
+    return make_report(*book, line);
+}
+
+} // namespace app

@@ -1,0 +1,63 @@
+#include "book/csv_table.h"
+#include "book/text_rules.h"
+
+#include <QStringList>
+
+namespace {
+
+QString amount_field(qint64 amount) {
+    return amount == 0 ? QString() : QString::number(amount);
+}
+
+void add_record(QString& text, const QStringList& fields) {
+    QStringList quoted;
+    quoted.reserve(fields.size());
+    for (const QString& field : fields) quoted << csv_field(field);
+    text += quoted.join(u',');
+    text += QStringLiteral("\r\n");
+}
+
+} // namespace
+
+QString csv_field(const QString& text) {
+    static const QString special = QStringLiteral(",\"\r\n");
+    bool quote = false;
+    for (const QChar c : text) quote = quote || special.contains(c);
+    if (!quote) return text;
+    QString doubled = text;
+    doubled.replace(QStringLiteral("\""), QStringLiteral("\"\""));
+    return u'"' + doubled + u'"';
+}
+
+QByteArray csv_text(const Book& book) {
+    // The items print_syukei charges: those with a title.
+    std::vector<int> items;
+    for (int k = 0; k < kItems; ++k)
+        if (!book.komoku_name[k].isEmpty()) items.push_back(k);
+
+    QString text;
+    add_record(text, {QStringLiteral("期間"), trim_blanks(book.nengetu), QStringLiteral("担当"),
+                      trim_blanks(book.motojime)});
+
+    QStringList header{QStringLiteral("番号"), QStringLiteral("名前")};
+    for (int k : items) header << trim_blanks(book.komoku_name[k]);
+    header << QStringLiteral("合計");
+    add_record(text, header);
+
+    qint64 grand_total = 0;
+    for (int m = 0; m < kMembers; ++m) {
+        grand_total += book.print_total[m];
+        if (is_blank(book.member_name[m])) continue;
+        QStringList row{QString::number(m + 1), trim_blanks(book.member_name[m])};
+        for (int k : items) row << amount_field(book.print_charge[m][k]);
+        row << amount_field(book.print_total[m]);
+        add_record(text, row);
+    }
+
+    QStringList totals{QString(), QStringLiteral("合計")};
+    for (int k : items) totals << amount_field(book.print_komoku_total[k]);
+    totals << amount_field(grand_total);
+    add_record(text, totals);
+
+    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+}

@@ -1,0 +1,25 @@
+#pragma once
+// The book as a table for spreadsheets: UTF-8 with a byte-order mark (so that
+// spreadsheets take the Japanese text as UTF-8), records ended by CR LF,
+// fields quoted when they hold a comma, a double quote or a line break.
+//
+//   期間,<period>,担当,<person in charge>
+//   番号,名前,<title of every titled item, in item order>,合計
+//   <member number>,<name>,<what the member owes for each item>,<member total>
+//   ...one row per named member...
+//   ,合計,<item totals>,<grand total>
+//
+// Amounts are plain whole yen ("1300", "-500") so that they are numbers in a
+// spreadsheet; an amount of 0 is an empty field, as the reports print nothing
+// for it.
+
+#include "book/book.h"
+
+#include <QByteArray>
+#include <QString>
+
+// One field as RFC 4180 writes it.
+QString csv_field(const QString& text);
+
+// The table from print_charge and the print sums: print_syukei has run.
+QByteArray csv_text(const Book& book);

@@ -1,0 +1,39 @@
+// Writes a book into the current folder for the report command's script test
+// and benchmark:
+//
+//   report_book_tool full    allitem.hrm of the full book (96 names, 20 items,
+//                            charges on every page)
+//   report_book_tool older   allitem.ngs in the older layout: 63 names, the
+//                            period "2019年4月", one equal-split item "お茶代"
+//                            of 300 for members 1 and 3, one individual item
+//                            "花代" with 1200 for member 2
+#include "book/cp932.h"
+#include "book/data_files.h"
+#include "support/full_book.h"
+
+#include <cstring>
+#include <memory>
+
+int main(int argc, char** argv) {
+    if (argc == 2 && std::strcmp(argv[1], "full") == 0) {
+        auto book = std::make_unique<Book>();
+        fill_full_book(*book);
+        return write_file_atomically(QString::fromLatin1(kHrmFile), pair_swap(data_text(*book))) ==
+                       WriteResult::Ok
+                   ? 0
+                   : 1;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "older") == 0) {
+        QString text;
+        for (int m = 0; m < 63; ++m)
+            text += m < 3 ? QStringLiteral("\"古%1\",").arg(m + 1) : QStringLiteral("\"\",");
+        text += QStringLiteral("\"2019年4月\",\"係\"\r\n");
+        text += QStringLiteral("1,\"お茶代\",\"300\",\"101\"\r\n");
+        text += QStringLiteral("0,\"花代\",\"0\",\"        1200\"\r\n");
+        return write_file_atomically(QString::fromLatin1(kNgsFile),
+                                     pair_swap(cp932::to_bytes(text))) == WriteResult::Ok
+                   ? 0
+                   : 1;
+    }
+    return 2;
+}
