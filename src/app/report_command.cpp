@@ -1,11 +1,9 @@
 #include "app/report_command.h"
+#include "app/csv_export.h"
 #include "book/book_source.h"
-#include "book/csv_table.h"
 #include "book/print_rules.h"
-#include "book/work_files.h"
 #include "print/reports.h"
 #include "ui/painted_printer.h"
-#include "ui/report_files.h"
 
 #include <QDir>
 #include <cstdio>
@@ -30,18 +28,8 @@ QString shown(const QString& path) {
 }
 
 int write_csv(const Book& book, const QString& out) {
-    const QByteArray bytes = csv_text(book);
-    QString written = out;
-    const WriteResult result =
-        out.isEmpty()
-            ? write_new_file(
-                  [stamp = ui::report_stamp()](int n) {
-                      return ui::report_file_path(QDir::currentPath(), QStringLiteral("book"),
-                                                  stamp, n, QStringLiteral("csv"));
-                  },
-                  bytes, written)
-            : write_file_atomically(out, bytes);
-    if (result != WriteResult::Ok)
+    QString written;
+    if (write_csv_file(book, out, QDir::currentPath(), written) != WriteResult::Ok)
         return failed(kExitNotWritten, QStringLiteral("the CSV cannot be written: %1")
                                            .arg(shown(out.isEmpty() ? QDir::currentPath() : out)));
     say(stdout, shown(written));

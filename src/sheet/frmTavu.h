@@ -17,6 +17,7 @@
 //   src/app/save_exit.cpp          data_hozon, 全体保存, 再読込, 終了, closing, help;
 //                                  closeEvent, event, connect_app_handlers
 //   src/app/new_period.cpp         新しい期間: archive the book, start the next period
+//   src/app/csv_export.cpp         ＣＳＶ出力; connect_csv_handlers
 //   src/items/item_commands.cpp    item delete, the item order dialog;
 //                                  connect_items_handlers
 //   src/roster/name_editing.cpp    name editing mode; connect_roster_handlers
@@ -119,6 +120,7 @@ public:
     QAction* data_reload = nullptr;
     QMenu* file_hozon = nullptr;
     QAction* file_all_hozon = nullptr;
+    QAction* file_csv = nullptr;        // ＣＳＶ出力
     QAction* file_new_period = nullptr; // 新しい期間
     QAction* file_end = nullptr;
     QMenu* file_print = nullptr;
@@ -196,6 +198,9 @@ public:
     void Form_Activate();
     void tavu_help_Click();
 
+    // ---- app: the book as a CSV file ----
+    void file_csv_Click();
+
     // ---- app: a new period ----
     void file_new_period_Click();
 
@@ -246,6 +251,7 @@ private:
     void connect_items_handlers();
     void connect_roster_handlers();
     void connect_print_handlers();
+    void connect_csv_handlers();
 
     frmSirase* sirase_ = nullptr; // the printing notice, once loaded
 };

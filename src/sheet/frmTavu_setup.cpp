@@ -74,6 +74,7 @@ frmTavu::frmTavu(Book& book, QWidget* parent) : QMainWindow(parent), book(book) 
     connect_items_handlers();
     connect_roster_handlers();
     connect_print_handlers();
+    connect_csv_handlers();
 }
 
 frmTavu::~frmTavu() = default;
@@ -285,6 +286,8 @@ void frmTavu::setup_menus() {
     file_hozon->setObjectName(QStringLiteral("file_hozon"));
     file_all_hozon = file_hozon->addAction(QStringLiteral("全体保存"));
     file_all_hozon->setObjectName(QStringLiteral("file_all_hozon"));
+    file_csv = menu_file->addAction(QStringLiteral("ＣＳＶ出力"));
+    file_csv->setObjectName(QStringLiteral("file_csv"));
     file_new_period = menu_file->addAction(QStringLiteral("新しい期間"));
     file_new_period->setObjectName(QStringLiteral("file_new_period"));
     file_end = menu_file->addAction(QStringLiteral("終了"));

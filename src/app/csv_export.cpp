@@ -1,0 +1,54 @@
+// ＣＳＶ出力: the book as a table for spreadsheets, written into the working
+// folder, as part of frmTavu.
+#include "app/csv_export.h"
+#include "book/csv_table.h"
+#include "book/print_rules.h"
+#include "sheet/frmTavu.h"
+#include "ui/message_box.h"
+#include "ui/report_files.h"
+
+#include <QDir>
+
+WriteResult write_csv_file(const Book& book, const QString& out, const QString& folder,
+                           QString& written) {
+    const QByteArray bytes = csv_text(book);
+    if (!out.isEmpty()) {
+        written = out;
+        return write_file_atomically(out, bytes);
+    }
+    // A working folder that is gone has no path; nothing goes elsewhere.
+    if (folder.isEmpty() || !QDir(folder).exists()) return WriteResult::Failed;
+    const QString stamp = ui::report_stamp();
+    return write_new_file(
+        [&](int n) {
+            return ui::report_file_path(folder, QStringLiteral("book"), stamp, n,
+                                        QStringLiteral("csv"));
+        },
+        bytes, written);
+}
+
+void frmTavu::file_csv_Click() {
+    // Like the print commands: the sheet is committed first, and the table
+    // holds what the reports would print.
+    if (newdata_memo(0) == -1) return;
+    if (ninzu_check(0) == -1) return;
+    book.nengetu = txtNengetu->text();
+    book.motojime = txtMotojime->text();
+    print_syukei(book);
+    QString written;
+    const QString gap = QStringLiteral("\r\n\r\n");
+    if (write_csv_file(book, QString(), QDir::currentPath(), written) != WriteResult::Ok) {
+        ui::msg_box(QStringLiteral("ＣＳＶ が 書かれへんかってん ！") + gap +
+                        QStringLiteral("フォルダ「%1」の 空きと 書き込みの 許可を 見てや ！")
+                            .arg(QDir::toNativeSeparators(QDir::currentPath())),
+                    ui::Icon::Critical);
+        return;
+    }
+    ui::msg_box(QStringLiteral("ＣＳＶ に 書き出したで ！") + gap +
+                    QDir::toNativeSeparators(written),
+                ui::Icon::Information);
+}
+
+void frmTavu::connect_csv_handlers() {
+    connect(file_csv, &QAction::triggered, this, &frmTavu::file_csv_Click);
+}
