@@ -41,6 +41,61 @@ TEST(CommandLine, OptionsGiveTheFolderOrEndTheProgram) {
     }
 }
 
+TEST(CommandLine, ReportOptionsNameOutputReportFileAndFolder) {
+    using Output = app::CommandLine::Output;
+    struct Case {
+        QStringList arguments;
+        int exit_code;
+        Output output;
+        Report report;
+        QString out; // relative to the folder the command was typed in
+        QString folder;
+    };
+    const Case cases[] = {
+        {{"--pdf", "summary"}, 0, Output::Pdf, Report::Summary, {}, {}},
+        {{"--pdf", "statements", "--out", "a.pdf", "kako"},
+         0,
+         Output::Pdf,
+         Report::Statements,
+         "a.pdf",
+         "kako"},
+        {{"--print", "summary", "~/TAVU"},
+         0,
+         Output::Print,
+         Report::Summary,
+         {},
+         QDir::homePath() + "/TAVU"},
+        {{"--csv", "--out=表.csv", "--folder", "x"},
+         0,
+         Output::Csv,
+         Report::Summary,
+         "表.csv",
+         "x"},
+        {{"--pdf", "total"}, 2, Output::Window, Report::Summary, {}, {}},
+        {{"--pdf"}, 2, Output::Window, Report::Summary, {}, {}},
+        {{"--pdf", "summary", "--csv"}, 2, Output::Window, Report::Summary, {}, {}},
+        {{"--pdf", "summary", "--pdf", "summary"}, 2, Output::Window, Report::Summary, {}, {}},
+        {{"--print", "summary", "--out", "a.pdf"}, 2, Output::Window, Report::Summary, {}, {}},
+        {{"--out", "a.pdf"}, 2, Output::Window, Report::Summary, {}, {}},
+        {{"--csv", "a", "b"}, 2, Output::Window, Report::Summary, {}, {}},
+        {{"--csv", "--folder", "a", "b"}, 2, Output::Window, Report::Summary, {}, {}},
+        // Never over a data file, whatever its folder or spelling.
+        {{"--csv", "--out", "kako/ALLITEM.HRM"}, 2, Output::Window, Report::Summary, {}, {}},
+        {{"--pdf", "summary", "--out", "allitem.ngs"}, 2, Output::Window, Report::Summary, {}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        const app::CommandLine line = app::read_command_line(QStringList{"tavu"} + c.arguments);
+        EXPECT_EQ(line.run, c.exit_code == 0);
+        EXPECT_EQ(line.exit_code, c.exit_code);
+        if (!line.run) continue;
+        EXPECT_EQ(line.output, c.output);
+        EXPECT_EQ(line.report, c.report);
+        EXPECT_EQ(line.out, c.out.isEmpty() ? QString() : QDir::current().absoluteFilePath(c.out));
+        EXPECT_EQ(line.folder, c.folder);
+    }
+}
+
 using WorkingFolder = TempWorkdir;
 
 TEST_F(WorkingFolder, IsMadeWhenMissingAndEnteredOrRefusedWithAMessage) {

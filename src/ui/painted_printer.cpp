@@ -43,19 +43,13 @@ PaintedPrinter::PaintedPrinter(const QString& report, Target target, const QStri
     }
     if (target == Target::Printer && outcome_.printer.isEmpty())
         fail(QStringLiteral("there is no default printer"));
-    else if (outcome_.printer.isEmpty() && folder_.isEmpty())
-        fail(QStringLiteral("the working folder is gone")); // never a PDF elsewhere
-    else if (outcome_.printer.isEmpty())
+    else if (outcome_.printer.isEmpty() && !folder_.isEmpty())
         outcome_.pdf_path = report_file_path(folder_, report_, stamp_, 1, QStringLiteral("pdf"));
     font_ = gothic_font(9);
 }
 
 void PaintedPrinter::write_to(const QString& path) {
     if (begun_ || !outcome_.printer.isEmpty()) return;
-    if (failed_ && folder_.isEmpty()) { // the folder does not matter now
-        failed_ = false;
-        outcome_ = PrintOutcome{};
-    }
     out_path_ = QFileInfo(path).absoluteFilePath();
     outcome_.pdf_path = out_path_;
 }
@@ -108,6 +102,11 @@ bool PaintedPrinter::ready() {
         work_file_ =
             out.absoluteDir().absoluteFilePath(u'.' + out.fileName() + QStringLiteral(".part"));
     } else {
+        // A working folder that is gone has no path: never a PDF elsewhere.
+        if (folder_.isEmpty()) {
+            fail(QStringLiteral("the working folder is gone"));
+            return false;
+        }
         work_file_ = QDir(folder_).absoluteFilePath(u'.' + report_ + u'-' + stamp_ +
                                                     QStringLiteral(".pdf.part"));
     }

@@ -1,0 +1,108 @@
+#!/usr/bin/env bash
+# tavu --pdf, --print and --csv from a shell: each form, each exit status, the
+# data files' bytes unchanged after every run, no output file after a failure,
+# an older-layout file read where it lies.
+set -euo pipefail
+build="$(cd "$1" && pwd)"
+tavu="$build/tavu"
+tool="$build/report_book_tool"
+top="$(mktemp -d)"
+trap 'rm -rf "$top"' EXIT
+cd "$top"
+# No print service: --print has no printer.
+export CUPS_SERVER="$top/no-cups.sock"
+unset QT_QPA_PLATFORM # the program chooses offscreen itself
+
+fail() { echo "FAIL: $*"; exit 1; }
+
+# run <status> <folder> <arguments...>: the status; after a failure one line on
+# stderr and the folder as it was; after every run its data files' bytes as
+# they were.
+snapshot() { (cd "$1" && ls -A && sha256sum allitem* 2>/dev/null || true); }
+data_files() { (cd "$1" && sha256sum allitem* 2>/dev/null || true); }
+run() {
+    local want="$1" folder="$2" rc=0
+    shift 2
+    local before data
+    before="$(snapshot "$folder")"
+    data="$(data_files "$folder")"
+    timeout 60 "$tavu" "$@" >"$top/out.txt" 2>"$top/err.txt" || rc=$?
+    (( rc == want )) || { cat "$top/out.txt" "$top/err.txt"; fail "tavu $* ended with $rc, not $want"; }
+    [[ "$(data_files "$folder")" == "$data" ]] || fail "tavu $*: a data file changed"
+    if (( want != 0 )); then
+        [[ "$(wc -l <"$top/err.txt")" == 1 ]] || { cat "$top/err.txt"; fail "tavu $*: not one line on stderr"; }
+        [[ "$(snapshot "$folder")" == "$before" ]] || fail "tavu $*: files changed after a failure"
+    fi
+}
+
+# The help lists every exit status.
+"$tavu" --help >help.txt
+for code in 0 1 2 3 4 5 6 7 8; do grep -qE "^  $code  " help.txt || fail "--help misses status $code"; done
+[[ "$("$tavu" --version)" == "tavu "* ]] || fail "--version"
+
+mkdir empty book older damaged
+(cd book && "$tool" full)
+(cd older && "$tool" older)
+printf '"only","three","fields"\r\n' >damaged/allitem.hrm
+
+run 2 book --bogus
+run 2 book --pdf total book
+run 2 book --csv --out book/allitem.hrm book
+run 3 empty --csv empty
+run 3 book --pdf summary no-such-folder
+run 4 damaged --pdf summary damaged
+run 4 damaged --csv damaged
+run 6 book --print summary book
+run 5 book --pdf summary --out no-such-folder/s.pdf book
+mkdir book/taken.csv
+run 5 book --csv --out book/taken.csv book
+rmdir book/taken.csv
+
+# The summary as a PDF named by the fallback's rule, in the book's folder.
+run 0 book --pdf summary book
+pdf="$(cat out.txt)"
+[[ "$pdf" == "$top"/book/summary-????????-??????.pdf && -f "$pdf" ]] || fail "PDF at '$pdf'"
+[[ "$(pdfinfo "$pdf" | grep '^Pages:')" =~ \ 8$ ]] || fail "summary of the full book is not 8 pages"
+pdftotext "$pdf" text.txt
+grep -q '全' text.txt || fail "no Japanese text in the PDF"
+
+# --out relative to where the command is typed, replaced when there.
+mkdir outputs
+run 0 book --pdf summary --out outputs/s.pdf book
+run 0 book --pdf summary --out outputs/s.pdf book
+[[ "$(cat out.txt)" == "$top/outputs/s.pdf" ]] || fail "--out path"
+[[ "$(pdfinfo outputs/s.pdf | grep '^Pages:')" =~ \ 8$ ]] || fail "--out PDF"
+
+# The CSV: BOM, CR LF, the first lines, a row per member and the totals.
+run 0 book --csv --out outputs/t.csv book
+[[ "$(head -c 3 outputs/t.csv | od -An -tx1)" == " ef bb bf" ]] || fail "no BOM"
+[[ "$(grep -c $'\r$' outputs/t.csv)" == 99 && "$(wc -l <outputs/t.csv)" == 99 ]] || fail "CSV lines"
+sed -n 1p outputs/t.csv | grep -q $'^\xEF\xBB\xBF期間,2026年12月,担当,幹事 花子\r$' || fail "CSV first line"
+sed -n 2p outputs/t.csv | grep -q '^番号,名前,忘年会,' || fail "CSV header"
+tail -n 1 outputs/t.csv | grep -q '^,合計,' || fail "CSV totals"
+(cd book && run 0 . --csv)
+[[ "$(cat out.txt)" == "$top"/book/book-????????-??????.csv ]] || fail "CSV by the naming rule"
+
+# An older-layout file is read where it lies: no allitem.hrm appears.
+run 0 older --csv older
+csv="$(cat out.txt)"
+grep -q $'^\xEF\xBB\xBF期間,2019年4月,担当,係\r$' "$csv" || fail "older file's header"
+grep -q $'^1,古1,300,,300\r$' "$csv" || fail "older file's member 1"
+grep -q $'^2,古2,,1200,1200\r$' "$csv" || fail "older file's member 2"
+[[ ! -e older/allitem.hrm ]] || fail "the older file was converted"
+
+# A disk that fills up: a failure, and no file is left behind.
+if command -v strace >/dev/null; then
+    for args in "--csv" "--pdf summary"; do
+        rc=0
+        # shellcheck disable=SC2086
+        strace -f -qq -o /dev/null -e trace=write -e inject=write:error=ENOSPC \
+            "$tavu" $args book >out.txt 2>err.txt || rc=$?
+        (( rc == 5 )) || { cat err.txt; fail "disk full, $args: status $rc"; }
+        [[ -z "$(cd book && ls -A | grep -vE '^(allitem.hrm|summary-.*\.pdf|book-.*\.csv)$')" ]] ||
+            { ls -A book; fail "disk full, $args: a file was left"; }
+    done
+else
+    echo "strace missing: disk-full case skipped"
+fi
+echo "all report command cases passed"
