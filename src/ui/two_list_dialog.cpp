@@ -16,12 +16,13 @@ namespace {
 
 const QString kPickTip = QStringLiteral("選択は Ｗクリックでも リターンキーでも ”ＯＫ”");
 
-QListWidget* make_list(QWidget* frame, const TwoListDialog::ListSpec& spec) {
+QListWidget* make_list(QWidget* frame, const TwoListDialog::ListSpec& list_layout) {
     auto* list = new QListWidget(frame);
-    list->setObjectName(QString::fromLatin1(spec.name));
+    list->setObjectName(QString::fromLatin1(list_layout.name));
     list->setSelectionMode(QAbstractItemView::SingleSelection);
-    if (!spec.tooltip.isEmpty()) list->setToolTip(spec.tooltip);
-    place(list, spec.place.x(), spec.place.y(), spec.place.width(), spec.place.height());
+    if (!list_layout.tooltip.isEmpty()) list->setToolTip(list_layout.tooltip);
+    place(list, list_layout.place.x(), list_layout.place.y(), list_layout.place.width(),
+          list_layout.place.height());
     return list;
 }
 
