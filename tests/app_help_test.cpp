@@ -15,6 +15,7 @@ TEST(HelpPage, NamesEveryMenuCommandAndButton) {
     for (const char* caption : {"ファイル",
                                 "再読込",
                                 "全体保存",
+                                "ＣＳＶ出力",
                                 "新しい期間",
                                 "終了",
                                 "帳票の印刷",
