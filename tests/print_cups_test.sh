@@ -118,6 +118,24 @@ for page in "$dir"/page-*.pgm; do
     (( dark > 200 )) || { echo "$(basename "$page") looks blank ($dark dark pixels)"; exit 1; }
 done
 
+# The command line prints on the same default queue, without a window, and
+# writes nothing into the book's folder.
+build="$(dirname "$probe")"
+mkdir "$dir/book"
+(cd "$dir/book" && "$build/report_book_tool" full)
+cli() {
+    local want="$1" rc=0
+    timeout 120 "$build/tavu" --print summary "$dir/book" >"$dir/log/cli.out" 2>&1 || rc=$?
+    (( rc == want )) || { echo "tavu --print summary: $rc, not $want"; cat "$dir/log/cli.out"; exit 1; }
+    [[ "$(ls -A "$dir/book")" == allitem.hrm ]] || { echo "files in the book's folder:"; ls -A "$dir/book"; exit 1; }
+}
+cli 0
+grep -q 'TavuPDF' "$dir/log/cli.out" || { cat "$dir/log/cli.out"; exit 1; }
+for _ in $(seq 300); do
+    [[ -z "$(timeout 10 lpstat -o TavuPDF)" ]] && break
+    sleep 0.2
+done
+
 # A queue that refuses jobs: the failure is told, nothing is written.
 timeout 30 cupsreject TavuPDF
 rc=0
@@ -125,4 +143,5 @@ timeout 120 "$probe" >"$dir/log/probe2.out" 2>&1 || rc=$?
 if (( rc != 1 )); then echo "a refused job was not reported ($rc):"; cat "$dir/log/probe2.out"; exit 1; fi
 grep -q '印刷 でけへんかってん' "$dir/log/probe2.out" || { cat "$dir/log/probe2.out"; exit 1; }
 [[ -z "$(ls -A)" ]] || { echo "files left after the refused job:"; ls -A; exit 1; }
+cli 7
 echo "printed through cups-pdf: $(basename "$pdf")"
