@@ -5,14 +5,13 @@
 #include "book/print_rules.h"
 #include "print/meisai.h"
 #include "support/full_book.h"
+#include "support/pdf_reading.h"
 #include "support/temp_workdir.h"
 #include "ui/painted_printer.h"
 #include "ui/print_recorder.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 
 // Failures show the texts themselves.
 inline void PrintTo(const QString& text, std::ostream* os) {
@@ -265,46 +264,6 @@ TEST(StatementLayout, WhoIsPrinted) {
 
 namespace {
 
-QString run(const QString& program, const QStringList& args) {
-    QProcess p;
-    p.start(program, args);
-    if (!p.waitForFinished(60000) || p.exitCode() != 0) return {};
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-bool have_poppler() {
-    return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty() &&
-           !QStandardPaths::findExecutable(QStringLiteral("pdffonts")).isEmpty();
-}
-
-struct Word {
-    double x0, y0, x1, y1;
-    QString text;
-};
-
-std::vector<Word> words_of_page(const QString& pdf, int page) {
-    const QString html =
-        run(QStringLiteral("pdftotext"),
-            {QStringLiteral("-bbox"), QStringLiteral("-f"), QString::number(page),
-             QStringLiteral("-l"), QString::number(page), pdf, QStringLiteral("-")});
-    static const QRegularExpression word(QStringLiteral(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
-    std::vector<Word> out;
-    for (auto it = word.globalMatch(html); it.hasNext();) {
-        const auto m = it.next();
-        out.push_back({m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble(),
-                       m.captured(4).toDouble(), m.captured(5)});
-    }
-    return out;
-}
-
-int page_count(const QString& pdf) {
-    static const QRegularExpression pages(QStringLiteral(R"(Pages:\s+(\d+)\n)"));
-    return pages.match(run(QStringLiteral("pdfinfo"), {pdf})).captured(1).toInt();
-}
-
-constexpr double kPtPerMm = 72.0 / 25.4;
-
 class StatementPdf : public TempWorkdir {
 protected:
     ui::PrintOutcome print(Book& book) {
@@ -318,7 +277,7 @@ protected:
     // Every word stays on the A4 portrait page.
     static void on_the_page(const QString& pdf, int pages) {
         for (int page = 1; page <= pages; ++page)
-            for (const Word& w : words_of_page(pdf, page)) {
+            for (const PdfWord& w : pdf_words(pdf, page)) {
                 EXPECT_GE(w.x0, 0) << w.text.toStdString();
                 EXPECT_LE(w.x1, 595) << w.text.toStdString();
                 EXPECT_LE(w.y1, 842) << w.text.toStdString();
@@ -338,27 +297,27 @@ TEST_F(StatementPdf, FullBook) {
     EXPECT_TRUE(QRegularExpression(QStringLiteral(R"(^statements-\d{8}-\d{6}\.pdf$)"))
                     .match(QFileInfo(outcome.pdf_path).fileName())
                     .hasMatch());
-    EXPECT_EQ(page_count(outcome.pdf_path), 24);
-    const QString info = run(QStringLiteral("pdfinfo"), {outcome.pdf_path});
+    EXPECT_EQ(pdf_pages(outcome.pdf_path), 24);
+    const QString info = run_tool(QStringLiteral("pdfinfo"), {outcome.pdf_path});
     EXPECT_TRUE(
         info.contains(QRegularExpression(QStringLiteral(R"(Page size:\s+595 x 842 pts \(A4\))"))))
         << info.toStdString();
-    const QString fonts = run(QStringLiteral("pdffonts"), {outcome.pdf_path});
+    const QString fonts = run_tool(QStringLiteral("pdffonts"), {outcome.pdf_path});
     EXPECT_TRUE(fonts.contains(
         QRegularExpression(QStringLiteral(R"((Gothic|CJK)\S*\s+CID TrueType\s+\S+\s+yes)"))))
         << fonts.toStdString();
 
     // Page 1, slot 1: the name and its "様" 24 mm apart on one line, the
     // period 38 mm left of the name.
-    const auto words = words_of_page(outcome.pdf_path, 1);
-    const auto find = [&](const QString& text) -> const Word* {
-        for (const Word& w : words)
+    const auto words = pdf_words(outcome.pdf_path, 1);
+    const auto find = [&](const QString& text) -> const PdfWord* {
+        for (const PdfWord& w : words)
             if (w.text == text) return &w;
         return nullptr;
     };
-    const Word* name = find(QStringLiteral("佐藤"));
-    const Word* sama = find(QStringLiteral("様"));
-    const Word* period = find(QStringLiteral("2026年12月"));
+    const PdfWord* name = find(QStringLiteral("佐藤"));
+    const PdfWord* sama = find(QStringLiteral("様"));
+    const PdfWord* period = find(QStringLiteral("2026年12月"));
     ASSERT_TRUE(name && sama && period);
     EXPECT_NEAR(sama->x0 - name->x0, 24 * kPtPerMm, 1.0);
     EXPECT_NEAR(name->x0 - period->x0, 38 * kPtPerMm, 1.0);
@@ -387,12 +346,12 @@ TEST_F(StatementPdf, ExtremeBooksPrint) {
             m % 2 ? QStringLiteral("ＷＷＷＷＷＷ") : QStringLiteral("WWWWWWWWWWWW");
     const ui::PrintOutcome outcome = print(book);
     ASSERT_EQ(outcome.result, ui::PrintOutcome::Result::SavedPdf);
-    EXPECT_EQ(page_count(outcome.pdf_path), 24);
+    EXPECT_EQ(pdf_pages(outcome.pdf_path), 24);
     on_the_page(outcome.pdf_path, 24);
 
     Book empty;
     const ui::PrintOutcome blank = print(empty);
     ASSERT_EQ(blank.result, ui::PrintOutcome::Result::SavedPdf);
-    EXPECT_EQ(page_count(blank.pdf_path), 1);
-    EXPECT_TRUE(words_of_page(blank.pdf_path, 1).empty());
+    EXPECT_EQ(pdf_pages(blank.pdf_path), 1);
+    EXPECT_TRUE(pdf_words(blank.pdf_path, 1).empty());
 }

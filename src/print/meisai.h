@@ -13,7 +13,8 @@
 
 // The statements of every member with a name and print_mark 1, in member
 // order, as one document, which it ends. A document without a statement
-// holds only its opening empty line.
+// holds only its opening empty line. For every member's statements set
+// print_mark 0..95 to 1 first, as 個別印刷 does.
 void print_meisai(const Book& book, ui::Printer& printer);
 
 // One statement's frame, header (period, name, "様", "No1" / "No2" when
