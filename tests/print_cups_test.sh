@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# The summary table on a real print service: a cupsd of our own on a private
-# configuration folder and socket (no system printer is touched), a cups-pdf
-# queue as its default, and the program printing through it. The PDF that
-# cups-pdf writes must hold the eight pages of a full book on A4. A queue
-# that refuses jobs must give the failure message and leave no file behind.
+# The summary table and the member statements on a real print service: a
+# cupsd of our own on a private configuration folder and socket (no system
+# printer is touched), a cups-pdf queue as its default, and the program
+# printing through it. The PDFs that cups-pdf writes must hold the eight
+# landscape pages of a full book's summary and the 24 portrait pages of its
+# statements, on A4. A queue that refuses jobs must give the failure message
+# and leave no file behind.
 # Skipped (77) where cupsd cannot run: not installed, not root, no socket.
 set -euo pipefail
 probe="$(cd "$1" && pwd)/print_probe"
@@ -27,7 +29,7 @@ before=""
 cleanup() {
     if [[ -n "$pid" ]]; then kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; fi
     if [[ -d "$out_dir" ]]; then
-        for f in "$out_dir"/summary-*.pdf; do
+        for f in "$out_dir"/summary-*.pdf "$out_dir"/statements-*.pdf; do
             [[ -e "$f" ]] && ! grep -qxF "$f" <<<"$before" && rm -f "$f"
         done
     fi
@@ -77,7 +79,7 @@ for _ in $(seq 50); do
     sleep 0.2
 done
 if (( !up )); then
-    cat "$dir/log/cupsd.out" "$dir/log/error_log" 2>/dev/null | tail -5
+    { cat "$dir/log/cupsd.out" "$dir/log/error_log" 2>/dev/null || true; } | tail -5
     skip "cupsd did not start"
 fi
 
@@ -85,38 +87,46 @@ timeout 30 lpadmin -p TavuPDF -E -v cups-pdf:/ -P "$ppd" 2>/dev/null
 timeout 30 lpadmin -d TavuPDF
 [[ "$(timeout 10 lpstat -d)" == *TavuPDF* ]] || { echo "the queue is not the default"; exit 1; }
 
-before="$(ls -1 "$out_dir"/summary-*.pdf 2>/dev/null || true)"
+before="$(ls -1 "$out_dir"/summary-*.pdf "$out_dir"/statements-*.pdf 2>/dev/null || true)"
 cd "$dir/work"
 # A user cups-pdf does not know: it writes into its anonymous folder.
 export CUPS_USER=tavu-print-test QT_QPA_PLATFORM=offscreen
-rc=0
-timeout 120 "$probe" >"$dir/log/probe.out" 2>&1 || rc=$?
-if (( rc != 0 )); then echo "printing did not succeed ($rc):"; cat "$dir/log/probe.out"; exit 1; fi
-[[ -z "$(ls -A)" ]] || { echo "files left in the working folder:"; ls -A; exit 1; }
-
-pdf=""
-for _ in $(seq 300); do
-    for f in "$out_dir"/summary-*.pdf; do
-        [[ -e "$f" ]] && ! grep -qxF "$f" <<<"$before" && pdf="$f"
+# Prints one report through the queue and checks the PDF cups-pdf makes of
+# it: its page count, A4, no blank page. (cups-pdf turns landscape pages
+# into rotated portrait ones, so the page size does not tell the orientation.)
+print_and_check() {
+    local report="$1" pages="$2" rc=0 pdf="" f page dark info
+    timeout 120 "$probe" "$report" >"$dir/log/probe-$report.out" 2>&1 || rc=$?
+    if (( rc != 0 )); then echo "printing $report did not succeed ($rc):"; cat "$dir/log/probe-$report.out"; exit 1; fi
+    [[ -z "$(ls -A)" ]] || { echo "files left in the working folder:"; ls -A; exit 1; }
+    for _ in $(seq 300); do
+        for f in "$out_dir"/"$report"-*.pdf; do
+            [[ -e "$f" ]] && ! grep -qxF "$f" <<<"$before" && pdf="$f"
+        done
+        # cups-pdf writes the file, then the job completes.
+        if [[ -n "$pdf" ]] && [[ -z "$(timeout 10 lpstat -o TavuPDF)" ]]; then break; fi
+        pdf=""
+        sleep 0.2
     done
-    # cups-pdf writes the file, then the job completes.
-    if [[ -n "$pdf" ]] && [[ -z "$(timeout 10 lpstat -o TavuPDF)" ]]; then break; fi
-    pdf=""
-    sleep 0.2
-done
-if [[ -z "$pdf" ]]; then
-    echo "cups-pdf wrote no PDF"; grep -E '^E ' "$dir/log/error_log" | tail -5; exit 1
-fi
-info="$(pdfinfo "$pdf" 2>/dev/null)"
-grep -Eq '^Pages: +8$' <<<"$info" || { echo "expected 8 pages:"; echo "$info"; exit 1; }
-grep -Eq '^Page size: +(595|596) x 842|^Page size: +842 x (595|596)' <<<"$info" ||
-    { echo "expected A4:"; echo "$info"; exit 1; }
-# Every page carries the drawn table: far from blank.
-pdftoppm -gray -r 20 "$pdf" "$dir/page" 2>/dev/null
-for page in "$dir"/page-*.pgm; do
-    dark="$(tail -c +16 "$page" | od -An -v -tu1 | tr -s ' ' '\n' | awk '$1 != "" && $1 < 128 {n++} END {print n + 0}')"
-    (( dark > 200 )) || { echo "$(basename "$page") looks blank ($dark dark pixels)"; exit 1; }
-done
+    if [[ -z "$pdf" ]]; then
+        echo "cups-pdf wrote no PDF of the $report"; grep -E '^E ' "$dir/log/error_log" | tail -5; exit 1
+    fi
+    info="$(pdfinfo "$pdf" 2>/dev/null)"
+    grep -Eq "^Pages: +$pages\$" <<<"$info" || { echo "expected $pages pages of $report:"; echo "$info"; exit 1; }
+    grep -Eq '^Page size: +(595|596) x 842|^Page size: +842 x (595|596)' <<<"$info" ||
+        { echo "expected A4 for $report:"; echo "$info"; exit 1; }
+    # Every page carries what was drawn: far from blank.
+    rm -f "$dir"/page-*.pgm
+    pdftoppm -gray -r 20 "$pdf" "$dir/page" 2>/dev/null
+    for page in "$dir"/page-*.pgm; do
+        dark="$(tail -c +16 "$page" | od -An -v -tu1 | tr -s ' ' '\n' | awk '$1 != "" && $1 < 128 {n++} END {print n + 0}')"
+        (( dark > 200 )) || { echo "$report $(basename "$page") looks blank ($dark dark pixels)"; exit 1; }
+    done
+    printed="$printed $(basename "$pdf")"
+}
+printed=""
+print_and_check summary 8
+print_and_check statements 24
 
 # The command line prints on the same default queue, without a window, and
 # writes nothing into the book's folder.
@@ -138,10 +148,12 @@ done
 
 # A queue that refuses jobs: the failure is told, nothing is written.
 timeout 30 cupsreject TavuPDF
-rc=0
-timeout 120 "$probe" >"$dir/log/probe2.out" 2>&1 || rc=$?
-if (( rc != 1 )); then echo "a refused job was not reported ($rc):"; cat "$dir/log/probe2.out"; exit 1; fi
-grep -q '印刷 でけへんかってん' "$dir/log/probe2.out" || { cat "$dir/log/probe2.out"; exit 1; }
-[[ -z "$(ls -A)" ]] || { echo "files left after the refused job:"; ls -A; exit 1; }
+for report in summary statements; do
+    rc=0
+    timeout 120 "$probe" "$report" >"$dir/log/refused-$report.out" 2>&1 || rc=$?
+    if (( rc != 1 )); then echo "a refused $report job was not reported ($rc):"; cat "$dir/log/refused-$report.out"; exit 1; fi
+    grep -q '印刷 でけへんかってん' "$dir/log/refused-$report.out" || { cat "$dir/log/refused-$report.out"; exit 1; }
+    [[ -z "$(ls -A)" ]] || { echo "files left after the refused job:"; ls -A; exit 1; }
+done
 cli 7
-echo "printed through cups-pdf: $(basename "$pdf")"
+echo "printed through cups-pdf:$printed"

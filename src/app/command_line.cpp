@@ -65,7 +65,6 @@ Exit status:
   5  the output cannot be written
   6  no printer is installed (--print; use --pdf)
   7  the printer refused the document
-  8  this build cannot make that report yet
 )";
 
 // Names that hold a book: --out never writes over one.

@@ -43,7 +43,6 @@ enum ExitStatus {
     kExitNotWritten = 5,
     kExitNoPrinter = 6,
     kExitPrinterRefused = 7,
-    kExitReportMissing = 8, // a report this build cannot make yet
 };
 
 // The program's name and version as --version prints them.

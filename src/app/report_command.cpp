@@ -81,9 +81,6 @@ bool report_needs_gui(const CommandLine& line) {
 }
 
 int run_report_command(const CommandLine& line) {
-    if (line.output != CommandLine::Output::Csv && !report_available(line.report))
-        return failed(kExitReportMissing, QStringLiteral("this build cannot make the %1 report yet")
-                                              .arg(report_name(line.report)));
     if (!line.folder.isEmpty() && !QDir::setCurrent(line.folder))
         return failed(kExitNoDataFile, QStringLiteral("no such folder: %1").arg(line.folder));
 

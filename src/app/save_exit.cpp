@@ -5,6 +5,7 @@
 #include "book/safety_copy.h"
 #include "book/text_rules.h"
 #include "items/frmKomokuSort.h"
+#include "print/frmSelectPrint.h"
 #include "sheet/frmTavu.h"
 #include "ui/colors.h"
 #include "ui/message_box.h"
@@ -154,6 +155,8 @@ void frmTavu::Form_Unload() {
         window->close();
     delete komoku_sort_form;
     komoku_sort_form = nullptr;
+    delete select_print_form;
+    select_print_form = nullptr;
 }
 
 // Each time the main window becomes active the two list dialogs (item order,
@@ -161,6 +164,7 @@ void frmTavu::Form_Unload() {
 // never stays open beside a sheet that can change under it.
 void frmTavu::Form_Activate() {
     komoku_sort_dialog()->hide();
+    select_print_dialog()->hide();
 }
 
 void frmTavu::closeEvent(QCloseEvent* event) {

@@ -1,13 +1,10 @@
 #include "print/reports.h"
 #include "app/frmOpen.h"
+#include "print/meisai.h"
 #include "print/zentai.h"
 
 QString report_name(Report report) {
     return report == Report::Summary ? QStringLiteral("summary") : QStringLiteral("statements");
-}
-
-bool report_available(Report report) {
-    return report == Report::Summary;
 }
 
 void draw_report(Report report, Book& book, ui::Printer& printer) {
@@ -17,7 +14,10 @@ void draw_report(Report report, Book& book, ui::Printer& printer) {
         print_zentai(book, printer, frmOpen::small_picture().toImage());
         return;
     case Report::Statements:
-        printer.end_document();
+        // Every member, as 個別印刷 prints them; members without a name are
+        // left out by the statements themselves.
+        for (int m = 0; m < kMembers; ++m) book.print_mark[m] = 1;
+        print_meisai(book, printer);
         return;
     }
 }

@@ -13,9 +13,6 @@ enum class Report { Summary, Statements };
 // The plain ASCII name that names the print job and the PDF ("summary").
 QString report_name(Report report);
 
-// Whether this build can draw the report.
-bool report_available(Report report);
-
 // Draws the report of the whole book and ends the document; print_syukei
 // has run. Statements are printed for every named member.
 void draw_report(Report report, Book& book, ui::Printer& printer);

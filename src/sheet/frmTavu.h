@@ -23,6 +23,8 @@
 //   src/roster/name_editing.cpp    name editing mode; connect_roster_handlers
 //   src/roster/member_shift.cpp    member insert and delete
 //   src/print/print_thohyo.cpp     帳票の印刷, the printing notice; connect_print_handlers
+//   src/print/print_kobetu.cpp     個別印刷, セレクト印刷, the statement print run;
+//                                  connect_statement_handlers
 // Each subsystem wires its own handlers in its connect_* function, which the
 // constructor calls.
 //
@@ -232,6 +234,16 @@ public:
     frmSirase& printing_notice(); // created on first use
     void unload_printing_notice();
 
+    // ---- print: member statements and the print selection dialog ----
+    void print_kobetu_Click();
+    void print_select_Click();
+    // The statements of the members whose print_mark is 1, as a print run:
+    // the notice, the print calculation, the document, the outcome told.
+    void print_meisai();
+    // The print selection dialog, loaded (built and centred) on first use.
+    class frmSelectPrint* select_print_dialog();
+    class frmSelectPrint* select_print_form = nullptr; // null until loaded, and after unloading
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
@@ -252,6 +264,7 @@ private:
     void connect_roster_handlers();
     void connect_print_handlers();
     void connect_csv_handlers();
+    void connect_statement_handlers();
 
     frmSirase* sirase_ = nullptr; // the printing notice, once loaded
 };

@@ -209,9 +209,10 @@ void PaintedPrinter::new_page() {
 
 void PaintedPrinter::end_document() {
     if (ended_) return;
+    // A new page just before the end adds no empty page.
+    break_pending_ = false;
     const bool drawn = ready();
     ended_ = true;
-    break_pending_ = false;
     if (painter_.isActive() && !painter_.end() && drawn)
         fail(QStringLiteral("the document could not be finished"));
     if (!failed_ && !pdf_complete(work_file_))

@@ -1,8 +1,12 @@
-// Prints the summary table of a full book through the main window's
-// 帳票の印刷, with the period confirmed, on whatever printer the system has
-// (the default printer, or a PDF in the current folder). Writes every
-// message shown to standard output and exits 0 when the document went to a
-// printer, 2 when it became a PDF, 1 when printing failed.
+// Prints a report of a full book through the main window's menu command,
+// with the period and the person in charge confirmed, on whatever printer
+// the system has (the default printer, or a PDF in the current folder):
+//   print_probe                   帳票の印刷
+//   print_probe statements        個別印刷
+//   print_probe select 3 17 40    セレクト印刷 of the members numbered 3, 17, 40
+// Writes every message shown to standard output and exits 0 when the
+// document went to a printer, 2 when it became a PDF, 1 when printing failed.
+#include "print/frmSelectPrint.h"
 #include "sheet/frmTavu.h"
 #include "support/full_book.h"
 #include "ui/message_box.h"
@@ -12,6 +16,8 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    const QStringList args = app.arguments().mid(1);
+    const QString report = args.value(0, QStringLiteral("summary"));
     Book book;
     fill_full_book(book);
     ui::MessageScript script;
@@ -20,7 +26,21 @@ int main(int argc, char** argv) {
     w.optKinto->setChecked(true);
     w.gamen_kosin();
     w.txtNengetu->setText(book.nengetu);
-    w.print_thohyo_Click();
+    w.txtMotojime->setText(book.motojime);
+    if (report == QStringLiteral("statements")) {
+        w.print_kobetu->trigger();
+    } else if (report == QStringLiteral("select")) {
+        w.print_select->trigger();
+        frmSelectPrint* dialog = w.select_print_form;
+        dialog->Form_Activate();
+        for (const QString& number : args.mid(1)) {
+            dialog->lstName->setCurrentRow(number.toInt() - 1);
+            dialog->cmdSelct->click();
+        }
+        dialog->cmdKakutei->click();
+    } else {
+        w.print_thohyo->trigger();
+    }
     int result = 0;
     for (const ui::ShownBox& box : script.shown) {
         std::printf("%s\n", box.text.toUtf8().constData());

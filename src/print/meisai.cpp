@@ -1,0 +1,122 @@
+#include "print/meisai.h"
+#include "book/meisai_rules.h"
+#include "book/print_rules.h"
+#include "book/text_rules.h"
+
+namespace {
+
+void text_at(ui::Printer& printer, double x, double y, const QString& text) {
+    printer.position(x, y);
+    printer.print_text(text);
+}
+
+void font(ui::Printer& printer, double points, bool bold = false) {
+    printer.font(ui::kPrintFontName, points, bold);
+}
+
+// The origin of a statement's item lines, in twips: 3 mm right of and 1 mm
+// below the frame's corner.
+double line_x(int slot) {
+    return (meisai_slot_corner(slot).x + 3) * kTwipsPerMm;
+}
+double line_y(int slot) {
+    return (meisai_slot_corner(slot).y + 1) * kTwipsPerMm;
+}
+
+// The items at list positions from..from+9, up to the list's end.
+void item_lines(const Book& book, ui::Printer& printer, int slot, int member,
+                const std::array<qint16, kItems>& list, int from) {
+    const double x = line_x(slot);
+    for (int i = 0; i < kStatementItems && list[from + i] != kListEnd; ++i) {
+        const int k = list[from + i];
+        const double y = line_y(slot) + i * 4 * kTwipsPerMm - 30;
+        font(printer, 9);
+        text_at(printer, x, y, book.komoku_name[k]);
+        const qint32 amount = book.print_charge[member][k];
+        text_at(printer, meisai_amount_x(x, amount), y, kingaku_text(amount));
+    }
+}
+
+// In the total row, 40 mm below the first item line.
+void total_line(ui::Printer& printer, int slot, const QString& text) {
+    font(printer, 9);
+    text_at(printer, line_x(slot) + 3402 - 30, line_y(slot) + 2268 - 30, text);
+}
+
+// The four cut lines of a page, then the next page.
+void complete_page(ui::Printer& printer) {
+    printer.unit(ui::Unit::Millimetres);
+    printer.line_style(ui::LineStyle::Dashed);
+    printer.line_width(1);
+    printer.line(102, 10, 102, 273);
+    for (int y : {70, 138, 206}) printer.line(15, y, 191, y);
+    printer.new_page();
+    printer.unit(ui::Unit::Twips);
+}
+
+} // namespace
+
+void print_meisai(const Book& book, ui::Printer& printer) {
+    const KomokuList lists = komoku_list(book);
+    const std::array<QString, kMembers> totals = total_text(book);
+
+    printer.paper_a4();
+    printer.orientation(ui::Orientation::Portrait);
+    printer.unit(ui::Unit::Twips);
+    printer.print_text(QString()); // the document opens with an empty line
+
+    int slot = 1;
+    const auto advance = [&] {
+        if (++slot <= kSlots) return;
+        complete_page(printer);
+        slot = 1;
+    };
+    for (int m = 0; m < kMembers; ++m) {
+        if (is_blank(book.member_name[m]) || book.print_mark[m] != 1) continue;
+        const bool two = lists[m][kStatementItems] != kListEnd;
+        meisai_waku(book, printer, slot, two ? 1 : 0, m);
+        item_lines(book, printer, slot, m, lists[m], 0);
+        if (!two) total_line(printer, slot, totals[m]);
+        advance();
+        if (!two) continue;
+        meisai_waku(book, printer, slot, 2, m);
+        item_lines(book, printer, slot, m, lists[m], kStatementItems);
+        total_line(printer, slot, totals[m]);
+        advance();
+    }
+    if (slot > 1) complete_page(printer);
+    printer.end_document();
+}
+
+void meisai_waku(const Book& book, ui::Printer& printer, int slot, int meisai_no, int member) {
+    const auto [x0, y0] = meisai_slot_corner(slot);
+    printer.unit(ui::Unit::Millimetres);
+    printer.line_style(ui::LineStyle::Solid);
+    printer.line_width(2);
+    printer.box(x0, y0, x0 + 80, y0 + 44);
+
+    font(printer, 11, true);
+    text_at(printer, x0, y0 - 5, book.nengetu);
+    text_at(printer, x0 + 38, y0 - 5, book.member_name[member]);
+    text_at(printer, x0 + 62, y0 - 5, QStringLiteral("様"));
+    if (meisai_no > 0) {
+        font(printer, 11);
+        text_at(printer, x0 + 72, y0 - 5,
+                meisai_no == 1 ? QStringLiteral("No1") : QStringLiteral("No2"));
+    }
+    font(printer, 9, true);
+    text_at(printer, x0 + 18, y0 + 40, QStringLiteral("合     計"));
+    font(printer, 11);
+    text_at(printer, x0 + 3, y0 + 45, QStringLiteral("tavu"));
+    font(printer, 10);
+    text_at(printer, x0 + 28, y0 + 45, book.motojime);
+
+    printer.line(x0 + 52, y0, x0 + 52, y0 + 44);
+    // Ten item rows of 4 mm; the thick last line closes off the total row.
+    printer.line_width(1);
+    for (int i = 0; i < kStatementItems; ++i) {
+        if (i == kStatementItems - 1) printer.line_width(2);
+        printer.line(x0, y0 + 4 * (i + 1), x0 + 80, y0 + 4 * (i + 1));
+    }
+    printer.unit(ui::Unit::Twips);
+}
