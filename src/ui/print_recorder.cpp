@@ -5,9 +5,19 @@
 namespace ui {
 
 QString coord(double value) {
-    // Whole numbers, the usual case, without the slower general formatting.
+    // Whole numbers and tenths (millimetres, and twips at 56.7 a millimetre)
+    // without the slower general formatting, which gives the same text.
     if (value == std::floor(value) && std::fabs(value) < 1e15)
         return QString::number(qint64(value));
+    if (std::fabs(value) < 1e9) {
+        const qint64 tenths = std::llround(value * 10);
+        if (std::fabs(value - tenths / 10.0) <= 1e-13 * std::fabs(value)) {
+            const qint64 magnitude = tenths < 0 ? -tenths : tenths;
+            QString text = QString::number(magnitude / 10);
+            if (magnitude % 10 != 0) text += u'.' + QString::number(magnitude % 10);
+            return tenths < 0 ? u'-' + text : text;
+        }
+    }
     return QString::number(value, 'g', 12);
 }
 
