@@ -4,21 +4,57 @@
 
 namespace ui {
 
-QString coord(double value) {
-    // Whole numbers, the usual case, without the slower general formatting.
-    if (value == std::floor(value) && std::fabs(value) < 1e15)
-        return QString::number(qint64(value));
-    return QString::number(value, 'g', 12);
-}
-
 namespace {
 
+void append_integer(QString& out, quint64 magnitude) {
+    char16_t digits[20];
+    int n = 0;
+    do {
+        digits[n++] = char16_t(u'0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude > 0);
+    while (n > 0) out += QChar(digits[--n]);
+}
+
+// Whole numbers and tenths (millimetres, and twips at 56.7 a millimetre)
+// are written without the slower general formatting, which gives the same
+// text; operations are built in one string. Layouts record thousands.
+void append_coord(QString& out, double value) {
+    const bool whole = value == std::floor(value) && std::fabs(value) < 1e15;
+    qint64 tenths = whole ? qint64(value) * 10 : 0;
+    if (!whole) {
+        tenths = std::fabs(value) < 1e9 ? std::llround(value * 10) : 0;
+        if (tenths == 0 || std::fabs(value - tenths / 10.0) > 1e-13 * std::fabs(value)) {
+            out += QString::number(value, 'g', 12);
+            return;
+        }
+    }
+    if (tenths < 0) out += u'-';
+    const quint64 magnitude = tenths < 0 ? quint64(0) - quint64(tenths) : quint64(tenths);
+    append_integer(out, magnitude / 10);
+    if (magnitude % 10 != 0) {
+        out += u'.';
+        out += QChar(char16_t(u'0' + magnitude % 10));
+    }
+}
+
 QString four(const char* what, double x1, double y1, double x2, double y2) {
-    return QStringLiteral("%1 %2 %3 %4 %5")
-        .arg(QLatin1String(what), coord(x1), coord(y1), coord(x2), coord(y2));
+    QString op = QLatin1String(what);
+    op.reserve(40);
+    for (double v : {x1, y1, x2, y2}) {
+        op += u' ';
+        append_coord(op, v);
+    }
+    return op;
 }
 
 } // namespace
+
+QString coord(double value) {
+    QString text;
+    append_coord(text, value);
+    return text;
+}
 
 void PrintRecorder::paper_a4() {
     ops << QStringLiteral("paper A4");
@@ -31,11 +67,21 @@ void PrintRecorder::unit(Unit unit) {
     ops << (unit == Unit::Millimetres ? QStringLiteral("unit mm") : QStringLiteral("unit twips"));
 }
 void PrintRecorder::font(const QString& name, double points, bool bold) {
-    ops << QStringLiteral("font %1 %2 %3")
-               .arg(name, coord(points), bold ? QStringLiteral("bold") : QStringLiteral("regular"));
+    QString op = QStringLiteral("font ");
+    op.reserve(40);
+    op += name;
+    op += u' ';
+    append_coord(op, points);
+    op += bold ? QStringLiteral(" bold") : QStringLiteral(" regular");
+    ops << op;
 }
 void PrintRecorder::position(double x, double y) {
-    ops << QStringLiteral("position %1 %2").arg(coord(x), coord(y));
+    QString op = QStringLiteral("position ");
+    op.reserve(32);
+    append_coord(op, x);
+    op += u' ';
+    append_coord(op, y);
+    ops << op;
 }
 void PrintRecorder::print_text(const QString& text) {
     ops << QStringLiteral("print ") + text;
