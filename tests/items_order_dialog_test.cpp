@@ -3,6 +3,7 @@
 #include "items/frmKomokuSort.h"
 #include "sheet_fixture.h"
 
+#include <QDialog>
 #include <QListWidget>
 
 namespace {
@@ -82,6 +83,18 @@ TEST_F(ItemOrder, PlaceTakeBackStartOverRefuseConfirmAndHide) {
     click(dialog->cmdKakutei);
     EXPECT_EQ(boxes(),
               Boxes({{QStringLiteral("まだ 残ってまっせ？  ぜ～んぶ 選んでヤ !!"), exclamation}}));
+    // A real box takes the focus and gives it back when it closes: the
+    // arrangement is not started over.
+    {
+        QDialog box(dialog);
+        box.setModal(true);
+        box.show();
+        ASSERT_TRUE(wait_active(&box));
+        box.hide();
+        dialog->activateWindow();
+        ASSERT_TRUE(wait_active(dialog));
+    }
+    EXPECT_EQ(texts(right), QStringList({"お祝い", "会費"}));
 
     // Enter on the right list takes back, to the end of the left list; a
     // double click there does nothing.

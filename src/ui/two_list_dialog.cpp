@@ -5,6 +5,7 @@
 #include "ui/screen.h"
 #include "ui/twips.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QFrame>
 #include <QKeyEvent>
@@ -177,7 +178,15 @@ void TwoListDialog::cmdYame_Click() {
 }
 
 bool TwoListDialog::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate) Form_Activate();
+    // A message box shown over the dialog takes the focus for a moment; the
+    // window system hands it back when the box closes. That is not a new
+    // activation, and must not start over the arrangement the user is making.
+    if (event->type() == QEvent::WindowDeactivate)
+        lost_to_modal_box = QApplication::activeModalWidget() != nullptr;
+    if (event->type() == QEvent::WindowActivate) {
+        if (!lost_to_modal_box) Form_Activate();
+        lost_to_modal_box = false;
+    }
     return QWidget::event(event);
 }
 

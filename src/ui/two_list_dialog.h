@@ -108,6 +108,8 @@ protected:
 
 private:
     QString nothing_chosen;
+    // Set while one of the program's modal boxes has the focus.
+    bool lost_to_modal_box = false;
 };
 
 } // namespace ui
