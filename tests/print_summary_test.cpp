@@ -9,15 +9,14 @@
 #include "print/zentai.h"
 #include "sheet_fixture.h"
 #include "support/full_book.h"
+#include "support/pdf_reading.h"
 #include "ui/painted_printer.h"
 #include "ui/print_recorder.h"
 
 #include <QDateTime>
 #include <QDir>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
-#include <QStandardPaths>
 
 namespace {
 
@@ -257,46 +256,11 @@ TEST_F(SummaryCommand, NoticeIsCaptionlessTopmostCentredAndUnloadedByExit) {
 
 namespace {
 
-QString run(const QString& program, const QStringList& args) {
-    QProcess p;
-    p.start(program, args);
-    if (!p.waitForFinished(60000) || p.exitCode() != 0) return {};
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-bool have_poppler() {
-    return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty() &&
-           !QStandardPaths::findExecutable(QStringLiteral("pdffonts")).isEmpty();
-}
-
-struct Word {
-    double x0, y0, x1, y1;
-    QString text;
-};
-
-std::vector<Word> words_of_page(const QString& pdf, int page) {
-    const QString html =
-        run(QStringLiteral("pdftotext"),
-            {QStringLiteral("-bbox"), QStringLiteral("-f"), QString::number(page),
-             QStringLiteral("-l"), QString::number(page), pdf, QStringLiteral("-")});
-    static const QRegularExpression word(QStringLiteral(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
-    std::vector<Word> out;
-    for (auto it = word.globalMatch(html); it.hasNext();) {
-        const auto m = it.next();
-        out.push_back({m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble(),
-                       m.captured(4).toDouble(), m.captured(5)});
-    }
-    return out;
-}
-
-const Word* find_word(const std::vector<Word>& words, const QString& text) {
-    for (const Word& w : words)
+const PdfWord* find_word(const std::vector<PdfWord>& words, const QString& text) {
+    for (const PdfWord& w : words)
         if (w.text == text) return &w;
     return nullptr;
 }
-
-constexpr double kPtPerMm = 72.0 / 25.4;
 
 class SummaryPdf : public TempWorkdir {
 protected:
@@ -323,26 +287,26 @@ TEST_F(SummaryPdf, FullBook) {
         << name.toStdString();
     EXPECT_EQ(files(), QStringList{name}); // nothing half-written beside it
 
-    const QString info = run(QStringLiteral("pdfinfo"), {outcome.pdf_path});
+    const QString info = run_tool(QStringLiteral("pdfinfo"), {outcome.pdf_path});
     EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral(R"(Pages:\s+8\n)"))));
     EXPECT_TRUE(
         info.contains(QRegularExpression(QStringLiteral(R"(Page size:\s+842 x 595 pts \(A4\))"))))
         << info.toStdString();
-    const QString fonts = run(QStringLiteral("pdffonts"), {outcome.pdf_path});
+    const QString fonts = run_tool(QStringLiteral("pdffonts"), {outcome.pdf_path});
     EXPECT_TRUE(fonts.contains(
         QRegularExpression(QStringLiteral(R"((Gothic|CJK)\S*\s+CID TrueType\s+\S+\s+yes)"))))
         << fonts.toStdString();
 
     for (int page = 1; page <= 8; ++page) {
-        const auto words = words_of_page(outcome.pdf_path, page);
-        const Word* period = find_word(words, QStringLiteral("2026年12月"));
-        const Word* title = find_word(words, QStringLiteral("全"));
-        const Word* label = find_word(words, QStringLiteral("ＴＡＶＵ"));
+        const auto words = pdf_words(outcome.pdf_path, page);
+        const PdfWord* period = find_word(words, QStringLiteral("2026年12月"));
+        const PdfWord* title = find_word(words, QStringLiteral("全"));
+        const PdfWord* label = find_word(words, QStringLiteral("ＴＡＶＵ"));
         ASSERT_TRUE(period && title && label) << "page " << page;
         EXPECT_NEAR(title->x0 - period->x0, 75 * kPtPerMm, 1.0) << "page " << page;
         EXPECT_NEAR(label->x0 - period->x0, 204 * kPtPerMm, 1.0) << "page " << page;
         EXPECT_NEAR(label->y0, period->y0, 0.5) << "page " << page;
-        for (const Word& w : words) {
+        for (const PdfWord& w : words) {
             EXPECT_GE(w.x0, 0);
             EXPECT_LE(w.x1, 842) << w.text.toStdString();
             EXPECT_LE(w.y1, 595) << w.text.toStdString();
@@ -371,10 +335,10 @@ TEST_F(SummaryPdf, ExtremeBookStaysOnItsPages) {
             m % 2 ? QStringLiteral("ＷＷＷＷＷＷ") : QStringLiteral("WWWWWWWWWWWW");
     const ui::PrintOutcome outcome = print(book);
     ASSERT_EQ(outcome.result, ui::PrintOutcome::Result::SavedPdf);
-    const QString info = run(QStringLiteral("pdfinfo"), {outcome.pdf_path});
+    const QString info = run_tool(QStringLiteral("pdfinfo"), {outcome.pdf_path});
     EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral(R"(Pages:\s+8\n)"))));
     for (int page = 1; page <= 8; ++page)
-        for (const Word& w : words_of_page(outcome.pdf_path, page)) {
+        for (const PdfWord& w : pdf_words(outcome.pdf_path, page)) {
             EXPECT_GE(w.x0, 0) << w.text.toStdString();
             EXPECT_LE(w.x1, 842) << w.text.toStdString();
             EXPECT_LE(w.y1, 595) << w.text.toStdString();
@@ -385,9 +349,9 @@ TEST_F(SummaryPdf, ExtremeBookStaysOnItsPages) {
     Book empty;
     const ui::PrintOutcome blank = print(empty);
     ASSERT_EQ(blank.result, ui::PrintOutcome::Result::SavedPdf);
-    EXPECT_TRUE(run(QStringLiteral("pdfinfo"), {blank.pdf_path})
+    EXPECT_TRUE(run_tool(QStringLiteral("pdfinfo"), {blank.pdf_path})
                     .contains(QRegularExpression(QStringLiteral(R"(Pages:\s+1\n)"))));
-    EXPECT_TRUE(words_of_page(blank.pdf_path, 1).empty());
+    EXPECT_TRUE(pdf_words(blank.pdf_path, 1).empty());
 }
 
 TEST_F(SummaryPdf, NeverOverwritesAndFailsCleanly) {
