@@ -75,7 +75,8 @@ export CUPS_SERVER="$sock"
 up=0
 for _ in $(seq 50); do
     if ! kill -0 "$pid" 2>/dev/null; then break; fi
-    if timeout 5 lpstat -r >/dev/null 2>&1; then up=1; break; fi
+    # lpstat -r ends with 0 also when it finds no scheduler: read its answer.
+    if [[ "$(timeout 5 lpstat -r 2>/dev/null)" == "scheduler is running" ]]; then up=1; break; fi
     sleep 0.2
 done
 if (( !up )); then
@@ -83,8 +84,9 @@ if (( !up )); then
     skip "cupsd did not start"
 fi
 
-timeout 30 lpadmin -p TavuPDF -E -v cups-pdf:/ -P "$ppd" 2>/dev/null
-timeout 30 lpadmin -d TavuPDF
+timeout 30 lpadmin -p TavuPDF -E -v cups-pdf:/ -P "$ppd" 2>"$dir/log/lpadmin.err" &&
+    timeout 30 lpadmin -d TavuPDF 2>>"$dir/log/lpadmin.err" ||
+    { echo "the queue could not be set up:"; cat "$dir/log/lpadmin.err"; exit 1; }
 [[ "$(timeout 10 lpstat -d)" == *TavuPDF* ]] || { echo "the queue is not the default"; exit 1; }
 
 before="$(ls -1 "$out_dir"/summary-*.pdf "$out_dir"/statements-*.pdf 2>/dev/null || true)"
