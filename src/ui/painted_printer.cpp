@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPrinterInfo>
 #include <QTemporaryFile>
@@ -19,6 +20,8 @@ namespace {
 
 constexpr double kTwipsPerInch = 1440.0;
 constexpr double kMmPerInch = 25.4;
+// Width, in per cent, of the fallback font on paper (see PaintedPrinter::font).
+constexpr int kFallbackStretch = 85;
 
 // Line widths 1 and 2 must both show on paper, 2 clearly thicker.
 double pen_mm(int width) {
@@ -160,6 +163,11 @@ void PaintedPrinter::font(const QString& name, double points, bool bold) {
     if (!families.contains(name)) families.prepend(name);
     font_.setFamilies(families);
     font_.setBold(bold);
+    // The reports' fixed positions were laid out for the requested font. The
+    // fallback's half-width letters and digits are about a sixth wider, so
+    // amounts of nine characters ran past their cells and long headings into
+    // the next column: the fallback is narrowed to the requested font's width.
+    if (QFontInfo(font_).family() != name) font_.setStretch(kFallbackStretch);
 }
 
 void PaintedPrinter::position(double x, double y) {
