@@ -4,8 +4,9 @@
 #include "sheet/frmTavu.h"
 #include "ui/message_box.h"
 
-#include <QApplication>
+#include "offscreen_main.h"
 #include <algorithm>
+
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <ctime>
@@ -112,11 +113,5 @@ BENCHMARK(BM_NextThroughTwentyItems)
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return run_benchmarks_offscreen(argc, argv);
 }

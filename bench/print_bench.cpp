@@ -11,10 +11,11 @@
 #include "ui/painted_printer.h"
 #include "ui/print_recorder.h"
 
-#include <QApplication>
+#include "offscreen_main.h"
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -35,16 +36,13 @@ BENCHMARK(BM_SummaryToRecorder)
     ->Repetitions(9)
     ->ReportAggregatesOnly(true);
 
-void BM_SummaryToPdf(benchmark::State& state) {
-    Book book;
-    fill_full_book(book);
-    const QImage picture = frmOpen::small_picture().toImage();
+// Draws one report into a PDF file per iteration; the file is removed
+// outside the timing.
+template <typename Draw> void to_pdf(benchmark::State& state, const QString& report, Draw draw) {
     QTemporaryDir dir;
     for (auto _ : state) {
-        print_syukei(book);
-        ui::PaintedPrinter printer(QStringLiteral("summary"), ui::PaintedPrinter::Target::Pdf,
-                                   dir.path());
-        print_zentai(book, printer, picture);
+        ui::PaintedPrinter printer(report, ui::PaintedPrinter::Target::Pdf, dir.path());
+        draw(printer);
         const ui::PrintOutcome outcome = printer.outcome();
         if (outcome.result != ui::PrintOutcome::Result::SavedPdf)
             state.SkipWithError("the PDF was not written");
@@ -52,6 +50,16 @@ void BM_SummaryToPdf(benchmark::State& state) {
         QFile::remove(outcome.pdf_path);
         state.ResumeTiming();
     }
+}
+
+void BM_SummaryToPdf(benchmark::State& state) {
+    Book book;
+    fill_full_book(book);
+    const QImage picture = frmOpen::small_picture().toImage();
+    to_pdf(state, QStringLiteral("summary"), [&](ui::Printer& printer) {
+        print_syukei(book);
+        print_zentai(book, printer, picture);
+    });
 }
 BENCHMARK(BM_SummaryToPdf)
     ->Unit(benchmark::kMillisecond)
@@ -81,19 +89,10 @@ BENCHMARK(BM_StatementsToRecorder)
 
 void BM_StatementsToPdf(benchmark::State& state) {
     Book book = statements_book();
-    QTemporaryDir dir;
-    for (auto _ : state) {
+    to_pdf(state, QStringLiteral("statements"), [&](ui::Printer& printer) {
         print_syukei(book);
-        ui::PaintedPrinter printer(QStringLiteral("statements"), ui::PaintedPrinter::Target::Pdf,
-                                   dir.path());
         print_meisai(book, printer);
-        const ui::PrintOutcome outcome = printer.outcome();
-        if (outcome.result != ui::PrintOutcome::Result::SavedPdf)
-            state.SkipWithError("the PDF was not written");
-        state.PauseTiming();
-        QFile::remove(outcome.pdf_path);
-        state.ResumeTiming();
-    }
+    });
 }
 BENCHMARK(BM_StatementsToPdf)
     ->Unit(benchmark::kMillisecond)
@@ -103,11 +102,5 @@ BENCHMARK(BM_StatementsToPdf)
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return run_benchmarks_offscreen(argc, argv);
 }

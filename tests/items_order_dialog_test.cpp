@@ -28,17 +28,6 @@ protected:
         ASSERT_NE(dialog, nullptr) << "loaded when the main window became active";
     }
 
-    // QTest::qWaitForWindowActive counts a dialog as active while its owner
-    // is: this waits for the window itself.
-    static bool wait_active(QWidget* window) {
-        for (int i = 0; i < 200 && QApplication::activeWindow() != window; ++i) QTest::qWait(5);
-        return QApplication::activeWindow() == window;
-    }
-    static QStringList texts(const QListWidget* list) {
-        QStringList out;
-        for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
-        return out;
-    }
     static QPoint at(QListWidget* list, const char* text) {
         const auto found = list->findItems(QString::fromUtf8(text), Qt::MatchExactly);
         return found.size() == 1 ? list->visualItemRect(found.front()).center() : QPoint(-1, -1);

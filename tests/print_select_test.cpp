@@ -44,17 +44,6 @@ protected:
         dialog = w->select_print_form;
         ASSERT_NE(dialog, nullptr) << "loaded when the main window became active";
     }
-    // QTest::qWaitForWindowActive counts a dialog as active while its owner
-    // is: this waits for the window itself.
-    static bool wait_active(QWidget* window) {
-        for (int i = 0; i < 200 && QApplication::activeWindow() != window; ++i) QTest::qWait(5);
-        return QApplication::activeWindow() == window;
-    }
-    static QStringList texts(const QListWidget* list) {
-        QStringList out;
-        for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
-        return out;
-    }
     static QPoint at(QListWidget* list, int row) {
         list->scrollToItem(list->item(row));
         return list->visualItemRect(list->item(row)).center();

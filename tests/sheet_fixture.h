@@ -9,6 +9,7 @@
 #include "ui/message_box.h"
 
 #include <QApplication>
+#include <QListWidget>
 #include <QTest>
 #include <memory>
 
@@ -59,6 +60,19 @@ protected:
         return out;
     }
     using Boxes = std::vector<std::pair<QString, ui::Icon>>;
+
+    // QTest::qWaitForWindowActive counts a dialog as active while its owner
+    // is: this waits for the window itself.
+    static bool wait_active(QWidget* window) {
+        for (int i = 0; i < 200 && QApplication::activeWindow() != window; ++i) QTest::qWait(5);
+        return QApplication::activeWindow() == window;
+    }
+    // The entries of a list, top to bottom.
+    static QStringList texts(const QListWidget* list) {
+        QStringList out;
+        for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
+        return out;
+    }
 
     static QString two_lines(const char16_t* first, const char16_t* second) {
         return QString::fromUtf16(first) + QStringLiteral("\r\n\r\n") + QString::fromUtf16(second);
