@@ -23,6 +23,7 @@
 //   src/roster/name_editing.cpp    name editing mode; connect_roster_handlers
 //   src/roster/member_shift.cpp    member insert and delete
 //   src/print/print_thohyo.cpp     帳票の印刷, the printing notice; connect_print_handlers
+//   src/print/print_preview_menu.cpp  印刷プレビュー, 印刷先の選択
 //   src/print/print_kobetu.cpp     個別印刷, セレクト印刷, the statement print run;
 //                                  connect_statement_handlers
 // Each subsystem wires its own handlers in its connect_* function, which the
@@ -39,6 +40,7 @@
 #include "book/book.h"
 #include "book/data_files.h"
 #include "ui/controls.h"
+#include "ui/printer.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -51,6 +53,7 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <array>
+#include <functional>
 
 class frmSirase;
 
@@ -244,6 +247,22 @@ public:
     class frmSelectPrint* select_print_dialog();
     class frmSelectPrint* select_print_form = nullptr; // null until loaded, and after unloading
 
+    // ---- print: the preview and the printer choice ----
+    QMenu* print_preview = nullptr;
+    QAction* preview_thohyo = nullptr;
+    QAction* preview_kobetu = nullptr;
+    QAction* preview_select = nullptr;
+    QAction* print_to = nullptr;
+    void preview_thohyo_Click();
+    void preview_kobetu_Click();
+    void preview_select_Click(); // the selection dialog's 確定 opens the preview
+    void print_to_Click();
+    // Opens the preview of what `draw` draws of the book as it is now; any
+    // report's drawing function will do.
+    class PrintPreview* open_preview(const QString& title, const QString& report,
+                                     const std::function<void(Book&, ui::Printer&)>& draw);
+    bool preview_selection = false; // the selection dialog previews instead of printing
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
@@ -265,6 +284,7 @@ private:
     void connect_print_handlers();
     void connect_csv_handlers();
     void connect_statement_handlers();
+    void connect_preview_handlers();
 
     frmSirase* sirase_ = nullptr; // the printing notice, once loaded
 };
