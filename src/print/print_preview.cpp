@@ -61,8 +61,8 @@ PrintPreview::PrintPreview(QWidget* parent, const QString& title, const QString&
     fill_thumbnails();
     connect(thumbnails, &QListWidget::currentRowChanged, this, &PrintPreview::show_page);
 
-    const QSize screen = parent && parent->screen() ? parent->screen()->availableSize()
-                                                    : QSize(1280, 1024);
+    const QSize screen =
+        parent && parent->screen() ? parent->screen()->availableSize() : QSize(1280, 1024);
     resize(qMin(1100, screen.width() - 40), qMin(900, screen.height() - 60));
     show_page(0);
 }
@@ -72,13 +72,12 @@ void PrintPreview::setup_tools() {
     cmdNext = new QPushButton(QStringLiteral("次 ▶"));
     page_label = new QLabel;
     zoom_box = new QComboBox;
-    zoom_box->addItems({QStringLiteral("ページ全体"), QStringLiteral("幅に合わせる"),
-                        QStringLiteral("100%")});
+    zoom_box->addItems(
+        {QStringLiteral("ページ全体"), QStringLiteral("幅に合わせる"), QStringLiteral("100%")});
     cmdPrint = new QPushButton(QStringLiteral("印刷"));
     cmdPdf = new QPushButton(QStringLiteral("PDF保存"));
     cmdClose = new QPushButton(QStringLiteral("閉じる"));
-    for (QPushButton* b : {cmdPrev, cmdNext, cmdPrint, cmdPdf, cmdClose})
-        b->setAutoDefault(false);
+    for (QPushButton* b : {cmdPrev, cmdNext, cmdPrint, cmdPdf, cmdClose}) b->setAutoDefault(false);
 
     auto* tools = new QHBoxLayout;
     tools->addWidget(cmdPrev);
@@ -112,9 +111,9 @@ void PrintPreview::setup_tools() {
 
 void PrintPreview::fill_thumbnails() {
     for (int page = 0; page < document_->page_count(); ++page) {
-        auto* item = new QListWidgetItem(
-            QIcon(QPixmap::fromImage(document_->page_image(page, kThumbDpi))),
-            QString::number(page + 1));
+        auto* item =
+            new QListWidgetItem(QIcon(QPixmap::fromImage(document_->page_image(page, kThumbDpi))),
+                                QString::number(page + 1));
         thumbnails->addItem(item);
     }
 }

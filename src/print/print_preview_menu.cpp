@@ -48,10 +48,9 @@ void frmTavu::preview_thohyo_Click() {
 
 void frmTavu::preview_kobetu_Click() {
     if (!ready_for_preview(*this)) return;
-    open_preview(QStringLiteral("個別"), report_name(Report::Statements),
-                 [](Book& b, ui::Printer& printer) {
-                     draw_report(Report::Statements, b, printer);
-                 });
+    open_preview(
+        QStringLiteral("個別"), report_name(Report::Statements),
+        [](Book& b, ui::Printer& printer) { draw_report(Report::Statements, b, printer); });
 }
 
 void frmTavu::preview_select_Click() {

@@ -3,6 +3,7 @@
 
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <algorithm>
 
 namespace ui {
 
@@ -33,23 +34,39 @@ double PainterCanvas::device(double value) const {
 
 void PainterCanvas::apply_pen() {
     const double mm = pen_mm(width_);
-    QPen pen(Qt::black, mm * dpi() / kMmPerInch, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+    // At least a dot wide, so that a small preview keeps its lines, as PDF
+    // viewers do.
+    const double dots = std::max(mm * dpi() / kMmPerInch, 1.0);
+    QPen pen(Qt::black, dots, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
     // Dashes of 2 mm with gaps of 1 mm, in units of the pen's width.
-    if (style_ == LineStyle::Dashed) pen.setDashPattern({2.0 / mm, 1.0 / mm});
+    const double dash = dots * kMmPerInch / dpi(); // the pen's width in mm
+    if (style_ == LineStyle::Dashed) pen.setDashPattern({2.0 / dash, 1.0 / dash});
     painter_->setPen(pen);
 }
 
 void PainterCanvas::font(const QString& name, double points, bool bold) {
-    font_ = gothic_font(points);
+    // Resolved at the next text: a preview page replays the font changes of
+    // the pages before it without drawing them.
+    font_name_ = name;
+    font_points_ = points;
+    font_bold_ = bold;
+    font_pending_ = true;
+}
+
+const QFont& PainterCanvas::current_font() {
+    if (!font_pending_) return font_;
+    font_pending_ = false;
+    font_ = gothic_font(font_points_);
     QStringList families = font_.families();
-    if (!families.contains(name)) families.prepend(name);
+    if (!families.contains(font_name_)) families.prepend(font_name_);
     font_.setFamilies(families);
-    font_.setBold(bold);
+    font_.setBold(font_bold_);
     // The reports' fixed positions were laid out for the requested font. The
     // fallback's half-width letters and digits are about a sixth wider, so
     // amounts of nine characters ran past their cells and long headings into
     // the next column: the fallback is narrowed to the requested font's width.
-    if (QFontInfo(font_).family() != name) font_.setStretch(kFallbackStretch);
+    if (QFontInfo(font_).family() != font_name_) font_.setStretch(kFallbackStretch);
+    return font_;
 }
 
 void PainterCanvas::position(double x, double y) {
@@ -59,9 +76,10 @@ void PainterCanvas::position(double x, double y) {
 
 void PainterCanvas::text(const QString& text) {
     if (!painter_ || text.isEmpty()) return;
-    painter_->setFont(font_);
+    const QFont& font = current_font();
+    painter_->setFont(font);
     painter_->setPen(Qt::black);
-    const QFontMetricsF metrics(font_, painter_->device());
+    const QFontMetricsF metrics(font, painter_->device());
     painter_->drawText(QPointF(device(x_), device(y_) + metrics.ascent()), text);
 }
 
@@ -81,8 +99,7 @@ void PainterCanvas::box(double x1, double y1, double x2, double y2) {
 void PainterCanvas::picture(const QImage& image, double x, double y) {
     if (!painter_) return;
     const double per_pixel = dpi() / 96.0;
-    painter_->drawImage(QRectF(at(x, y), QSizeF(image.width(), image.height()) * per_pixel),
-                        image);
+    painter_->drawImage(QRectF(at(x, y), QSizeF(image.width(), image.height()) * per_pixel), image);
 }
 
 } // namespace ui

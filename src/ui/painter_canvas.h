@@ -34,10 +34,14 @@ private:
     double device(double value) const; // current unit -> device units
     QPointF at(double x, double y) const { return {device(x), device(y)}; }
     void apply_pen();
+    const QFont& current_font();
 
     QPainter* painter_ = nullptr;
     Unit unit_ = Unit::Twips;
     QFont font_;
+    QString font_name_; // the font asked for last, resolved at the next text
+    double font_points_ = 9;
+    bool font_bold_ = false, font_pending_ = false;
     double x_ = 0, y_ = 0;
     LineStyle style_ = LineStyle::Solid;
     int width_ = 1;

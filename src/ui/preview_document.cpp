@@ -25,9 +25,7 @@ public:
     void line_width(int width) override { canvas_.line_width(width); }
     void line(double x1, double y1, double x2, double y2) override { canvas_.line(x1, y1, x2, y2); }
     void box(double x1, double y1, double x2, double y2) override { canvas_.box(x1, y1, x2, y2); }
-    void picture(const QImage& image, double x, double y) override {
-        canvas_.picture(image, x, y);
-    }
+    void picture(const QImage& image, double x, double y) override { canvas_.picture(image, x, y); }
     void new_page() override {}
     void end_document() override {}
     PrintOutcome outcome() const override { return {}; }
@@ -44,6 +42,10 @@ void PreviewDocument::keep(bool draws, std::function<void(Printer&)> call) {
         orientations_.push_back(orientation_);
     }
     ops_.push_back({page_count() - 1, draws, std::move(call)});
+}
+
+void PreviewDocument::paper_a4() {
+    keep(false, [](Printer& p) { p.paper_a4(); });
 }
 
 void PreviewDocument::orientation(Orientation orientation) {
@@ -64,7 +66,7 @@ void PreviewDocument::position(double x, double y) {
 }
 
 void PreviewDocument::print_text(const QString& text) {
-    if (text.isEmpty()) return;
+    // An empty text draws nothing, but starts a page as any drawing does.
     keep(true, [text](Printer& p) { p.print_text(text); });
 }
 

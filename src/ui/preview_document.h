@@ -15,7 +15,7 @@ namespace ui {
 
 class PreviewDocument : public Printer {
 public:
-    void paper_a4() override {}
+    void paper_a4() override;
     void orientation(Orientation orientation) override;
     void unit(Unit unit) override;
     void font(const QString& name, double points, bool bold) override;

@@ -51,7 +51,8 @@ const Cups& cups() {
                          find(lib, c.copy_dest_info, "cupsCopyDestInfo") &&
                          find(lib, c.free_dest_info, "cupsFreeDestInfo") &&
                          find(lib, c.media_by_name, "cupsGetDestMediaByName");
-        if (!all) c = Cups{.missing = QStringLiteral("%1 is too old").arg(QString::fromLatin1(name))};
+        if (!all)
+            c = Cups{.missing = QStringLiteral("%1 is too old").arg(QString::fromLatin1(name))};
         return c;
     }();
     return loaded;

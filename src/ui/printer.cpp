@@ -36,7 +36,8 @@ std::unique_ptr<Printer> open_printer(const QString& report) {
                                                     chosen.printer);
         // Gone from the print service: the default stands in from now on.
         choose_destination({});
-        auto printer = std::make_unique<PaintedPrinter>(report, Target::DefaultPrinterOrPdf, folder);
+        auto printer =
+            std::make_unique<PaintedPrinter>(report, Target::DefaultPrinterOrPdf, folder);
         printer->set_vanished(chosen.printer);
         return printer;
     }
