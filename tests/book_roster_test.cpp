@@ -238,7 +238,14 @@ TEST(RosterFile, PlacedIntoARosterInUseAndUndone) {
         EXPECT_EQ(book->mark[2][j], 0) << "a new member starts without marks";
     }
 
-    undo_roster(*book, undo);
+    // Once a filled row holds another name, an undo would take another's row.
+    const QString renamed = book->member_name[4];
+    book->member_name[4] = QStringLiteral("高橋 一郎");
+    EXPECT_FALSE(undo_roster(*book, undo));
+    EXPECT_EQ(book->member_name[2], QStringLiteral("田中"));
+    book->member_name[4] = renamed;
+
+    EXPECT_TRUE(undo_roster(*book, undo));
     EXPECT_EQ(book->member_name, before->member_name);
     EXPECT_EQ(book->mark, before->mark);
     EXPECT_EQ(book->member_kingaku, before->member_kingaku);

@@ -41,15 +41,18 @@ RosterPlacement place_roster(const Book& book, std::vector<RosterLine>& lines) {
 }
 
 RosterUndo apply_roster(Book& book, const RosterPlacement& placement) {
-    RosterUndo undo{MemberRows(book), placement.filled};
+    RosterUndo undo{MemberRows(book), placement.filled, placement.names};
     move_members(book, placement.from);
     for (size_t k = 0; k < placement.filled.size(); ++k)
         book.member_name[placement.filled[k]] = placement.names[k];
     return undo;
 }
 
-void undo_roster(Book& book, const RosterUndo& undo) {
+bool undo_roster(Book& book, const RosterUndo& undo) {
+    for (size_t k = 0; k < undo.filled.size(); ++k)
+        if (book.member_name[undo.filled[k]] != undo.names[k]) return false;
     for (int slot : undo.filled) undo.rows.put(book, slot, slot);
+    return true;
 }
 
 std::array<QString, kMembers> place_pasted(const std::array<QString, kMembers>& names, int first,

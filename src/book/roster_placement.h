@@ -21,16 +21,20 @@ struct RosterPlacement {
 // Sets each line's slot, kept and kRosterNoRoom, and returns the placement.
 RosterPlacement place_roster(const Book& book, std::vector<RosterLine>& lines);
 
-// What an undo needs: the rows as they were before the names went in.
+// What an undo needs: the rows as they were before the names went in, and
+// the names put there.
 struct RosterUndo {
     MemberRows rows;
     std::vector<int> filled;
+    std::vector<QString> names;
 };
 
 // Puts the names in; hands back how to take them out again.
 RosterUndo apply_roster(Book& book, const RosterPlacement& placement);
-// Puts the rows the placement filled back as they were.
-void undo_roster(Book& book, const RosterUndo& undo);
+// Puts the rows the placement filled back as they were. Refused (false, book
+// unchanged) when a filled row no longer holds the name put there: the roster
+// has been edited since, and the rows would be another person's.
+bool undo_roster(Book& book, const RosterUndo& undo);
 
 // Names pasted into name editing at `first` (0-based) and down, over what the
 // rows hold: each taken line takes the next row. A name that stands in
