@@ -64,6 +64,7 @@ TEST_F(FolderSharing, ReadOnlyWindowRefusesEveryWritingCommand) {
         {"項目の 削除", [&] { w->cmdKomokuDel_Click(); }},
         {"項目の 並べ替え", [&] { w->komoku_sort_Click(); }},
         {"名前の 編集", [&] { w->hensyu_name_Click(); }},
+        {"名簿の 読み込み", [&] { w->file_meibo_in_Click(); }},
     };
     for (const auto& c : commands) {
         SCOPED_TRACE(c.command);
