@@ -44,6 +44,12 @@ void frmTavu::file_meibo_in_Click() {
             ui::Icon::Critical);
         return;
     }
+    if (is_workbook(bytes)) {
+        ui::msg_box(QStringLiteral("表計算ソフトの ファイルは そのままでは 読まれへんねん ！") +
+                        kGap + QStringLiteral("表計算ソフトで 「CSV」 に 保存してから 読んでや。"),
+                    ui::Icon::Exclamation);
+        return;
+    }
     frmRosterImport preview(book, bytes, QFileInfo(path).fileName(), this);
     if (ui::run_modal(preview) != QDialog::Accepted) return;
 
