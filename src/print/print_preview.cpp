@@ -1,11 +1,11 @@
 #include "print/print_preview.h"
 #include "print/print_run.h"
+#include "ui/file_choice.h"
 #include "ui/painted_printer.h"
 #include "ui/report_files.h"
 
 #include <QComboBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -193,8 +193,8 @@ ui::PrintOutcome PrintPreview::save_pdf_to(const QString& path) {
 void PrintPreview::ask_and_save_pdf() {
     const QString suggested =
         QDir::current().absoluteFilePath(report_ + u'-' + ui::report_stamp() + ".pdf");
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("PDF保存"), suggested,
-                                                QStringLiteral("PDF (*.pdf)"));
+    QString path = ui::choose_file_to_save(this, QStringLiteral("PDF保存"), suggested,
+                                           QStringLiteral("PDF (*.pdf)"));
     if (path.isEmpty()) return;
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
     save_pdf_to(path);

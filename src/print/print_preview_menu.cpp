@@ -8,6 +8,7 @@
 #include "print/printer_choice.h"
 #include "print/reports.h"
 #include "sheet/frmTavu.h"
+#include "ui/modal.h"
 
 namespace {
 
@@ -64,7 +65,7 @@ void frmTavu::preview_select_Click() {
 
 void frmTavu::print_to_Click() {
     PrinterChoice choice(this);
-    choice.exec();
+    ui::run_modal(choice);
 }
 
 void frmTavu::connect_preview_handlers() {
