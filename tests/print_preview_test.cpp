@@ -185,7 +185,9 @@ TEST_F(PreviewWindow, PrintsAndSavesWhatItShows) {
     ASSERT_EQ(files.asked.size(), 1u);
     EXPECT_TRUE(files.asked[0].save);
     EXPECT_TRUE(exists(QStringLiteral("dec.pdf")));
-    if (have_poppler()) EXPECT_EQ(pdf_pages(pdf), 8);
+    if (have_poppler()) {
+        EXPECT_EQ(pdf_pages(pdf), 8);
+    }
     ASSERT_EQ(script.shown.size(), 1u);
     EXPECT_EQ(script.shown[0].text, QStringLiteral("PDF に しといたで ！\r\n\r\n") + pdf +
                                         QStringLiteral("\r\n\r\nPDF を 開いて 見てみる？"));
