@@ -1,31 +1,22 @@
 #include "book/past_periods.h"
 
 #include "book/data_files.h"
+#include "book/file_checks.h"
 #include "book/new_period.h"
 #include "book/print_rules.h"
 #include "book/text_rules.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 #include <memory>
 
-namespace {
-
-constexpr qint64 kBookFileLimit = 1 << 20;
-
-} // namespace
-
 PastPeriod::State read_past_book(const QString& folder, Book& book) {
-    const QFileInfo info(QDir(folder).filePath(QString::fromLatin1(kHrmFile)));
-    if (!info.exists()) return PastPeriod::State::Empty;
-    if (!info.isFile() || info.size() > kBookFileLimit) return PastPeriod::State::Damaged;
-    QFile file(info.filePath());
-    if (!file.open(QIODevice::ReadOnly)) return PastPeriod::State::Damaged;
-    const QByteArray bytes = file.read(kBookFileLimit + 1);
-    if (file.error() != QFileDevice::NoError || bytes.size() > kBookFileLimit)
-        return PastPeriod::State::Damaged;
+    QByteArray bytes;
+    const ReadResult read =
+        read_checked(QDir(folder).filePath(QString::fromLatin1(kHrmFile)), bytes);
+    if (read == ReadResult::Missing) return PastPeriod::State::Empty;
+    if (read != ReadResult::Ok) return PastPeriod::State::Damaged;
     for (int k = 0; k < kItems; ++k) book.komoku_mode[k] = 1;
     if (parse_data_text(pair_swap(bytes), book) != ReadResult::Ok)
         return PastPeriod::State::Damaged;

@@ -25,7 +25,7 @@ struct PastPeriod {
 // data file cannot be read whole Damaged; both are listed.
 std::vector<PastPeriod> list_past_periods(const QString& working_folder);
 
-// Reads the archive's "allitem.hrm" in place (a regular file of at most
-// 1 MiB) and runs the print calculation: print_total and print_charge hold
+// Reads the archive's "allitem.hrm" in place (read_checked: a regular file of
+// at most 1 MiB) and runs the print calculation: print_total and print_charge hold
 // what each member owes. State as above.
 PastPeriod::State read_past_book(const QString& folder, Book& book);

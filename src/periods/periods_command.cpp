@@ -109,8 +109,11 @@ int run_periods_command(const CommandLine& line) {
         BookSource source;
         switch (read_book_in_place(*book, source)) {
         case ReadResult::Damaged:
+        case ReadResult::NotRegular:
+        case ReadResult::TooLarge:
+        case ReadResult::Unreadable:
             return failed(kExitDamagedDataFile,
-                          QStringLiteral("the data file %1 is damaged")
+                          QStringLiteral("the data file %1 cannot be read as a book")
                               .arg(shown(QDir::current().absoluteFilePath(source.file))));
         case ReadResult::Ok:
             print_syukei(*book);
