@@ -2,6 +2,7 @@
 #include "app/csv_export.h"
 #include "book/book_source.h"
 #include "book/print_rules.h"
+#include "periods/periods_command.h"
 #include "print/reports.h"
 #include "ui/painted_printer.h"
 
@@ -84,6 +85,7 @@ bool report_needs_gui(const CommandLine& line) {
 int run_report_command(const CommandLine& line) {
     if (!line.folder.isEmpty() && !QDir::setCurrent(line.folder))
         return failed(kExitNoDataFile, QStringLiteral("no such folder: %1").arg(line.folder));
+    if (line.periods) return run_periods_command(line);
 
     const auto book = std::make_unique<Book>(); // large: not on the stack
     BookSource source;
