@@ -8,6 +8,7 @@
 #include "print/printer_choice.h"
 #include "print/reports.h"
 #include "sheet/frmTavu.h"
+#include "ui/form_activation.h"
 #include "ui/modal.h"
 
 namespace {
@@ -57,10 +58,7 @@ void frmTavu::preview_kobetu_Click() {
 void frmTavu::preview_select_Click() {
     if (!ready_for_preview(*this)) return;
     preview_selection = true;
-    frmSelectPrint* dialog = select_print_dialog();
-    dialog->show();
-    dialog->raise();
-    dialog->activateWindow();
+    ui::show_form(select_print_dialog());
 }
 
 void frmTavu::print_to_Click() {
