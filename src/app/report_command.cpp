@@ -7,6 +7,7 @@
 #include "ui/painted_printer.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <cstdio>
 #include <memory>
 
@@ -113,7 +114,8 @@ int run_report_command(const CommandLine& line) {
     // Only a regular file is replaced; through a link, the file it leads to.
     QString out = line.out;
     if (!out.isEmpty()) {
-        if (entry_exists(out) && !is_regular_file(out))
+        // A link to nothing yet is written through like any other.
+        if (QFileInfo(out).exists() && !is_regular_file(out))
             return failed(kExitNotWritten,
                           QStringLiteral("--out %1 is not a regular file").arg(shown(line.out)));
         out = write_target_of(out);
