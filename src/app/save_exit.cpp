@@ -1,6 +1,7 @@
 // Saving, reloading and leaving the main window, and its help command.
 #include "app/app_exit.h"
 #include "app/help_window.h"
+#include "app/save_messages.h"
 #include "book/cp932.h"
 #include "book/safety_copy.h"
 #include "book/text_rules.h"
@@ -43,7 +44,44 @@ void report_write_failure() {
                 ui::Icon::Critical);
 }
 
+// The book is saved, but "allitem.bak" still holds an older book (or
+// nothing): the user should know that the copy is not the book just replaced.
+void report_bak_not_kept(BakProblem problem) {
+    QString why;
+    switch (problem) {
+    case BakProblem::Folder:
+        why = QStringLiteral("「allitem.bak」 いう 名前の フォルダが 居座ってんねん。");
+        break;
+    case BakProblem::NotOurs:
+        why = QStringLiteral(
+            "「allitem.bak」 は よその人の ファイルで、置き換えさせて もらわれへんねん。");
+        break;
+    default:
+        why = QStringLiteral("フォルダに 写しを 置く 場所が あらへんかってん。");
+        break;
+    }
+    ui::msg_box(
+        QStringLiteral("データは 保存したけど、前の データの 写し (allitem.bak) は "
+                       "残されへんかってん ！") +
+            QStringLiteral("\r\n\r\n") + why +
+            QStringLiteral("  ほっといたら 写しは 古いまま やで。 どけてから また 保存してや。"),
+        ui::Icon::Exclamation);
+}
+
 } // namespace
+
+// A step done whose flush the disk did not confirm: the file has its new
+// contents, but a power cut just now might still lose them.
+void warn_unconfirmed(const QString& what) {
+    ui::msg_box(QStringLiteral("%1は 書いたけど、ディスクが 「ちゃんと 書けた」 って "
+                               "言うてくれへんかってん ！")
+                        .arg(what) +
+                    QStringLiteral("\r\n\r\n") +
+                    QStringLiteral("念のため、電源を 切る前に もう一回 保存しといてや。"),
+                ui::Icon::Exclamation);
+}
+
+namespace {} // namespace
 
 qint16 frmTavu::take_window_into_book() {
     if (refuse_unencodable(txtNengetu, Label2->text())) return -1;
@@ -66,16 +104,19 @@ qint16 frmTavu::data_hozon() {
     if (ninzu_check(0) == -1) return -1;
     if (take_window_into_book() == -1) return -1;
 
-    if (dat_write(book) == WriteResult::Failed) {
+    if (!is_written(dat_write(book))) {
         report_write_failure();
         return -1;
     }
-    // The file replaced is kept as "allitem.bak"; when it cannot be, the
-    // save does not go on.
-    if (dat_to_hrm_keeping_bak() == WriteResult::Failed) {
+    // Once "allitem.hrm" has been replaced the save is done, whatever the
+    // disk then says: the window must not claim the old book is still there.
+    const SavedHrm saved = dat_to_hrm_keeping_bak();
+    if (!is_written(saved.written)) {
         report_write_failure();
         return -1;
     }
+    if (saved.bak != BakProblem::None) report_bak_not_kept(saved.bak);
+    if (saved.written == WriteResult::Unconfirmed) warn_unconfirmed(QStringLiteral("データ"));
     return 0;
 }
 

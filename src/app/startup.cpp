@@ -1,6 +1,7 @@
 // Start-up of the main window: older data files are converted, promoted or
 // removed, the book is read, the roster shown and item 1 drawn.
 #include "book/data_files.h"
+#include "book/new_period.h"
 #include "book/save_leftovers.h"
 #include "book/text_rules.h"
 #include "sheet/frmTavu.h"
@@ -76,6 +77,7 @@ void promote_spare_files() {
 
 void frmTavu::Form_Load() {
     remove_save_leftovers();
+    remove_unfinished_archives();
     if (file_exists(kNgs)) convert_older_file(book, *this);
     promote_spare_files();
 

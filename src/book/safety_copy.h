@@ -7,9 +7,23 @@
 
 inline const char* const kBakFile = "allitem.bak";
 
+// Why "allitem.bak" could not be kept.
+enum class BakProblem {
+    None,
+    Folder,  // a folder has that name
+    NotOurs, // a file of another user that may not be replaced
+    Other,   // the folder took no copy (full, or no hard links and no room)
+};
+
+struct SavedHrm {
+    WriteResult written = WriteResult::Failed; // of "allitem.hrm"
+    BakProblem bak = BakProblem::None;
+};
+
 // The last step of a save: "allitem.dat" pair-swapped becomes "allitem.hrm",
 // and the "allitem.hrm" it replaces becomes "allitem.bak". The copy is kept
-// only once the new file is whole on disk, just before it takes the name;
-// when the copy cannot be kept, nothing is replaced and Failed is returned.
+// only once the new file is whole on disk, just before it takes the name.
+// When the copy cannot be kept the new book takes the name all the same (it
+// matters more than the copy of the old one) and `bak` says why.
 // "allitem.dat" is removed either way: the book is still in memory.
-WriteResult dat_to_hrm_keeping_bak();
+SavedHrm dat_to_hrm_keeping_bak();
