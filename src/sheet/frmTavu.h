@@ -22,6 +22,10 @@
 //                                  connect_items_handlers
 //   src/roster/name_editing.cpp    name editing mode; connect_roster_handlers
 //   src/roster/member_shift.cpp    member insert and delete
+//   src/roster/roster_file.cpp     名簿の読み込み (with frmRosterImport), its undo,
+//                                  名簿の書き出し; connect_roster_file_handlers
+//   src/roster/name_paste.cpp      several names pasted in name editing
+//   src/roster/roster_hint.cpp     the line shown while the roster is empty
 //   src/print/print_thohyo.cpp     帳票の印刷, the printing notice; connect_print_handlers
 //   src/print/print_kobetu.cpp     個別印刷, セレクト印刷, the statement print run;
 //                                  connect_statement_handlers
@@ -38,6 +42,7 @@
 
 #include "book/book.h"
 #include "book/data_files.h"
+#include "book/roster_placement.h"
 #include "ui/controls.h"
 
 #include <QAction>
@@ -51,6 +56,7 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <array>
+#include <optional>
 
 class frmSirase;
 
@@ -123,6 +129,8 @@ public:
     QMenu* file_hozon = nullptr;
     QAction* file_all_hozon = nullptr;
     QAction* file_csv = nullptr;        // ＣＳＶ出力
+    QAction* file_meibo_in = nullptr;   // 名簿の読み込み
+    QAction* file_meibo_out = nullptr;  // 名簿の書き出し
     QAction* file_new_period = nullptr; // 新しい期間
     QAction* file_end = nullptr;
     QMenu* file_print = nullptr;
@@ -132,6 +140,7 @@ public:
     QMenu* menu_hensyu = nullptr;
     QAction* hensyu_name = nullptr;
     QAction* komoku_sort = nullptr;
+    QAction* hensyu_meibo_undo = nullptr; // 名簿の読み込みを取り消す
     QMenu* tavu = nullptr;
     QAction* all_tavu = nullptr;
     QAction* all_tavu_off = nullptr;
@@ -229,6 +238,18 @@ public:
     void cmdName_insert_Click();
     void CmdName_Del_Click();
 
+    // ---- roster: from a file and back, pasted names, the empty roster's hint ----
+    void file_meibo_in_Click();
+    void file_meibo_out_Click();
+    void hensyu_meibo_undo_Click();
+    // Text with line breaks in the name box (a paste): names for the rows
+    // from name_no down.
+    void txtName_Input_Paste(const QString& text);
+    // Shows the hint line while the roster is empty and name editing is off.
+    void show_roster_hint();
+    ui::ClickLabel* lblMeiboHint = nullptr; // made on first need
+    std::optional<RosterUndo> roster_undo;  // the last 名簿の読み込み, until undone
+
     // ---- print: the summary table and the printing notice ----
     void print_thohyo_Click();
     frmSirase& printing_notice(); // created on first use
@@ -262,6 +283,7 @@ private:
     void connect_app_handlers();
     void connect_items_handlers();
     void connect_roster_handlers();
+    void connect_roster_file_handlers();
     void connect_print_handlers();
     void connect_csv_handlers();
     void connect_statement_handlers();

@@ -63,4 +63,5 @@ void frmTavu::gamen_kosin() {
     txtNengetu->setText(trim_blanks(book.nengetu));
     txtMotojime->setText(trim_blanks(book.motojime));
     txtKomokuNo->setText(number_text(c + 1));
+    show_roster_hint();
 }
