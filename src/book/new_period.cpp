@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -84,6 +85,10 @@ bool holds_files(const QString& folder, const QList<ArchiveFile>& files) {
 QString make_unfinished_folder() {
     QByteArray name = QFile::encodeName(kKako + QStringLiteral("/.") + kUnfinished) + ".XXXXXX";
     if (!::mkdtemp(name.data())) return {};
+    // mkdtemp makes it private; an archive is a folder like the others.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::chmod(name.constData(), 0777 & ~mask);
     return QFile::decodeName(name);
 }
 
