@@ -201,6 +201,12 @@ TEST(RosterFile, FilesReadAsThePreviewShowsThem) {
     }
 }
 
+TEST(RosterFile, WorkbooksAreToldApartFromText) {
+    EXPECT_TRUE(is_workbook(QByteArray("PK\x03\x04\x14\x00", 6)));            // .xlsx, .ods
+    EXPECT_TRUE(is_workbook(QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"))); // .xls
+    EXPECT_FALSE(is_workbook(QByteArray("PK,山田\n")));
+}
+
 TEST(RosterFile, PlacedIntoARosterInUseAndUndone) {
     auto book = std::make_unique<Book>();
     const char* names[] = {"山田", "佐藤", " ", "鈴木", "", "伊藤"};

@@ -223,6 +223,10 @@ RosterFile read_roster(const QByteArray& bytes, std::optional<RosterEncoding> en
     return file;
 }
 
+bool is_workbook(const QByteArray& bytes) {
+    return starts_with(bytes, "PK\x03\x04") || starts_with(bytes, "\xD0\xCF\x11\xE0");
+}
+
 bool read_roster_bytes(const QString& path, QByteArray& bytes) {
     const QFileInfo info(path);
     if (!info.isFile() || info.size() > kRosterFileLimit) return false;

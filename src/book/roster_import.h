@@ -69,6 +69,10 @@ std::vector<RosterRecord> split_roster_records(const QString& text, RosterFormat
 RosterFile read_roster(const QByteArray& bytes, std::optional<RosterEncoding> encoding = {},
                        std::optional<RosterFormat> format = {});
 
+// True for a spreadsheet's own workbook (.xlsx, .ods: a zip; .xls: a compound
+// document), which holds no text to read: it must be saved as CSV first.
+bool is_workbook(const QByteArray& bytes);
+
 // Reads a regular file of at most kRosterFileLimit bytes; false otherwise.
 bool read_roster_bytes(const QString& path, QByteArray& bytes);
 

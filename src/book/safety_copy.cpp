@@ -13,20 +13,32 @@ BakProblem why_not_kept(const QString& bak) {
     return BakProblem::Other;
 }
 
+// Keeps the file `target` ("allitem.hrm" or the file its link leads to) as
+// "allitem.bak".
+bool keep_bak(const QString& hrm, const QString& target, const QString& bak) {
+    if (target == hrm) return is_written(keep_copy(hrm, bak));
+    // A hard link to the link would keep the link, not the book.
+    QByteArray old;
+    return read_whole_file(target, old) && is_written(write_file_atomically(bak, old));
+}
+
 } // namespace
 
-SavedHrm dat_to_hrm_keeping_bak() {
+SavedHrm dat_to_hrm_keeping_bak(const std::function<bool()>& may_replace) {
     const QString hrm = QString::fromLatin1(kHrmFile);
     const QString bak = QString::fromLatin1(kBakFile);
+    const QString dat = QString::fromLatin1(kDatFile);
+    const QString target = write_target_of(hrm);
     SavedHrm saved;
     QByteArray bytes;
-    if (read_whole_file(QString::fromLatin1(kDatFile), bytes)) {
-        saved.written = write_file_atomically(hrm, pair_swap(bytes), [&] {
-            if (file_exists(hrm) && !is_written(keep_copy(hrm, bak))) saved.bak = why_not_kept(bak);
+    if (read_whole_file(dat, bytes)) {
+        saved.written = write_file_atomically(target, pair_swap(bytes), [&] {
+            if (may_replace && !may_replace()) return false;
+            if (file_exists(target) && !keep_bak(hrm, target, bak)) saved.bak = why_not_kept(bak);
             return true;
         });
         if (!is_written(saved.written)) saved.bak = BakProblem::None;
     }
-    delete_file(QString::fromLatin1(kDatFile));
+    delete_file(dat);
     return saved;
 }

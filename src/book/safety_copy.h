@@ -5,6 +5,8 @@
 
 #include "book/work_files.h"
 
+#include <functional>
+
 inline const char* const kBakFile = "allitem.bak";
 
 // Why "allitem.bak" could not be kept.
@@ -25,5 +27,10 @@ struct SavedHrm {
 // only once the new file is whole on disk, just before it takes the name.
 // When the copy cannot be kept the new book takes the name all the same (it
 // matters more than the copy of the old one) and `bak` says why.
-// "allitem.dat" is removed either way: the book is still in memory.
-SavedHrm dat_to_hrm_keeping_bak();
+// `may_replace`, when given, is asked just before that too: when it says no,
+// nothing is replaced. "allitem.dat" is removed either way: the book is
+// still in memory.
+//
+// When "allitem.hrm" is a symbolic link it stays one: the file it leads to
+// is replaced in its own folder, and "allitem.bak" is a plain copy of it.
+SavedHrm dat_to_hrm_keeping_bak(const std::function<bool()>& may_replace = {});

@@ -8,6 +8,7 @@
 // committing it: what was typed for it goes with it. The later items close
 // the gap and the sheet steps back to the item before.
 void frmTavu::cmdKomokuDel_Click() {
+    if (!write_guard.allows(QStringLiteral("項目の 削除"))) return;
     book.hozon_flag = 0;
     delete_item(book, book.cur_komoku);
     if (book.cur_komoku != 0) --book.cur_komoku;
@@ -16,6 +17,7 @@ void frmTavu::cmdKomokuDel_Click() {
 
 // The dialog works on the committed book, so the sheet is committed first.
 void frmTavu::komoku_sort_Click() {
+    if (!write_guard.allows(QStringLiteral("項目の 並べ替え"))) return;
     if (newdata_memo(0) == -1) return;
     if (ninzu_check(0) == -1) return;
     frmKomokuSort* dialog = komoku_sort_dialog();

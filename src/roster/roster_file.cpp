@@ -28,6 +28,7 @@ bool is_book_file(const QString& path) {
 } // namespace
 
 void frmTavu::file_meibo_in_Click() {
+    if (!write_guard.allows(QStringLiteral("名簿の 読み込み"))) return;
     // The sheet's marks go into the book first, as every whole-book command does.
     if (newdata_memo(0) == -1) return;
     if (ninzu_check(0) == -1) return;
@@ -41,6 +42,12 @@ void frmTavu::file_meibo_in_Click() {
             QStringLiteral("「%1」は 読まれへんかってん ！").arg(QDir::toNativeSeparators(path)) +
                 kGap + QStringLiteral("名簿は ふつうの ファイルで １ＭＢ までやで。"),
             ui::Icon::Critical);
+        return;
+    }
+    if (is_workbook(bytes)) {
+        ui::msg_box(QStringLiteral("表計算ソフトの ファイルは そのままでは 読まれへんねん ！") +
+                        kGap + QStringLiteral("表計算ソフトで 「CSV」 に 保存してから 読んでや。"),
+                    ui::Icon::Exclamation);
         return;
     }
     frmRosterImport preview(book, bytes, QFileInfo(path).fileName(), this);

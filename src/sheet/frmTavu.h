@@ -33,13 +33,16 @@
 // constructor calls.
 //
 // State: the window keeps none of its own beyond its controls; everything
-// lives in the Book it is given.
+// lives in the Book it is given, except what it knows of its folder: whether
+// it may write the book (write_guard, asked by every writing command) and
+// the state of "allitem.hrm" as last read or saved (hrm_stamp).
 //
 // Event rules: check box Click = toggled; option Click = toggled(true); text
 // box Change = textChanged; Label/TextBox Click and DblClick from ui/controls;
 // "visible" means the control's own flag (!isHidden()), which holds for
 // members on tab pages that are not shown.
 
+#include "app/write_guard.h"
 #include "book/book.h"
 #include "book/data_files.h"
 #include "book/roster_placement.h"
@@ -67,6 +70,12 @@ public:
     ~frmTavu() override;
 
     Book& book;
+    // Set before Form_Load: a read-only window reads its book where it lies
+    // and leaves every file of the folder as it is.
+    app::WriteGuard write_guard;
+    // "allitem.hrm" as this window last read or wrote it: a save refuses to
+    // replace a file that has changed since.
+    FileStamp hrm_stamp;
 
     // ---- top band ----
     QFrame* fraCheck = nullptr;
@@ -186,7 +195,10 @@ public:
     // when it was damaged; after a read in the current layout also hides the
     // check boxes of rows without a name and every amount box, until the
     // roster and the refresh show what the item needs.
-    void report_read_result(ReadResult result, bool older_layout);
+    // A file refused before reading (no regular file, too large, unreadable)
+    // is named in the message: `file` is the one read.
+    void report_read_result(ReadResult result, bool older_layout,
+                            const QString& file = QString::fromLatin1(kHrmFile));
     // Reads "allitem.hrm" (or a working file left without it) into the book
     // and reports the result (shared with reload); false when there is
     // neither.
@@ -197,6 +209,9 @@ public:
 
     // ---- app: save, reload, exit, help ----
     qint16 data_hozon();
+    // Whether "allitem.hrm" may be replaced: it is gone, or still the file
+    // hrm_stamp describes. When not, says so (−1).
+    qint16 check_book_file_unchanged();
     // The part of a save after the sheet's commit: refuses a period or
     // person in charge the file cannot hold (−1, message shown), else copies
     // the names and the header boxes into the book as the file holds them.

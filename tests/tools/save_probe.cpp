@@ -16,13 +16,25 @@
 //                          read back whole, or kako/ holds anything but
 //                          folders kako/G each holding generation G whole
 //   save_probe once N      fills the sheet with generation N without reading
-//                          anything, chooses 全体保存 and exits 0 when the save
-//                          said it was done, 1 when it said it failed (and
-//                          left the unsaved flag 0), 3 when it said it was
-//                          done after warnings, 2 for anything else
+//                          the book (only the state of "allitem.hrm", as a
+//                          read would), chooses 全体保存 and exits 0 when the
+//                          save said it was done, 1 when it said it failed
+//                          (and left the unsaved flag 0), 3 when it said it
+//                          was done after warnings, 2 for anything else
+//   save_probe next        starts as the program does, saves the generation
+//                          after the one found and prints it; exit 0 when
+//                          the save said it was done
+//   save_probe second      starts as the program does, with the folder's lock
+//                          and "read-only" answered to the question, then
+//                          chooses 全体保存; prints the window's title and
+//                          every message. Exit 0 when it held the lock, 3 when
+//                          it opened read-only and the save was refused
+//   save_probe hold        starts as the program does with the folder's lock,
+//                          prints "ready" and runs until it is killed
 //
 // Every value of generation N is derived from N, so a file that mixes two
 // saves, or is cut short, shows as an inconsistent book.
+#include "app/folder_claim.h"
 #include "book/data_files.h"
 #include "book/text_rules.h"
 #include "sheet/frmTavu.h"
@@ -210,28 +222,68 @@ int main(int argc, char** argv) {
         if (!archives_whole()) return 1;
         std::printf("%d\n", n);
         return 0;
-    }
 
-    if (std::strcmp(mode, "once") == 0 && argc > 2) {
-        fill(w, book, std::atoi(argv[2]));
-        book.hozon_flag = 0;
-        w.file_all_hozon_Click();
-        const QString done = QStringLiteral("データ保存 してもうた ！");
-        const size_t n = script.shown.size();
-        const bool said_done = n >= 1 && script.shown[n - 1].text == done &&
-                               script.shown[n - 1].icon == ui::Icon::Information;
-        bool warned = n >= 2;
-        for (size_t i = 0; i + 1 < n; ++i)
-            warned = warned && script.shown[i].icon == ui::Icon::Exclamation;
-        const bool said_failed =
-            n == 1 && script.shown[0].text != done && script.shown[0].icon == ui::Icon::Critical;
-        for (const ui::ShownBox& b : script.shown) std::printf("%s\n", qPrintable(b.text));
-        if (said_done && n == 1 && book.hozon_flag == -1) return 0;
-        if (said_failed && book.hozon_flag == 0) return 1;
-        if (said_done && warned && book.hozon_flag == -1) return 3;
+        if (std::strcmp(mode, "hold") == 0) {
+            FolderLock lock;
+            app::WriteGuard guard;
+            if (!app::claim_working_folder(lock, guard) || guard.read_only()) return 2;
+            w.write_guard = guard;
+            w.Form_Load();
+            std::printf("ready\n");
+            std::fflush(stdout);
+            return app.exec();
+        }
+
+        if (std::strcmp(mode, "second") == 0) {
+            FolderLock lock;
+            app::WriteGuard guard;
+            script.answer(ui::Answer::Yes);
+            if (!app::claim_working_folder(lock, guard)) return 2;
+            w.write_guard = guard;
+            w.Form_Load();
+            fill(w, book, 1);
+            book.hozon_flag = 0;
+            w.file_all_hozon_Click();
+            std::printf("%s\n", qPrintable(w.windowTitle()));
+            for (const ui::ShownBox& b : script.shown) std::printf("%s\n", qPrintable(b.text));
+            if (!guard.read_only()) return book.hozon_flag == -1 ? 0 : 2;
+            return book.hozon_flag == 0 ? 3 : 2;
+        }
+
+        if (std::strcmp(mode, "next") == 0) {
+            w.Form_Load();
+            const int n = nothing_saved_yet(book) ? 0 : generation_of(book);
+            if (n < 0 || !script.shown.empty()) return 2;
+            fill(w, book, n + 1);
+            book.hozon_flag = 0;
+            w.file_all_hozon_Click();
+            std::printf("%d\n", n + 1);
+            return book.hozon_flag == -1 ? 0 : 1;
+        }
+
+        if (std::strcmp(mode, "once") == 0 && argc > 2) {
+            w.hrm_stamp = stamp_file(QStringLiteral("allitem.hrm"));
+            fill(w, book, std::atoi(argv[2]));
+            book.hozon_flag = 0;
+            w.file_all_hozon_Click();
+            const QString done = QStringLiteral("データ保存 してもうた ！");
+            const size_t n = script.shown.size();
+            const bool said_done = n >= 1 && script.shown[n - 1].text == done &&
+                                   script.shown[n - 1].icon == ui::Icon::Information;
+            bool warned = n >= 2;
+            for (size_t i = 0; i + 1 < n; ++i)
+                warned = warned && script.shown[i].icon == ui::Icon::Exclamation;
+            const bool said_failed = n == 1 && script.shown[0].text != done &&
+                                     script.shown[0].icon == ui::Icon::Critical;
+            for (const ui::ShownBox& b : script.shown) std::printf("%s\n", qPrintable(b.text));
+            if (said_done && n == 1 && book.hozon_flag == -1) return 0;
+            if (said_failed && book.hozon_flag == 0) return 1;
+            if (said_done && warned && book.hozon_flag == -1) return 3;
+            return 2;
+        }
+
+        std::fprintf(stderr,
+                     "usage: save_probe loop | check | periods | check-periods | once N | next "
+                     "| second | hold\n");
         return 2;
     }
-
-    std::fprintf(stderr, "usage: save_probe loop | check | periods | check-periods | once N\n");
-    return 2;
-}
