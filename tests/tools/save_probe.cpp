@@ -222,68 +222,68 @@ int main(int argc, char** argv) {
         if (!archives_whole()) return 1;
         std::printf("%d\n", n);
         return 0;
+    }
 
-        if (std::strcmp(mode, "hold") == 0) {
-            FolderLock lock;
-            app::WriteGuard guard;
-            if (!app::claim_working_folder(lock, guard) || guard.read_only()) return 2;
-            w.write_guard = guard;
-            w.Form_Load();
-            std::printf("ready\n");
-            std::fflush(stdout);
-            return app.exec();
-        }
+    if (std::strcmp(mode, "hold") == 0) {
+        FolderLock lock;
+        app::WriteGuard guard;
+        if (!app::claim_working_folder(lock, guard) || guard.read_only()) return 2;
+        w.write_guard = guard;
+        w.Form_Load();
+        std::printf("ready\n");
+        std::fflush(stdout);
+        return app.exec();
+    }
 
-        if (std::strcmp(mode, "second") == 0) {
-            FolderLock lock;
-            app::WriteGuard guard;
-            script.answer(ui::Answer::Yes);
-            if (!app::claim_working_folder(lock, guard)) return 2;
-            w.write_guard = guard;
-            w.Form_Load();
-            fill(w, book, 1);
-            book.hozon_flag = 0;
-            w.file_all_hozon_Click();
-            std::printf("%s\n", qPrintable(w.windowTitle()));
-            for (const ui::ShownBox& b : script.shown) std::printf("%s\n", qPrintable(b.text));
-            if (!guard.read_only()) return book.hozon_flag == -1 ? 0 : 2;
-            return book.hozon_flag == 0 ? 3 : 2;
-        }
+    if (std::strcmp(mode, "second") == 0) {
+        FolderLock lock;
+        app::WriteGuard guard;
+        script.answer(ui::Answer::Yes);
+        if (!app::claim_working_folder(lock, guard)) return 2;
+        w.write_guard = guard;
+        w.Form_Load();
+        fill(w, book, 1);
+        book.hozon_flag = 0;
+        w.file_all_hozon_Click();
+        std::printf("%s\n", qPrintable(w.windowTitle()));
+        for (const ui::ShownBox& b : script.shown) std::printf("%s\n", qPrintable(b.text));
+        if (!guard.read_only()) return book.hozon_flag == -1 ? 0 : 2;
+        return book.hozon_flag == 0 ? 3 : 2;
+    }
 
-        if (std::strcmp(mode, "next") == 0) {
-            w.Form_Load();
-            const int n = nothing_saved_yet(book) ? 0 : generation_of(book);
-            if (n < 0 || !script.shown.empty()) return 2;
-            fill(w, book, n + 1);
-            book.hozon_flag = 0;
-            w.file_all_hozon_Click();
-            std::printf("%d\n", n + 1);
-            return book.hozon_flag == -1 ? 0 : 1;
-        }
+    if (std::strcmp(mode, "next") == 0) {
+        w.Form_Load();
+        const int n = nothing_saved_yet(book) ? 0 : generation_of(book);
+        if (n < 0 || !script.shown.empty()) return 2;
+        fill(w, book, n + 1);
+        book.hozon_flag = 0;
+        w.file_all_hozon_Click();
+        std::printf("%d\n", n + 1);
+        return book.hozon_flag == -1 ? 0 : 1;
+    }
 
-        if (std::strcmp(mode, "once") == 0 && argc > 2) {
-            w.hrm_stamp = stamp_file(QStringLiteral("allitem.hrm"));
-            fill(w, book, std::atoi(argv[2]));
-            book.hozon_flag = 0;
-            w.file_all_hozon_Click();
-            const QString done = QStringLiteral("データ保存 してもうた ！");
-            const size_t n = script.shown.size();
-            const bool said_done = n >= 1 && script.shown[n - 1].text == done &&
-                                   script.shown[n - 1].icon == ui::Icon::Information;
-            bool warned = n >= 2;
-            for (size_t i = 0; i + 1 < n; ++i)
-                warned = warned && script.shown[i].icon == ui::Icon::Exclamation;
-            const bool said_failed = n == 1 && script.shown[0].text != done &&
-                                     script.shown[0].icon == ui::Icon::Critical;
-            for (const ui::ShownBox& b : script.shown) std::printf("%s\n", qPrintable(b.text));
-            if (said_done && n == 1 && book.hozon_flag == -1) return 0;
-            if (said_failed && book.hozon_flag == 0) return 1;
-            if (said_done && warned && book.hozon_flag == -1) return 3;
-            return 2;
-        }
-
-        std::fprintf(stderr,
-                     "usage: save_probe loop | check | periods | check-periods | once N | next "
-                     "| second | hold\n");
+    if (std::strcmp(mode, "once") == 0 && argc > 2) {
+        w.hrm_stamp = stamp_file(QStringLiteral("allitem.hrm"));
+        fill(w, book, std::atoi(argv[2]));
+        book.hozon_flag = 0;
+        w.file_all_hozon_Click();
+        const QString done = QStringLiteral("データ保存 してもうた ！");
+        const size_t n = script.shown.size();
+        const bool said_done = n >= 1 && script.shown[n - 1].text == done &&
+                               script.shown[n - 1].icon == ui::Icon::Information;
+        bool warned = n >= 2;
+        for (size_t i = 0; i + 1 < n; ++i)
+            warned = warned && script.shown[i].icon == ui::Icon::Exclamation;
+        const bool said_failed =
+            n == 1 && script.shown[0].text != done && script.shown[0].icon == ui::Icon::Critical;
+        for (const ui::ShownBox& b : script.shown) std::printf("%s\n", qPrintable(b.text));
+        if (said_done && n == 1 && book.hozon_flag == -1) return 0;
+        if (said_failed && book.hozon_flag == 0) return 1;
+        if (said_done && warned && book.hozon_flag == -1) return 3;
         return 2;
     }
+
+    std::fprintf(stderr, "usage: save_probe loop | check | periods | check-periods | once N | next "
+                         "| second | hold\n");
+    return 2;
+}
