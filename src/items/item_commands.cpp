@@ -3,6 +3,7 @@
 #include "book/item_order.h"
 #include "items/frmKomokuSort.h"
 #include "sheet/frmTavu.h"
+#include "ui/form_activation.h"
 
 // Deletes the item on the sheet at once, without asking and without
 // committing it: what was typed for it goes with it. The later items close
@@ -20,10 +21,7 @@ void frmTavu::komoku_sort_Click() {
     if (!write_guard.allows(QStringLiteral("項目の 並べ替え"))) return;
     if (newdata_memo(0) == -1) return;
     if (ninzu_check(0) == -1) return;
-    frmKomokuSort* dialog = komoku_sort_dialog();
-    dialog->show();
-    dialog->raise();
-    dialog->activateWindow();
+    ui::show_form(komoku_sort_dialog());
 }
 
 frmKomokuSort* frmTavu::komoku_sort_dialog() {
