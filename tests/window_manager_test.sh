@@ -124,7 +124,7 @@ main="$(wait_window '^集金管理システム')"
 wait_focus "$main" "the main window"
 
 # 印刷 → セレクト印刷: the period and the organizer confirmed with OK.
-menu 1 2
+menu 1 2 # 印刷 (next to ファイル), its third entry
 answer_box "period"
 answer_box "organizer"
 dialog="$(wait_window '^セレクト印刷$')"
@@ -141,13 +141,14 @@ pdfs=("$top"/book/statements-*.pdf)
 [ -f "${pdfs[0]}" ] || fail "no statements PDF"
 is_viewable "$dialog" && fail "the dialog stays after printing"
 pdftotext -layout "${pdfs[0]}" "$top/statements.txt"
-names="$(grep -oE '[^ ]+ [0-9]+ +様' "$top/statements.txt" | sed -E 's/ +様$//' | sort | uniq -c | awk '{ print $1, $2, $3 }')"
+names="$(grep -oE '[^ ]+ [0-9]+ +様' "$top/statements.txt" | sed -E 's/ +様$//' |
+    sort | uniq -c | awk '{ print $1, $2, $3 }')"
 [ "$names" == $'2 佐藤 1\n2 高橋 3' ] ||
     fail "statements printed (halves per name): $names"$'\n'"$(cat "$top/statements.txt")"
 
 # 編集 → 項目の並び替え: 予備 (the last title) placed first.
 wait_focus "$main" "the main window after printing"
-menu 2 1
+menu 2 1 # 編集, its next enabled entry (名前の編集 is the first)
 sort_dialog="$(wait_window '^引き去り項目 の 並べ替え$')"
 wait_focus "$sort_dialog" "the item order dialog"
 xdotool key End Return

@@ -99,7 +99,9 @@ CommandLine read_command_line(const QStringList& arguments) {
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption folder(
         QStringLiteral("folder"),
-        QStringLiteral("Work in <folder>, made when missing (default: the current folder)."),
+        QStringLiteral("Work in <folder>, made when missing (default: the current folder). "
+                       "With --pdf, --print or --csv: the book's folder, which must exist "
+                       "(status 3 otherwise)."),
         QStringLiteral("folder"));
     const QCommandLineOption pdf(
         QStringLiteral("pdf"),
