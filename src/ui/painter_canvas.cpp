@@ -1,7 +1,6 @@
 #include "ui/painter_canvas.h"
 #include "ui/fonts.h"
 
-#include <QFontInfo>
 #include <QFontMetricsF>
 #include <algorithm>
 
@@ -65,7 +64,7 @@ const QFont& PainterCanvas::current_font() {
     // fallback's half-width letters and digits are about a sixth wider, so
     // amounts of nine characters ran past their cells and long headings into
     // the next column: the fallback is narrowed to the requested font's width.
-    if (QFontInfo(font_).family() != font_name_) font_.setStretch(kFallbackStretch);
+    if (!is_family(font_, font_name_)) font_.setStretch(kFallbackStretch);
     return font_;
 }
 
