@@ -17,7 +17,7 @@ if [[ -z "${DISPLAY:-}" ]]; then
 fi
 command -v xdotool >/dev/null || { echo "xdotool is missing"; exit 77; }
 work="$(mktemp -d)"
-trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
+trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 mkdir "$work/book" "$work/home"
 (cd "$work/book" && "$build/report_book_tool" full)
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" QT_QPA_PLATFORM=xcb
