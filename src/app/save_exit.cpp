@@ -2,9 +2,11 @@
 #include "app/app_exit.h"
 #include "app/help_window.h"
 #include "book/cp932.h"
+#include "book/payments_file.h"
 #include "book/safety_copy.h"
 #include "book/text_rules.h"
 #include "items/frmKomokuSort.h"
+#include "payments/payments_messages.h"
 #include "print/frmSelectPrint.h"
 #include "sheet/frmTavu.h"
 #include "ui/colors.h"
@@ -74,6 +76,11 @@ qint16 frmTavu::data_hozon() {
     // save does not go on.
     if (dat_to_hrm_keeping_bak() == WriteResult::Failed) {
         report_write_failure();
+        return -1;
+    }
+    // The payments beside it, by the same recipe, with their own safety copy.
+    if (payments_write(book) == WriteResult::Failed) {
+        payments::report_write_failure();
         return -1;
     }
     return 0;

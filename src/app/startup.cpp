@@ -1,8 +1,10 @@
 // Start-up of the main window: older data files are converted, promoted or
 // removed, the book is read, the roster shown and item 1 drawn.
 #include "book/data_files.h"
+#include "book/payments_file.h"
 #include "book/save_leftovers.h"
 #include "book/text_rules.h"
+#include "payments/payments_messages.h"
 #include "sheet/frmTavu.h"
 #include "ui/colors.h"
 #include "ui/fonts.h"
@@ -113,11 +115,14 @@ bool frmTavu::read_data_files() {
     if (file_exists(kHrm)) {
         report_read_result(hrm_read(book), false);
         delete_if_exists(kDat);
-        return true;
+    } else if (file_exists(kDat)) {
+        report_read_result(data_read(book), false);
+        dat_to_hrm();
+    } else {
+        return false;
     }
-    if (!file_exists(kDat)) return false;
-    report_read_result(data_read(book), false);
-    dat_to_hrm();
+    // The payments beside it, matched against the names and titles just read.
+    payments::report_read(payments_read(book));
     return true;
 }
 

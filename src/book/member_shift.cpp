@@ -10,10 +10,11 @@ struct MemberTables {
     std::array<QString, 97> member_name, name_before;
     std::array<std::array<qint16, 21>, 97> mark;
     std::array<std::array<qint32, 21>, 97> member_kingaku;
+    std::array<std::array<Payment, 21>, 97> paid;
 
     explicit MemberTables(const Book& book)
         : member_name(book.member_name), name_before(book.name_before), mark(book.mark),
-          member_kingaku(book.member_kingaku) {}
+          member_kingaku(book.member_kingaku), paid(book.payments.cell) {}
 
     // Slot `to` of the book takes what slot `from` held here; from < 0 empties it.
     void put(Book& book, int to, int from) const {
@@ -22,6 +23,7 @@ struct MemberTables {
         for (int j = 0; j < kItems; ++j) {
             book.mark[to][j] = from < 0 ? 0 : mark[from][j];
             book.member_kingaku[to][j] = from < 0 ? 0 : member_kingaku[from][j];
+            book.payments.cell[to][j] = from < 0 ? Payment{} : paid[from][j];
         }
     }
 };

@@ -1,6 +1,6 @@
 #pragma once
 // Opening and closing a gap in the roster. A member's earlier name, marks and
-// amounts in every item travel with the member, so the finish of name editing
+// amounts and payments in every item travel with the member, so the finish of name editing
 // compares each person with their own earlier name and nobody counts as
 // changed because of a shift. Slot 96, item slot 20 and the other per-member
 // tables stay where they are.

@@ -1,5 +1,6 @@
 #include "book/new_period.h"
 #include "book/data_files.h"
+#include "book/payments_file.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -61,9 +62,13 @@ WriteResult write_archive(const Book& book, const QString& base, Archive& archiv
         if (made == FolderResult::Failed) break;
         if (made == FolderResult::Made) archive.folder = folder;
     }
+    const QString in_archive = archive.folder + QChar(u'/');
     if (archive.folder.isEmpty() ||
-        write_file_atomically(archive.folder + QChar(u'/') + QString::fromLatin1(kHrmFile),
-                              pair_swap(data_text(book))) != WriteResult::Ok) {
+        write_file_atomically(in_archive + QString::fromLatin1(kHrmFile),
+                              pair_swap(data_text(book))) != WriteResult::Ok ||
+        // The payments go with it, so the archive answers who had paid.
+        (!book.payments.empty() && write_file_atomically(in_archive + QString::fromLatin1(kPayFile),
+                                                         payments_text(book)) != WriteResult::Ok)) {
         remove_archive(archive);
         return WriteResult::Failed;
     }
@@ -73,6 +78,7 @@ WriteResult write_archive(const Book& book, const QString& base, Archive& archiv
 void remove_archive(const Archive& archive) {
     if (!archive.folder.isEmpty()) {
         delete_file(archive.folder + QChar(u'/') + QString::fromLatin1(kHrmFile));
+        delete_file(archive.folder + QChar(u'/') + QString::fromLatin1(kPayFile));
         QDir().rmdir(archive.folder);
     }
     if (archive.made_kako) QDir().rmdir(QString::fromLatin1(kArchiveFolder));
@@ -90,4 +96,5 @@ void clear_items(Book& book) {
             book.member_kingaku[m][k] = 0;
         }
     }
+    book.payments = PaymentRecord{};
 }

@@ -30,6 +30,6 @@ WriteResult write_archive(const Book& book, const QString& base, Archive& archiv
 void remove_archive(const Archive& archive);
 
 // Empties every item: title, mode 1 (割勘), amounts, head count, total, and
-// the marks and amounts of every member. The roster, the period and the
+// the marks, amounts and payments of every member. The roster, the period and the
 // person in charge stay.
 void clear_items(Book& book);

@@ -25,6 +25,7 @@
 //   src/print/print_thohyo.cpp     帳票の印刷, the printing notice; connect_print_handlers
 //   src/print/print_kobetu.cpp     個別印刷, セレクト印刷, the statement print run;
 //                                  connect_statement_handlers
+//   src/payments/open_window.cpp   集金チェック: opens frmSyukin; connect_payments_handlers
 // Each subsystem wires its own handlers in its connect_* function, which the
 // constructor calls.
 //
@@ -132,6 +133,7 @@ public:
     QMenu* menu_hensyu = nullptr;
     QAction* hensyu_name = nullptr;
     QAction* komoku_sort = nullptr;
+    QAction* syukin_check = nullptr; // 集金チェック
     QMenu* tavu = nullptr;
     QAction* all_tavu = nullptr;
     QAction* all_tavu_off = nullptr;
@@ -244,6 +246,10 @@ public:
     class frmSelectPrint* select_print_dialog();
     class frmSelectPrint* select_print_form = nullptr; // null until loaded, and after unloading
 
+    // ---- payments: the 集金チェック window ----
+    void syukin_check_Click();
+    class frmSyukin* syukin_form = nullptr; // null until first opened
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
@@ -265,6 +271,7 @@ private:
     void connect_print_handlers();
     void connect_csv_handlers();
     void connect_statement_handlers();
+    void connect_payments_handlers();
 
     frmSirase* sirase_ = nullptr; // the printing notice, once loaded
 };

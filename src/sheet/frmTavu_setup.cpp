@@ -75,6 +75,7 @@ frmTavu::frmTavu(Book& book, QWidget* parent) : QMainWindow(parent), book(book) 
     connect_roster_handlers();
     connect_print_handlers();
     connect_csv_handlers();
+    connect_payments_handlers();
 }
 
 frmTavu::~frmTavu() = default;
@@ -308,6 +309,9 @@ void frmTavu::setup_menus() {
     hensyu_name->setObjectName(QStringLiteral("hensyu_name"));
     komoku_sort = menu_hensyu->addAction(QStringLiteral("項目の並び替え"));
     komoku_sort->setObjectName(QStringLiteral("komoku_sort"));
+    menu_hensyu->addSeparator();
+    syukin_check = menu_hensyu->addAction(QStringLiteral("集金チェック"));
+    syukin_check->setObjectName(QStringLiteral("syukin_check"));
 
     tavu = bar->addMenu(QStringLiteral("マーク"));
     tavu->setObjectName(QStringLiteral("tavu"));
