@@ -17,6 +17,7 @@
 namespace {
 
 const QDate kDay(2026, 12, 8);
+const app::WriteGuard guard; // a book that may be written
 
 std::unique_ptr<Book> paid_full_book() {
     auto book = std::make_unique<Book>();
@@ -31,7 +32,7 @@ std::unique_ptr<Book> paid_full_book() {
 void BM_OpenWindow(benchmark::State& state) {
     auto book = paid_full_book();
     for (auto _ : state) {
-        frmSyukin window(*book);
+        frmSyukin window(*book, guard);
         window.show();
         window.grab(); // drawn once, as the first paint draws it
     }
@@ -40,7 +41,7 @@ BENCHMARK(BM_OpenWindow)->Unit(benchmark::kMillisecond);
 
 void BM_ClickAndRedraw(benchmark::State& state) {
     auto book = paid_full_book();
-    frmSyukin window(*book);
+    frmSyukin window(*book, guard);
     window.show();
     window.grab();
     const QModelIndex cell = window.filter.index(3, 3);
@@ -55,7 +56,7 @@ BENCHMARK(BM_ClickAndRedraw)->Unit(benchmark::kMicrosecond);
 // The same with the whole table drawn again, as a bound.
 void BM_ClickAndRedrawAll(benchmark::State& state) {
     auto book = paid_full_book();
-    frmSyukin window(*book);
+    frmSyukin window(*book, guard);
     window.show();
     window.grab();
     const QModelIndex cell = window.filter.index(3, 3);

@@ -1,6 +1,7 @@
 // TAVU: the splash window opens the main window on the working folder's book;
 // with --pdf, --print or --csv a report is made without any window.
 #include "app/command_line.h"
+#include "app/folder_claim.h"
 #include "app/frmOpen.h"
 #include "app/report_command.h"
 #include "book/book.h"
@@ -29,8 +30,12 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("tavu"));
     app.setWindowIcon(QIcon::fromTheme(QStringLiteral("tavu"), QIcon(frmOpen::small_picture())));
     if (!app::enter_working_folder(line.folder)) return app::kExitFolderUnusable;
+    FolderLock lock; // held while the program runs
+    app::WriteGuard guard;
+    if (!app::claim_working_folder(lock, guard)) return app::kExitDone;
     Book book; // outlives every window
     frmOpen splash(book);
+    splash.write_guard = guard;
     splash.show();
     return app.exec();
 }

@@ -7,7 +7,10 @@ build="$(cd "$1" && pwd)"
 tavu="$build/tavu"
 tool="$build/report_book_tool"
 top="$(mktemp -d)"
-trap 'rm -rf "$top"' EXIT
+home="$(mktemp -d)"
+trap 'rm -rf "$top" "$home"' EXIT
+# A home of its own: no print options or settings of the user's come in.
+export HOME="$home" XDG_CONFIG_HOME="$home/.config"
 cd "$top"
 # No print service: --print has no printer.
 export CUPS_SERVER="$top/no-cups.sock"

@@ -224,6 +224,14 @@ TEST_F(PaymentsWindowTest, DeletionsAskAndRenamedMembersAreSetAside) {
     s->cmdSuteru->click();
     EXPECT_TRUE(book->payments.set_aside.empty());
     EXPECT_FALSE(book->payments.cell[1][0].recorded());
+
+    // A book opened read-only takes no payment: the guard says why.
+    w->write_guard = app::WriteGuard::read_only(app::WriteGuard::Reason::HeldByAnother);
+    script.shown.clear();
+    click(0, 0);
+    EXPECT_FALSE(book->payments.cell[0][0].recorded());
+    ASSERT_EQ(script.shown.size(), 1u);
+    EXPECT_TRUE(script.shown[0].text.startsWith(QStringLiteral("集金の 記録 は でけへんで")));
 }
 
 } // namespace

@@ -4,7 +4,8 @@
 # printer is touched), a cups-pdf queue as its default, and the program
 # printing through it. The PDFs that cups-pdf writes must hold the eight
 # landscape pages of a full book's summary and the 24 portrait pages of its
-# statements, on A4. A queue that refuses jobs must give the failure message
+# statements, on A4. A personal default printer is honoured and named. A
+# queue that refuses jobs must give the failure message
 # and leave no file behind.
 # Skipped (77) where cupsd cannot run: not installed, not root, no socket.
 set -euo pipefail
@@ -24,6 +25,10 @@ flock -w 200 9 || skip "another run kept cups-pdf's folder busy"
 dir="$(mktemp -d /tmp/tavu-cups.XXXXXX)"
 chmod 755 "$dir" # the filters run as lp and must reach the spool
 mkdir "$dir/log" "$dir/work"
+# A home of its own: the user's print options (~/.cups/lpoptions) and TAVU's
+# settings neither decide this test nor are changed by it.
+export HOME="$dir/home" XDG_CONFIG_HOME="$dir/home/.config"
+mkdir -p "$XDG_CONFIG_HOME" "$HOME/.cups"
 pid=""
 before=""
 cleanup() {
@@ -147,6 +152,21 @@ for _ in $(seq 300); do
     [[ -z "$(timeout 10 lpstat -o TavuPDF)" ]] && break
     sleep 0.2
 done
+
+# A personal default (what lpoptions -d writes for a user) names another
+# queue of this print service: TAVU prints there and says so.
+timeout 30 lpadmin -p TavuOther -E -v cups-pdf:/ -P "$ppd" 2>>"$dir/log/lpadmin.err" ||
+    { echo "the second queue could not be set up:"; cat "$dir/log/lpadmin.err"; exit 1; }
+echo "Default TavuOther" >"$HOME/.cups/lpoptions"
+cli 0
+grep -q 'TavuOther' "$dir/log/cli.out" || { echo "the personal default was not named:"; cat "$dir/log/cli.out"; exit 1; }
+for _ in $(seq 300); do
+    [[ -z "$(timeout 10 lpstat -o TavuOther)" ]] && break
+    sleep 0.2
+done
+[[ -n "$(timeout 10 lpstat -W completed -o TavuOther)" ]] ||
+    { echo "no job went to the personal default TavuOther"; exit 1; }
+rm "$HOME/.cups/lpoptions"
 
 # A queue that refuses jobs: the failure is told, nothing is written.
 timeout 30 cupsreject TavuPDF

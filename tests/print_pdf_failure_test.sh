@@ -6,7 +6,10 @@ set -euo pipefail
 probe="$(cd "$1" && pwd)/print_probe"
 dir="$(mktemp -d)"
 out="$(mktemp)"
-trap 'rm -rf "$dir" "$out"' EXIT
+home="$(mktemp -d)"
+trap 'rm -rf "$dir" "$out" "$home"' EXIT
+# A home of its own: no print options or settings of the user's come in.
+export HOME="$home" XDG_CONFIG_HOME="$home/.config"
 cd "$dir"
 # No print service: the PDF is the only way out.
 export CUPS_SERVER="$dir/no-cups.sock"

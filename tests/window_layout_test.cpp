@@ -94,12 +94,13 @@ TEST_F(WindowLayout, MenusNestAsTheCommandsDo) {
     for (const QAction* action : window.menuBar()->actions()) bar << action->text();
     EXPECT_EQ(bar, (QStringList{"ファイル", "印刷", "編集", "マーク", "ヘルプ"}));
     EXPECT_EQ(captions(window.menu_file),
-              (QStringList{"再読込", "保存", "ＣＳＶ出力", "新しい期間", "終了"}));
+              (QStringList{"再読込", "保存", "ＣＳＶ出力", "名簿の読み込み", "名簿の書き出し",
+                           "新しい期間", "終了"}));
     EXPECT_EQ(window.menu_file->actions()[1]->menu(), window.file_hozon);
     EXPECT_EQ(captions(window.file_hozon), QStringList{"全体保存"});
     EXPECT_EQ(captions(window.file_print), (QStringList{"帳票の印刷", "個別印刷", "セレクト印刷"}));
-    EXPECT_EQ(captions(window.menu_hensyu),
-              (QStringList{"名前の編集", "項目の並び替え", "", "集金チェック"}));
+    EXPECT_EQ(captions(window.menu_hensyu), (QStringList{"名前の編集", "名簿の読み込みを取り消す",
+                                                         "項目の並び替え", "", "集金チェック"}));
     EXPECT_EQ(captions(window.tavu), (QStringList{"全マーク", "全マークＯＦＦ"}));
     EXPECT_EQ(captions(window.help), QStringList{"Ｔａｖｕのヘルプ"});
 }

@@ -61,8 +61,9 @@ Exit status:
   1  the working folder cannot be made or entered (window)
   2  a wrong argument
   3  no data file in the folder (or no such folder)
-  4  the data file is damaged
-  5  the output cannot be written
+  4  the data file is damaged, cannot be read, or is no book (not a regular
+     file, or over 1 MiB)
+  5  the output cannot be written (or --out names no regular file)
   6  no printer is installed (--print; use --pdf)
   7  the printer refused the document
 )";

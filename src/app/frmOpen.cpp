@@ -107,6 +107,7 @@ void frmOpen::show_main() {
 void frmOpen::prepare_main() {
     if (main_) return;
     main_ = std::make_unique<frmTavu>(book_);
+    main_->write_guard = write_guard;
     main_->prepare_drawing();
 }
 

@@ -6,6 +6,7 @@
 // runs only when it is shown. The splash keeps the main window; "unloading"
 // hides the splash.
 
+#include "app/write_guard.h"
 #include "book/book.h"
 #include "ui/controls.h"
 
@@ -25,6 +26,9 @@ public:
     ui::ClickLabel* pctTora = nullptr;
     QLabel* lblTora = nullptr;
     QTimer* tmrTora = nullptr;
+
+    // Handed to the main window: whether it may write its book.
+    app::WriteGuard write_guard;
 
     // Whole seconds since midnight at which the window was loaded.
     qint32 start_time = 0;

@@ -38,6 +38,7 @@ QString typed_path(const QString& path) {
 } // namespace
 
 void frmTavu::file_new_period_Click() {
+    if (!write_guard.allows(kTitle)) return;
     if (newdata_memo(0) == -1) return;
     if (ninzu_check(0) == -1) return;
     const QString typed_period = txtNengetu->text();

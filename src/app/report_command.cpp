@@ -36,7 +36,7 @@ int write_csv(const Book& book, const QString& out) {
     return kExitDone;
 }
 
-int make_report(Book& book, const CommandLine& line) {
+int make_report(Book& book, const CommandLine& line, const QString& out) {
     using Target = ui::PaintedPrinter::Target;
     const bool to_pdf = line.output == CommandLine::Output::Pdf;
     ui::PaintedPrinter printer(report_name(line.report), to_pdf ? Target::Pdf : Target::Printer,
@@ -44,7 +44,7 @@ int make_report(Book& book, const CommandLine& line) {
     if (!to_pdf && printer.outcome().printer.isEmpty())
         return failed(kExitNoPrinter,
                       QStringLiteral("no printer is installed (--pdf writes a PDF)"));
-    if (!line.out.isEmpty()) printer.write_to(line.out);
+    if (!out.isEmpty()) printer.write_to(out);
     draw_report(line.report, book, printer);
 
     const ui::PrintOutcome outcome = printer.outcome();
@@ -86,21 +86,39 @@ int run_report_command(const CommandLine& line) {
 
     const auto book = std::make_unique<Book>(); // large: not on the stack
     BookSource source;
-    switch (read_book_in_place(*book, source)) {
+    const ReadResult read = read_book_in_place(*book, source);
+    const QString file = shown(QDir::current().absoluteFilePath(source.file));
+    switch (read) {
     case ReadResult::Missing:
         return failed(
             kExitNoDataFile,
             QStringLiteral("no data file (allitem.hrm) in %1").arg(shown(QDir::currentPath())));
     case ReadResult::Damaged:
         return failed(kExitDamagedDataFile,
-                      QStringLiteral("the data file %1 is damaged")
-                          .arg(shown(QDir::current().absoluteFilePath(source.file))));
+                      QStringLiteral("the data file %1 is damaged").arg(file));
+    case ReadResult::NotRegular:
+        return failed(kExitDamagedDataFile,
+                      QStringLiteral("the data file %1 is not a regular file").arg(file));
+    case ReadResult::TooLarge:
+        return failed(kExitDamagedDataFile,
+                      QStringLiteral("the data file %1 is over 1 MiB: no book").arg(file));
+    case ReadResult::Unreadable:
+        return failed(kExitDamagedDataFile,
+                      QStringLiteral("the data file %1 cannot be read").arg(file));
     case ReadResult::Ok:
         break;
     }
+    // Only a regular file is replaced; through a link, the file it leads to.
+    QString out = line.out;
+    if (!out.isEmpty()) {
+        if (entry_exists(out) && !is_regular_file(out))
+            return failed(kExitNotWritten,
+                          QStringLiteral("--out %1 is not a regular file").arg(shown(line.out)));
+        out = write_target_of(out);
+    }
     print_syukei(*book);
-    if (line.output == CommandLine::Output::Csv) return write_csv(*book, line.out);
-    return make_report(*book, line);
+    if (line.output == CommandLine::Output::Csv) return write_csv(*book, out);
+    return make_report(*book, line, out);
 }
 
 } // namespace app

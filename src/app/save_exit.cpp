@@ -45,7 +45,35 @@ void report_write_failure() {
                 ui::Icon::Critical);
 }
 
+const QString kHrm = QString::fromLatin1(kHrmFile);
+
+// The words for an "allitem.hrm" that a save must not replace.
+QString book_file_in_the_way(const FileStamp& seen, const FileStamp& now) {
+    const QString gap = QStringLiteral("\r\n\r\n");
+    const QString nothing = QStringLiteral("何も 書いてへんで。");
+    if (now.state != ReadResult::Ok || seen.state != ReadResult::Ok) {
+        return QStringLiteral("「allitem.hrm」 が 読まれへん ファイル やから、 その 上には "
+                              "保存でけへんネン！") +
+               gap + nothing +
+               QStringLiteral("  allitem.hrm を どけてから、 もう一回 保存してヤ ！");
+    }
+    return QStringLiteral("「allitem.hrm」 が 読んだ 後で 書き換わってるネン！") + gap +
+           QStringLiteral("別の ＴＡＶＵ か 何かが 保存したみたいや。 上書きしたら そっちが "
+                          "消えてまうから、 ") +
+           nothing + gap +
+           QStringLiteral("再読込で 読みなおすか、 ＴＡＶＵ を 開きなおしてから やってヤ ！");
+}
+
 } // namespace
+
+qint16 frmTavu::check_book_file_unchanged() {
+    const FileStamp now = stamp_file(kHrm);
+    // A file that is gone loses nothing by being written anew.
+    if (now.state == ReadResult::Missing) return 0;
+    if (now.state == ReadResult::Ok && now == hrm_stamp) return 0;
+    ui::msg_box(book_file_in_the_way(hrm_stamp, now), ui::Icon::Critical);
+    return -1;
+}
 
 qint16 frmTavu::take_window_into_book() {
     if (refuse_unencodable(txtNengetu, Label2->text())) return -1;
@@ -64,9 +92,13 @@ qint16 frmTavu::take_window_into_book() {
 // cannot carry, or the file could not be written (the last saved file is
 // then still in place).
 qint16 frmTavu::data_hozon() {
+    if (!write_guard.allows(QStringLiteral("保存"))) return -1;
     if (newdata_memo(0) == -1) return -1;
     if (ninzu_check(0) == -1) return -1;
     if (take_window_into_book() == -1) return -1;
+    // Another program's save is never replaced unseen: checked before
+    // anything is written, and again just before the new file takes the name.
+    if (check_book_file_unchanged() == -1) return -1;
 
     if (dat_write(book) == WriteResult::Failed) {
         report_write_failure();
@@ -74,8 +106,22 @@ qint16 frmTavu::data_hozon() {
     }
     // The file replaced is kept as "allitem.bak"; when it cannot be, the
     // save does not go on.
-    if (dat_to_hrm_keeping_bak() == WriteResult::Failed) {
-        report_write_failure();
+    bool changed_meanwhile = false;
+    const WriteResult written = dat_to_hrm_keeping_bak([&] {
+        const FileStamp now = stamp_file(kHrm);
+        changed_meanwhile = now.state != ReadResult::Missing && now != hrm_stamp;
+        return !changed_meanwhile;
+    });
+    // What now lies on disk is this book's when it holds its bytes, whatever
+    // the flushes said.
+    const FileStamp now = stamp_file(kHrm);
+    if (now.state == ReadResult::Ok && now.hash == stamp_hash(pair_swap(data_text(book))))
+        hrm_stamp = now;
+    if (written == WriteResult::Failed) {
+        if (changed_meanwhile)
+            check_book_file_unchanged();
+        else
+            report_write_failure();
         return -1;
     }
     // The payments beside it, by the same recipe, with their own safety copy.

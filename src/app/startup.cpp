@@ -1,5 +1,6 @@
 // Start-up of the main window: older data files are converted, promoted or
 // removed, the book is read, the roster shown and item 1 drawn.
+#include "book/book_source.h"
 #include "book/data_files.h"
 #include "book/payments_file.h"
 #include "book/save_leftovers.h"
@@ -29,8 +30,11 @@ void delete_if_exists(const QString& name) {
 // conversion that fails is tried again at the next start.
 void convert_older_file(Book& book, frmTavu& window) {
     const Conversion conversion = ngs_convert(book);
-    if (conversion.read != ReadResult::Missing) window.report_read_result(conversion.read, true);
+    if (conversion.read != ReadResult::Missing)
+        window.report_read_result(conversion.read, true, kNgs);
     if (conversion.written) return;
+    // A file refused before reading has been reported as such.
+    if (conversion.read != ReadResult::Ok && conversion.read != ReadResult::Damaged) return;
     ui::msg_box(
         QStringLiteral("古い データ (allitem.ngs) を 新しい形に 書き直されへんかったネン！"
                        "\r\n\r\nallitem.ngs は そのまま 置いてあるで。 ディスクの 空きとかを"
@@ -53,33 +57,64 @@ bool promote(const QString& from) {
 
 // "allitem1.hrm" is a spare copy, "allitem.sne" an older name of the file,
 // also found spelt "Allitem.sne" or "ALLITEM.SNE": the first spelling there
-// is promoted when there is no "allitem.hrm". The other names are deleted
-// only once "allitem.hrm" holds a book, never while they hold the only one.
+// is promoted when there is nothing named "allitem.hrm". The other names are
+// deleted only once "allitem.hrm" holds a book (a regular file), never while
+// they hold the only one.
 void promote_spare_files() {
-    if (file_exists(kHrm))
+    if (is_regular_file(kHrm))
         delete_if_exists(kSpareHrm);
-    else if (file_exists(kSpareHrm))
+    else if (!entry_exists(kHrm) && file_exists(kSpareHrm))
         promote(kSpareHrm);
 
     const QString other_names[] = {QStringLiteral("allitem.sne"), QStringLiteral("Allitem.sne"),
                                    QStringLiteral("ALLITEM.SNE")};
-    if (!file_exists(kHrm)) {
+    if (!entry_exists(kHrm)) {
         for (const QString& name : other_names) {
             if (!file_exists(name)) continue;
             promote(name);
             break;
         }
     }
-    if (!file_exists(kHrm)) return;
+    if (!is_regular_file(kHrm)) return;
     for (const QString& name : other_names) delete_if_exists(name);
+}
+
+// What the user is told of a data file that was not read at all.
+QString refused_file_text(ReadResult result, const QString& file) {
+    const QString gap = QStringLiteral("\r\n\r\n");
+    const QString unread = QStringLiteral("中身は 読んでへんで。");
+    switch (result) {
+    case ReadResult::NotRegular:
+        return QStringLiteral("「%1」 が ふつうの ファイルや あらへんネン！").arg(file) + gap +
+               QStringLiteral("フォルダか 特別な ファイル みたいや。 ") + unread +
+               QStringLiteral("  「%1」 を どけてから、 もう一回 起動してヤ ！").arg(file);
+    case ReadResult::TooLarge:
+        return QStringLiteral("「%1」 が でかすぎるネン！ (1 MB 超え)").arg(file) + gap +
+               QStringLiteral("帳簿は 満杯でも 10 kB も あらへんから、 これは 帳簿と ちゃうで。 ") +
+               unread;
+    case ReadResult::Unreadable:
+        return QStringLiteral("「%1」 が 読まれへんネン！").arg(file) + gap +
+               QStringLiteral("読む 許可が ないか、 ディスクの 具合が 悪いみたいや。 ") + unread +
+               QStringLiteral("  ファイルの 持ち主と 許可を 見てヤ ！");
+    case ReadResult::Ok:
+    case ReadResult::Damaged:
+    case ReadResult::Missing:
+        break;
+    }
+    return QString();
 }
 
 } // namespace
 
 void frmTavu::Form_Load() {
-    remove_save_leftovers();
-    if (file_exists(kNgs)) convert_older_file(book, *this);
-    promote_spare_files();
+    if (write_guard.read_only()) setWindowTitle(write_guard.title(windowTitle()));
+    // Only the program that holds the folder's lock tidies it: another one's
+    // save in progress looks just like a leftover.
+    if (write_guard.may_tidy_folder()) {
+        remove_save_leftovers();
+        if (entry_exists(kNgs)) convert_older_file(book, *this);
+        promote_spare_files();
+    }
 
     adjustSize();
     ui::center_on_screen(this);
@@ -108,30 +143,45 @@ void frmTavu::Form_Load() {
 }
 
 bool frmTavu::read_data_files() {
+    if (!write_guard.may_tidy_folder()) {
+        // Read where it lies, as the report command line reads it: whichever
+        // file start-up would have shown, and no file touched.
+        BookSource source;
+        const ReadResult read = read_book_in_place(book, source);
+        hrm_stamp = stamp_file(kHrm);
+        if (read == ReadResult::Missing) return false;
+        report_read_result(read, source.older_layout, source.file);
+        // The rows as after a read in the current layout.
+        if (source.older_layout) report_read_result(ReadResult::Ok, false);
+        return true;
+    }
     // The data file is read as it lies: nothing is written, so a full disk
     // or a read-only folder cannot keep the book from being shown, and the
     // saved book is never rewritten just to be read. A working file left
     // beside it is stale, as a swap through it would have replaced it.
-    if (file_exists(kHrm)) {
-        report_read_result(hrm_read(book), false);
+    if (entry_exists(kHrm)) {
+        report_read_result(hrm_read(book, &hrm_stamp), false);
         delete_if_exists(kDat);
-    } else if (file_exists(kDat)) {
-        report_read_result(data_read(book), false);
-        dat_to_hrm();
     } else {
-        return false;
+        hrm_stamp = FileStamp{};
+        if (!entry_exists(kDat)) return false;
+        report_read_result(data_read(book), false, kDat);
+        dat_to_hrm();
+        hrm_stamp = stamp_file(kHrm);
     }
     // The payments beside it, matched against the names and titles just read.
     payments::report_read(payments_read(book));
     return true;
 }
 
-void frmTavu::report_read_result(ReadResult result, bool older_layout) {
+void frmTavu::report_read_result(ReadResult result, bool older_layout, const QString& file) {
     if (result == ReadResult::Damaged) {
         ui::msg_box(older_layout ? QStringLiteral("データの変換が でけへんネン！  作り直してヤ ！")
                                  : QStringLiteral("データが 壊れてんネン！  作り直してヤ ！"),
                     ui::Icon::Critical, ui::Buttons::Ok);
     }
+    const QString refused = refused_file_text(result, file);
+    if (!refused.isEmpty()) ui::msg_box(refused, ui::Icon::Critical, ui::Buttons::Ok);
     if (older_layout || result == ReadResult::Missing) return;
     // After a read the rows show nothing until the roster and the refresh
     // put back what the current item needs.

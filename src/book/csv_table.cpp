@@ -61,3 +61,12 @@ QByteArray csv_text(const Book& book) {
 
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 }
+
+QByteArray roster_csv_text(const Book& book) {
+    QString text;
+    add_record(text, {QStringLiteral("番号"), QStringLiteral("名前")});
+    for (int m = 0; m < kMembers; ++m)
+        if (!is_blank(book.member_name[m]))
+            add_record(text, {QString::number(m + 1), trim_blanks(book.member_name[m])});
+    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+}

@@ -23,3 +23,7 @@ QString csv_field(const QString& text);
 
 // The table from print_charge and the print sums: print_syukei has run.
 QByteArray csv_text(const Book& book);
+
+// The roster as a table, in the same conventions: a header 番号,名前 and a row
+// <member number>,<name> per named member. The roster reader takes it back.
+QByteArray roster_csv_text(const Book& book);

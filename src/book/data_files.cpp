@@ -11,10 +11,15 @@ using Parser = ReadResult (*)(const QByteArray&, Book&);
 
 // Reads the file `name` into the book, pair-swapping it first when it is
 // stored swapped.
-ReadResult read_data_file(const char* name, bool swapped, Parser parse, Book& book) {
-    if (!file_exists(name)) return ReadResult::Missing;
+ReadResult read_data_file(const char* name, bool swapped, Parser parse, Book& book,
+                          FileStamp* stamp = nullptr) {
+    if (!entry_exists(name)) {
+        if (stamp) *stamp = FileStamp{};
+        return ReadResult::Missing;
+    }
     QByteArray bytes;
-    if (!read_whole_file(name, bytes)) return ReadResult::Damaged;
+    const ReadResult read = read_checked(name, bytes, stamp);
+    if (read != ReadResult::Ok) return read;
     return parse(swapped ? pair_swap(bytes) : bytes, book);
 }
 
@@ -36,8 +41,8 @@ ReadResult data_read(Book& book) {
     return read_data_file(kDatFile, false, parse_data_text, book);
 }
 
-ReadResult hrm_read(Book& book) {
-    return read_data_file(kHrmFile, true, parse_data_text, book);
+ReadResult hrm_read(Book& book, FileStamp* stamp) {
+    return read_data_file(kHrmFile, true, parse_data_text, book, stamp);
 }
 
 ReadResult old_data_read(Book& book) {
@@ -64,7 +69,8 @@ WriteResult convert_write(Book& book) {
 
 Conversion ngs_convert(Book& book) {
     QByteArray bytes;
-    if (!read_whole_file(kNgsFile, bytes)) return {ReadResult::Missing, false};
+    const ReadResult refused = read_checked(kNgsFile, bytes);
+    if (refused != ReadResult::Ok) return {refused, false};
     // Converted on a copy: a book that never reached the disk is not shown
     // as if it had.
     auto converted = std::make_unique<Book>(book);

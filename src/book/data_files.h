@@ -5,9 +5,8 @@
 // no messages; the main window tells the user what they return.
 
 #include "book/book.h"
+#include "book/file_checks.h"
 #include "book/work_files.h"
-
-enum class ReadResult { Ok, Damaged, Missing };
 
 inline const char* const kHrmFile = "allitem.hrm";
 inline const char* const kDatFile = "allitem.dat";
@@ -16,13 +15,14 @@ inline const char* const kSpareHrmFile = "allitem1.hrm";
 
 // Reads "allitem.dat" in the current layout into the book. On a damaged
 // file what was read before the fault stays in the book; Missing when there
-// is no "allitem.dat".
+// is no "allitem.dat". Something that is no regular file, or too large, or
+// cannot be read, is not read (file_checks.h).
 ReadResult data_read(Book& book);
 // Reads "allitem.hrm" into the book as hrm_to_dat, data_read and dat_to_hrm
 // would, but without the working file: nothing is written, so the saved
 // book is never rewritten just to be read. Missing when there is no
-// "allitem.hrm".
-ReadResult hrm_read(Book& book);
+// "allitem.hrm". `stamp`, when given, receives the file's state as read.
+ReadResult hrm_read(Book& book, FileStamp* stamp = nullptr);
 // Reads "allitem.dat" in the older layout (65 header fields, 4 item fields).
 ReadResult old_data_read(Book& book);
 

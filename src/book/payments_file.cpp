@@ -1,7 +1,7 @@
 #include "book/payments_file.h"
+#include "book/file_checks.h"
 #include "book/text_rules.h"
 
-#include <QFileInfo>
 #include <QStringDecoder>
 
 namespace {
@@ -218,13 +218,15 @@ PayRead parse_payments_text(const QByteArray& text, Book& book) {
 
 PayRead payments_read(Book& book) {
     book.payments = PaymentRecord{};
-    const QString name = QString::fromLatin1(kPayFile);
-    if (!file_exists(name)) return {};
-    const QFileInfo info(name);
     QByteArray bytes;
-    if (!info.isFile() || info.size() > kMaxFileSize || !read_whole_file(name, bytes))
-        return {ReadResult::Damaged, 0, 0};
-    return parse_payments_text(bytes, book);
+    switch (read_checked(QString::fromLatin1(kPayFile), bytes, nullptr, kMaxFileSize)) {
+    case ReadResult::Ok:
+        return parse_payments_text(bytes, book);
+    case ReadResult::Missing:
+        return {};
+    default:
+        return {ReadResult::Damaged, 0, 0}; // no regular file, too large, unreadable
+    }
 }
 
 WriteResult payments_write(const Book& book) {

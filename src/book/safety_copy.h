@@ -5,11 +5,18 @@
 
 #include "book/work_files.h"
 
+#include <functional>
+
 inline const char* const kBakFile = "allitem.bak";
 
 // The last step of a save: "allitem.dat" pair-swapped becomes "allitem.hrm",
 // and the "allitem.hrm" it replaces becomes "allitem.bak". The copy is kept
 // only once the new file is whole on disk, just before it takes the name;
 // when the copy cannot be kept, nothing is replaced and Failed is returned.
-// "allitem.dat" is removed either way: the book is still in memory.
-WriteResult dat_to_hrm_keeping_bak();
+// `may_replace`, when given, is asked just before that too: when it says no,
+// nothing is replaced either. "allitem.dat" is removed either way: the book
+// is still in memory.
+//
+// When "allitem.hrm" is a symbolic link it stays one: the file it leads to
+// is replaced in its own folder, and "allitem.bak" is a plain copy of it.
+WriteResult dat_to_hrm_keeping_bak(const std::function<bool()>& may_replace = {});

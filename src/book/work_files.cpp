@@ -1,4 +1,5 @@
 #include "book/work_files.h"
+#include "book/file_checks.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -199,8 +200,5 @@ bool is_temporary_of(const QString& entry, const QString& file_name) {
 }
 
 bool read_whole_file(const QString& name, QByteArray& bytes) {
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    bytes = file.readAll();
-    return file.error() == QFileDevice::NoError;
+    return read_checked(name, bytes) == ReadResult::Ok;
 }

@@ -55,5 +55,6 @@ enum class FolderResult { Made, Exists, Failed };
 // already there: it is never taken over.
 FolderResult make_folder(const QString& name);
 
-// Reads the whole file; false when it cannot be opened or read.
+// Reads the whole file; false when it cannot be opened or read, or is no
+// regular file of at most 1 MiB (read_checked in file_checks.h).
 bool read_whole_file(const QString& name, QByteArray& bytes);

@@ -9,6 +9,7 @@
 // only when payments were received for it): what was typed for it goes with it. The later items
 // close the gap and the sheet steps back to the item before.
 void frmTavu::cmdKomokuDel_Click() {
+    if (!write_guard.allows(QStringLiteral("項目の 削除"))) return;
     // Payments go with the item: asked first.
     if (!payments::confirm_item_delete(book, book.cur_komoku)) return;
     book.hozon_flag = 0;
@@ -19,6 +20,7 @@ void frmTavu::cmdKomokuDel_Click() {
 
 // The dialog works on the committed book, so the sheet is committed first.
 void frmTavu::komoku_sort_Click() {
+    if (!write_guard.allows(QStringLiteral("項目の 並べ替え"))) return;
     if (newdata_memo(0) == -1) return;
     if (ninzu_check(0) == -1) return;
     frmKomokuSort* dialog = komoku_sort_dialog();

@@ -32,9 +32,10 @@ QString yen(qint64 amount) {
 
 } // namespace
 
-frmSyukin::frmSyukin(Book& book_, QWidget* parent)
-    : QWidget(parent, Qt::Window), book(book_), model(book_, undo) {
-    setWindowTitle(kTitle);
+frmSyukin::frmSyukin(Book& book_, const app::WriteGuard& guard_, QWidget* parent)
+    : QWidget(parent, Qt::Window), book(book_), guard(guard_), model(book_, undo) {
+    setWindowTitle(guard.title(kTitle));
+    model.may_change = [this] { return guard.allows(QStringLiteral("集金の 記録")); };
     setFont(ui::gothic_font(10));
     filter.setSourceModel(&model);
     filter.setDynamicSortFilter(true);

@@ -10,6 +10,7 @@
 // State: the model over the book, its undo stack, the filter. The main
 // window calls book_changed() after every change it makes to the book.
 
+#include "app/write_guard.h"
 #include "book/book.h"
 #include "payments/payments_filter.h"
 #include "payments/payments_model.h"
@@ -45,9 +46,11 @@ protected:
 class frmSyukin : public QWidget {
     Q_OBJECT
 public:
-    explicit frmSyukin(Book& book, QWidget* parent = nullptr);
+    // `guard` (the main window's) is asked before every change of the record.
+    frmSyukin(Book& book, const app::WriteGuard& guard, QWidget* parent = nullptr);
 
     Book& book;
+    const app::WriteGuard& guard;
     QUndoStack undo;
     payments::PaymentsModel model;
     payments::PaymentsFilter filter;

@@ -6,7 +6,7 @@
 void frmTavu::syukin_check_Click() {
     if (newdata_memo(0) == -1) return;
     if (ninzu_check(0) == -1) return;
-    if (!syukin_form) syukin_form = new frmSyukin(book, this);
+    if (!syukin_form) syukin_form = new frmSyukin(book, write_guard, this);
     syukin_form->book_changed();
     syukin_form->show();
     syukin_form->raise();

@@ -238,6 +238,7 @@ bool PaymentsModel::setData(const QModelIndex& index, const QVariant& value, int
     const Payment before = book_.payments.cell[m][k];
     const Payment after = amount == 0 ? Payment{} : Payment{amount, date};
     if (before.received == after.received && before.date == after.date) return false;
+    if (!allowed()) return false;
     undo_.push(
         new CellsCommand(*this, QStringLiteral("金額の 入力"), {{m, k, before}}, {{m, k, after}}));
     return true;
@@ -249,6 +250,7 @@ bool PaymentsModel::toggle(const QModelIndex& index) {
     const Payment before = book_.payments.cell[m][k];
     const qint64 owed = owed_amount(book_, m, k);
     if (!before.recorded() && owed == 0) return false;
+    if (!allowed()) return false;
     const Payment after = before.recorded() ? Payment{} : Payment{owed, date};
     undo_.push(new CellsCommand(
         *this, before.recorded() ? QStringLiteral("取り消し") : QStringLiteral("受け取り"),
@@ -258,7 +260,7 @@ bool PaymentsModel::toggle(const QModelIndex& index) {
 
 bool PaymentsModel::receive_all(int row) {
     const int m = member_at(row);
-    if (m < 0) return false;
+    if (m < 0 || !allowed()) return false;
     std::vector<CellValue> before, after;
     Book& b = book_;
     const auto old_row = b.payments.cell[m];
@@ -280,7 +282,7 @@ bool PaymentsModel::receive_all(int row) {
 bool PaymentsModel::assign_set_aside(size_t i, int member, int item) {
     const PaymentRecord& now = book_.payments;
     if (i >= now.set_aside.size() || member < 0 || member >= kMembers || item < 0 ||
-        item >= kItems || now.cell[member][item].recorded())
+        item >= kItems || now.cell[member][item].recorded() || !allowed())
         return false;
     PaymentRecord after = now;
     const PaymentEntry entry = after.set_aside[i];
@@ -292,7 +294,7 @@ bool PaymentsModel::assign_set_aside(size_t i, int member, int item) {
 
 bool PaymentsModel::drop_set_aside(size_t i) {
     const PaymentRecord& now = book_.payments;
-    if (i >= now.set_aside.size()) return false;
+    if (i >= now.set_aside.size() || !allowed()) return false;
     PaymentRecord after = now;
     after.set_aside.erase(after.set_aside.begin() + qsizetype(i));
     undo_.push(new RecordCommand(*this, QStringLiteral("捨てる"), now, std::move(after)));

@@ -11,6 +11,7 @@
 #include <QAbstractTableModel>
 #include <QDate>
 #include <QUndoStack>
+#include <functional>
 #include <vector>
 
 namespace payments {
@@ -46,6 +47,9 @@ public:
 
     // The day new payments are recorded for.
     QDate date;
+    // Asked before any change to the record; false refuses it (a book
+    // opened read-only). Unset: every change may go on.
+    std::function<bool()> may_change;
 
     // A click or Space on an item cell: records what is owed as received,
     // or takes back what is recorded. False when nothing changed.
@@ -77,6 +81,7 @@ signals:
 
 private:
     void rebuild();
+    bool allowed() const { return !may_change || may_change(); }
     QString identity() const;
     QVariant cell_data(int m, int k, int role) const;
     QVariant sum_data(int m, SumColumn column, int role) const;

@@ -71,10 +71,12 @@ bool name_storable(const QString& name, QWidget* input) {
 } // namespace
 
 void frmTavu::hensyu_name_Click() {
+    if (!write_guard.allows(QStringLiteral("名前の 編集"))) return;
     book.hozon_flag = 0;
     if (newdata_memo(100) == -1) return;
     if (ninzu_check(100) == -1) return;
     book.name_mode = -1;
+    show_roster_hint();
 
     for (int i = 0; i < kMembers; ++i) {
         book.name_before[i] = book.member_name[i];
@@ -196,6 +198,7 @@ void frmTavu::cmdGetname_yame_Click() {
             QStringLiteral("メンバーが 変わってまんねん！\r\rその人の マークを やり直してや ！！"),
             ui::Icon::Exclamation);
     book.name_mode = 0;
+    show_roster_hint();
 }
 
 void frmTavu::paint_changed_names() {
@@ -218,4 +221,5 @@ void frmTavu::connect_roster_handlers() {
         connect(lbl1[i], &ui::ClickLabel::clicked, this, [this, i] { lbl1_Click(i); });
         connect(lbl1[i], &ui::ClickLabel::doubleClicked, this, [this, i] { lbl1_DblClick(i); });
     }
+    connect_roster_file_handlers();
 }

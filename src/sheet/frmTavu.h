@@ -22,6 +22,10 @@
 //                                  connect_items_handlers
 //   src/roster/name_editing.cpp    name editing mode; connect_roster_handlers
 //   src/roster/member_shift.cpp    member insert and delete
+//   src/roster/roster_file.cpp     名簿の読み込み (with frmRosterImport), its undo,
+//                                  名簿の書き出し; connect_roster_file_handlers
+//   src/roster/name_paste.cpp      several names pasted in name editing
+//   src/roster/roster_hint.cpp     the line shown while the roster is empty
 //   src/print/print_thohyo.cpp     帳票の印刷, the printing notice; connect_print_handlers
 //   src/print/print_kobetu.cpp     個別印刷, セレクト印刷, the statement print run;
 //                                  connect_statement_handlers
@@ -30,15 +34,19 @@
 // constructor calls.
 //
 // State: the window keeps none of its own beyond its controls; everything
-// lives in the Book it is given.
+// lives in the Book it is given, except what it knows of its folder: whether
+// it may write the book (write_guard, asked by every writing command) and
+// the state of "allitem.hrm" as last read or saved (hrm_stamp).
 //
 // Event rules: check box Click = toggled; option Click = toggled(true); text
 // box Change = textChanged; Label/TextBox Click and DblClick from ui/controls;
 // "visible" means the control's own flag (!isHidden()), which holds for
 // members on tab pages that are not shown.
 
+#include "app/write_guard.h"
 #include "book/book.h"
 #include "book/data_files.h"
+#include "book/roster_placement.h"
 #include "ui/controls.h"
 
 #include <QAction>
@@ -52,6 +60,7 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <array>
+#include <optional>
 
 class frmSirase;
 
@@ -62,6 +71,12 @@ public:
     ~frmTavu() override;
 
     Book& book;
+    // Set before Form_Load: a read-only window reads its book where it lies
+    // and leaves every file of the folder as it is.
+    app::WriteGuard write_guard;
+    // "allitem.hrm" as this window last read or wrote it: a save refuses to
+    // replace a file that has changed since.
+    FileStamp hrm_stamp;
 
     // ---- top band ----
     QFrame* fraCheck = nullptr;
@@ -124,6 +139,8 @@ public:
     QMenu* file_hozon = nullptr;
     QAction* file_all_hozon = nullptr;
     QAction* file_csv = nullptr;        // ＣＳＶ出力
+    QAction* file_meibo_in = nullptr;   // 名簿の読み込み
+    QAction* file_meibo_out = nullptr;  // 名簿の書き出し
     QAction* file_new_period = nullptr; // 新しい期間
     QAction* file_end = nullptr;
     QMenu* file_print = nullptr;
@@ -133,7 +150,8 @@ public:
     QMenu* menu_hensyu = nullptr;
     QAction* hensyu_name = nullptr;
     QAction* komoku_sort = nullptr;
-    QAction* syukin_check = nullptr; // 集金チェック
+    QAction* hensyu_meibo_undo = nullptr; // 名簿の読み込みを取り消す
+    QAction* syukin_check = nullptr;      // 集金チェック
     QMenu* tavu = nullptr;
     QAction* all_tavu = nullptr;
     QAction* all_tavu_off = nullptr;
@@ -179,7 +197,10 @@ public:
     // when it was damaged; after a read in the current layout also hides the
     // check boxes of rows without a name and every amount box, until the
     // roster and the refresh show what the item needs.
-    void report_read_result(ReadResult result, bool older_layout);
+    // A file refused before reading (no regular file, too large, unreadable)
+    // is named in the message: `file` is the one read.
+    void report_read_result(ReadResult result, bool older_layout,
+                            const QString& file = QString::fromLatin1(kHrmFile));
     // Reads "allitem.hrm" (or a working file left without it) into the book
     // and reports the result (shared with reload); false when there is
     // neither.
@@ -190,6 +211,9 @@ public:
 
     // ---- app: save, reload, exit, help ----
     qint16 data_hozon();
+    // Whether "allitem.hrm" may be replaced: it is gone, or still the file
+    // hrm_stamp describes. When not, says so (−1).
+    qint16 check_book_file_unchanged();
     // The part of a save after the sheet's commit: refuses a period or
     // person in charge the file cannot hold (−1, message shown), else copies
     // the names and the header boxes into the book as the file holds them.
@@ -231,6 +255,18 @@ public:
     void cmdName_insert_Click();
     void CmdName_Del_Click();
 
+    // ---- roster: from a file and back, pasted names, the empty roster's hint ----
+    void file_meibo_in_Click();
+    void file_meibo_out_Click();
+    void hensyu_meibo_undo_Click();
+    // Text with line breaks in the name box (a paste): names for the rows
+    // from name_no down.
+    void txtName_Input_Paste(const QString& text);
+    // Shows the hint line while the roster is empty and name editing is off.
+    void show_roster_hint();
+    ui::ClickLabel* lblMeiboHint = nullptr; // made on first need
+    std::optional<RosterUndo> roster_undo;  // the last 名簿の読み込み, until undone
+
     // ---- print: the summary table and the printing notice ----
     void print_thohyo_Click();
     frmSirase& printing_notice(); // created on first use
@@ -268,6 +304,7 @@ private:
     void connect_app_handlers();
     void connect_items_handlers();
     void connect_roster_handlers();
+    void connect_roster_file_handlers();
     void connect_print_handlers();
     void connect_csv_handlers();
     void connect_statement_handlers();

@@ -289,6 +289,10 @@ void frmTavu::setup_menus() {
     file_all_hozon->setObjectName(QStringLiteral("file_all_hozon"));
     file_csv = menu_file->addAction(QStringLiteral("ＣＳＶ出力"));
     file_csv->setObjectName(QStringLiteral("file_csv"));
+    file_meibo_in = menu_file->addAction(QStringLiteral("名簿の読み込み"));
+    file_meibo_in->setObjectName(QStringLiteral("file_meibo_in"));
+    file_meibo_out = menu_file->addAction(QStringLiteral("名簿の書き出し"));
+    file_meibo_out->setObjectName(QStringLiteral("file_meibo_out"));
     file_new_period = menu_file->addAction(QStringLiteral("新しい期間"));
     file_new_period->setObjectName(QStringLiteral("file_new_period"));
     file_end = menu_file->addAction(QStringLiteral("終了"));
@@ -307,6 +311,8 @@ void frmTavu::setup_menus() {
     menu_hensyu->setObjectName(QStringLiteral("menu_hensyu"));
     hensyu_name = menu_hensyu->addAction(QStringLiteral("名前の編集"));
     hensyu_name->setObjectName(QStringLiteral("hensyu_name"));
+    hensyu_meibo_undo = menu_hensyu->addAction(QStringLiteral("名簿の読み込みを取り消す"));
+    hensyu_meibo_undo->setObjectName(QStringLiteral("hensyu_meibo_undo"));
     komoku_sort = menu_hensyu->addAction(QStringLiteral("項目の並び替え"));
     komoku_sort->setObjectName(QStringLiteral("komoku_sort"));
     menu_hensyu->addSeparator();

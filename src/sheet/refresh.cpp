@@ -65,5 +65,6 @@ void frmTavu::gamen_kosin() {
     txtNengetu->setText(trim_blanks(book.nengetu));
     txtMotojime->setText(trim_blanks(book.motojime));
     txtKomokuNo->setText(number_text(c + 1));
+    show_roster_hint();
     if (syukin_form) syukin_form->book_changed();
 }

@@ -7,12 +7,24 @@
 //                          read back whole (a damaged-file message, or values
 //                          of different generations mixed)
 //   save_probe once N      fills the sheet with generation N without reading
-//                          anything, chooses 全体保存 and exits 0 when the save
-//                          said it was done, 1 when it said it failed (and
-//                          left the unsaved flag 0), 2 for anything else
+//                          the book (only the state of "allitem.hrm", as a
+//                          read would), chooses 全体保存 and exits 0 when the
+//                          save said it was done, 1 when it said it failed
+//                          (and left the unsaved flag 0), 2 for anything else
+//   save_probe next        starts as the program does, saves the generation
+//                          after the one found and prints it; exit 0 when
+//                          the save said it was done
+//   save_probe second      starts as the program does, with the folder's lock
+//                          and "read-only" answered to the question, then
+//                          chooses 全体保存; prints the window's title and
+//                          every message. Exit 0 when it held the lock, 3 when
+//                          it opened read-only and the save was refused
+//   save_probe hold        starts as the program does with the folder's lock,
+//                          prints "ready" and runs until it is killed
 //
 // Every value of generation N is derived from N, so a file that mixes two
 // saves, or is cut short, shows as an inconsistent book.
+#include "app/folder_claim.h"
 #include "book/text_rules.h"
 #include "sheet/frmTavu.h"
 #include "ui/message_box.h"
@@ -118,7 +130,46 @@ int main(int argc, char** argv) {
         }
     }
 
+    if (std::strcmp(mode, "hold") == 0) {
+        FolderLock lock;
+        app::WriteGuard guard;
+        if (!app::claim_working_folder(lock, guard) || guard.read_only()) return 2;
+        w.write_guard = guard;
+        w.Form_Load();
+        std::printf("ready\n");
+        std::fflush(stdout);
+        return app.exec();
+    }
+
+    if (std::strcmp(mode, "second") == 0) {
+        FolderLock lock;
+        app::WriteGuard guard;
+        script.answer(ui::Answer::Yes);
+        if (!app::claim_working_folder(lock, guard)) return 2;
+        w.write_guard = guard;
+        w.Form_Load();
+        fill(w, book, 1);
+        book.hozon_flag = 0;
+        w.file_all_hozon_Click();
+        std::printf("%s\n", qPrintable(w.windowTitle()));
+        for (const ui::ShownBox& b : script.shown) std::printf("%s\n", qPrintable(b.text));
+        if (!guard.read_only()) return book.hozon_flag == -1 ? 0 : 2;
+        return book.hozon_flag == 0 ? 3 : 2;
+    }
+
+    if (std::strcmp(mode, "next") == 0) {
+        w.Form_Load();
+        const int n = nothing_saved_yet(book) ? 0 : generation_of(book);
+        if (n < 0 || !script.shown.empty()) return 2;
+        fill(w, book, n + 1);
+        book.hozon_flag = 0;
+        w.file_all_hozon_Click();
+        std::printf("%d\n", n + 1);
+        return book.hozon_flag == -1 ? 0 : 1;
+    }
+
     if (std::strcmp(mode, "once") == 0 && argc > 2) {
+        w.hrm_stamp = stamp_file(QStringLiteral("allitem.hrm"));
         fill(w, book, std::atoi(argv[2]));
         book.hozon_flag = 0;
         w.file_all_hozon_Click();
@@ -133,6 +184,6 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    std::fprintf(stderr, "usage: save_probe loop | check | once N\n");
+    std::fprintf(stderr, "usage: save_probe loop | check | once N | next | second | hold\n");
     return 2;
 }

@@ -1,0 +1,80 @@
+#include "book/roster_placement.h"
+
+#include "book/text_rules.h"
+
+RosterPlacement place_roster(const Book& book, std::vector<RosterLine>& lines) {
+    RosterPlacement placement;
+    std::array<bool, kMembers> matched{};
+    for (int i = 0; i < kMembers; ++i) placement.from[i] = i;
+
+    for (RosterLine& line : lines) {
+        line.slot = -1;
+        line.kept = false;
+        line.flags &= ~unsigned(kRosterNoRoom);
+        if (!line.taken()) continue;
+        for (int i = 0; i < kMembers; ++i)
+            if (!matched[i] && !is_blank(book.member_name[i]) &&
+                trim_blanks(book.member_name[i]) == line.name) {
+                matched[i] = true;
+                line.slot = i;
+                line.kept = true;
+                break;
+            }
+    }
+    int next = 0;
+    for (RosterLine& line : lines) {
+        if (!line.taken() || line.kept) continue;
+        while (next < kMembers && !is_blank(book.member_name[next])) ++next;
+        if (next == kMembers) {
+            line.flags |= kRosterNoRoom;
+            continue;
+        }
+        line.slot = next;
+        placement.from[next] = -1;
+        placement.filled.push_back(next);
+        placement.names.push_back(line.name);
+        ++next;
+    }
+    for (int i = 0; i < kMembers; ++i)
+        if (!matched[i] && !is_blank(book.member_name[i])) placement.missing.push_back(i);
+    return placement;
+}
+
+RosterUndo apply_roster(Book& book, const RosterPlacement& placement) {
+    RosterUndo undo{MemberRows(book), placement.filled, placement.names};
+    move_members(book, placement.from);
+    for (size_t k = 0; k < placement.filled.size(); ++k)
+        book.member_name[placement.filled[k]] = placement.names[k];
+    return undo;
+}
+
+bool undo_roster(Book& book, const RosterUndo& undo) {
+    for (size_t k = 0; k < undo.filled.size(); ++k)
+        if (book.member_name[undo.filled[k]] != undo.names[k]) return false;
+    for (int slot : undo.filled) undo.rows.put(book, slot, slot);
+    return true;
+}
+
+std::array<QString, kMembers> place_pasted(const std::array<QString, kMembers>& names, int first,
+                                           std::vector<RosterLine>& lines) {
+    std::array<QString, kMembers> out = names;
+    int next = std::max(first, 0);
+    for (RosterLine& line : lines) {
+        line.slot = -1;
+        if (!line.taken()) continue;
+        if (next >= kMembers) {
+            line.flags |= kRosterNoRoom;
+            continue;
+        }
+        bool elsewhere = false;
+        for (int i = 0; i < kMembers && !elsewhere; ++i)
+            elsewhere = i != next && trim_blanks(out[i]) == line.name;
+        if (elsewhere) {
+            line.flags |= kRosterDuplicate;
+            continue;
+        }
+        out[next] = line.name;
+        line.slot = next++;
+    }
+    return out;
+}

@@ -1,0 +1,155 @@
+#include "roster/frmRosterImport.h"
+
+#include "book/text_rules.h"
+#include "ui/fonts.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr quint32 kRefusedColor = 0x0000FF; // red: the line gives no name
+constexpr quint32 kCutColor = 0x0060C0;     // brown: the name is taken, cut
+
+QColor color_of(quint32 bgr) {
+    return QColor(int(bgr & 0xFF), int(bgr >> 8 & 0xFF), int(bgr >> 16 & 0xFF));
+}
+
+QTableWidgetItem* cell(const QString& text) {
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    return item;
+}
+
+} // namespace
+
+QString roster_line_note(const RosterLine& line) {
+    QStringList notes;
+    if (line.flags & kRosterBlank) notes << QStringLiteral("空の行：とばすで");
+    if (line.flags & kRosterUnencodable)
+        notes << QStringLiteral("「%1」は 使えへん字や：入れへんで").arg(line.unencodable);
+    if (line.flags & kRosterTooLong) notes << QStringLiteral("長すぎ：１２バイトで 切るで");
+    if (line.flags & kRosterDuplicate) notes << QStringLiteral("同じ名前が 上にある：入れへんで");
+    if (line.flags & kRosterNoRoom) notes << QStringLiteral("９６人で 満員や：入れへんで");
+    if (notes.isEmpty() && line.kept) notes << QStringLiteral("もう おってはる：そのままや");
+    return notes.join(QStringLiteral("　"));
+}
+
+frmRosterImport::frmRosterImport(const Book& book, const QByteArray& bytes,
+                                 const QString& file_name, QWidget* parent)
+    : QDialog(parent), book_(book), bytes_(bytes) {
+    setObjectName(QStringLiteral("frmRosterImport"));
+    setWindowTitle(QStringLiteral("名簿の読み込み － %1").arg(file_name));
+    setFont(ui::gothic_font(9.75));
+    resize(640, 560);
+
+    cboEncoding = new QComboBox(this);
+    cboEncoding->addItem(QStringLiteral("UTF-8"), int(RosterEncoding::Utf8));
+    cboEncoding->addItem(QStringLiteral("UTF-16"), int(RosterEncoding::Utf16));
+    cboEncoding->addItem(QStringLiteral("シフトJIS（CP932）"), int(RosterEncoding::Cp932));
+    cboFormat = new QComboBox(this);
+    cboFormat->addItem(QStringLiteral("CSV（カンマ区切り）"), int(RosterFormat::Csv));
+    cboFormat->addItem(QStringLiteral("タブ区切り"), int(RosterFormat::Tsv));
+    cboFormat->addItem(QStringLiteral("１行に １人"), int(RosterFormat::Lines));
+    cboEncoding->setToolTip(QStringLiteral("字が 化けてたら ここを 変えてみてや"));
+
+    grdLines = new QTableWidget(0, kColumns, this);
+    grdLines->setHorizontalHeaderLabels({QStringLiteral("行"), QStringLiteral("名前"),
+                                         QStringLiteral("入る番号"), QStringLiteral("ひとこと")});
+    grdLines->verticalHeader()->hide();
+    grdLines->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grdLines->horizontalHeader()->setStretchLastSection(true);
+
+    lblSummary = new QLabel(this);
+    lblMissing = new QLabel(this);
+    lblMissing->setWordWrap(true);
+    cmdOk = new QPushButton(QStringLiteral("読み込む"), this);
+    cmdCancel = new QPushButton(QStringLiteral("やめとく"), this);
+    cmdOk->setDefault(true);
+
+    auto* choices = new QHBoxLayout;
+    choices->addWidget(new QLabel(QStringLiteral("文字コード"), this));
+    choices->addWidget(cboEncoding);
+    choices->addSpacing(16);
+    choices->addWidget(new QLabel(QStringLiteral("形式"), this));
+    choices->addWidget(cboFormat);
+    choices->addStretch();
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOk);
+    buttons->addWidget(cmdCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(choices);
+    layout->addWidget(grdLines, 1);
+    layout->addWidget(lblSummary);
+    layout->addWidget(lblMissing);
+    layout->addLayout(buttons);
+
+    file_ = read_roster(bytes_);
+    placement_ = place_roster(book_, file_.lines);
+    cboEncoding->setCurrentIndex(cboEncoding->findData(int(file_.encoding)));
+    cboFormat->setCurrentIndex(cboFormat->findData(int(file_.format)));
+    fill();
+
+    connect(cboEncoding, &QComboBox::currentIndexChanged, this, &frmRosterImport::reread);
+    connect(cboFormat, &QComboBox::currentIndexChanged, this, &frmRosterImport::reread);
+    connect(cmdOk, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void frmRosterImport::reread() {
+    file_ = read_roster(bytes_, RosterEncoding(cboEncoding->currentData().toInt()),
+                        RosterFormat(cboFormat->currentData().toInt()));
+    placement_ = place_roster(book_, file_.lines);
+    fill();
+}
+
+void frmRosterImport::fill() {
+    grdLines->setRowCount(int(file_.lines.size()));
+    int kept = 0, refused = 0;
+    for (int r = 0; r < int(file_.lines.size()); ++r) {
+        const RosterLine& line = file_.lines[size_t(r)];
+        kept += line.kept ? 1 : 0;
+        refused += line.taken() ? 0 : 1;
+        grdLines->setItem(r, kLine, cell(QString::number(line.line)));
+        grdLines->setItem(r, kName, cell(line.taken() ? line.name : line.text));
+        grdLines->setItem(
+            r, kRow, cell(line.slot < 0 ? QStringLiteral("－") : QString::number(line.slot + 1)));
+        grdLines->setItem(r, kNote, cell(roster_line_note(line)));
+        const quint32 color = !line.taken()                   ? kRefusedColor
+                              : (line.flags & kRosterTooLong) ? kCutColor
+                                                              : 0;
+        if (color != 0)
+            for (int c = 0; c < kColumns; ++c) grdLines->item(r, c)->setForeground(color_of(color));
+    }
+    grdLines->resizeColumnsToContents();
+
+    const int added = int(placement_.filled.size());
+    lblSummary->setText(
+        QStringLiteral("新しく 入る人 %1人、もう おってはる人 %2人、入れへん行 %3行")
+            .arg(added)
+            .arg(kept)
+            .arg(refused));
+    if (placement_.missing.empty()) {
+        lblMissing->setText(QString());
+    } else {
+        // A roster of others stays readable: the first ones, then how many more.
+        constexpr size_t kShown = 24;
+        QStringList names;
+        for (size_t k = 0; k < placement_.missing.size() && k < kShown; ++k) {
+            const int slot = placement_.missing[k];
+            names << QStringLiteral("%1 %2").arg(slot + 1).arg(
+                trim_blanks(book_.member_name[size_t(slot)]));
+        }
+        if (placement_.missing.size() > kShown)
+            names << QStringLiteral("ほか %1人").arg(placement_.missing.size() - kShown);
+        lblMissing->setText(QStringLiteral("ファイルに おらへん人（消さへんで）：") +
+                            names.join(QStringLiteral("、")));
+    }
+    cmdOk->setEnabled(added > 0);
+}

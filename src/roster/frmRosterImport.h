@@ -1,0 +1,53 @@
+#pragma once
+// frmRosterImport: the preview of 名簿の読み込み. Before anything changes it
+// shows each line of the file with the name the roster would hold, the row it
+// takes and what is wrong with it, and the members the file does not name.
+// The encoding and the format it guessed can be changed; the lines are read
+// again at once. The book is only read here: the caller places the names
+// when the dialog is accepted.
+//
+// State: the file's bytes, the lines as last read and their placement.
+
+#include "book/book.h"
+#include "book/roster_placement.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+class frmRosterImport : public QDialog {
+    Q_OBJECT
+public:
+    frmRosterImport(const Book& book, const QByteArray& bytes, const QString& file_name,
+                    QWidget* parent = nullptr);
+
+    enum Column { kLine, kName, kRow, kNote, kColumns };
+
+    QComboBox* cboEncoding = nullptr;
+    QComboBox* cboFormat = nullptr;
+    QTableWidget* grdLines = nullptr;
+    QLabel* lblSummary = nullptr;
+    QLabel* lblMissing = nullptr;
+    QPushButton* cmdOk = nullptr;
+    QPushButton* cmdCancel = nullptr;
+
+    const RosterFile& file() const { return file_; }
+    const RosterPlacement& placement() const { return placement_; }
+
+    // Reads the bytes again with the encoding and format chosen.
+    void reread();
+
+private:
+    void fill();
+
+    const Book& book_;
+    QByteArray bytes_;
+    RosterFile file_;
+    RosterPlacement placement_;
+};
+
+// What the preview says about a line, in the program's words.
+QString roster_line_note(const RosterLine& line);

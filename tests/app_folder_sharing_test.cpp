@@ -1,0 +1,150 @@
+// A book shared with another program: a read-only window refuses every
+// writing command and still makes its CSV; a save never replaces an
+// "allitem.hrm" that another program changed after this window read it.
+#include "book/data_files.h"
+#include "items/frmKomokuSort.h"
+#include "sheet/frmTavu.h"
+#include "support/temp_workdir.h"
+#include "ui/message_box.h"
+
+#include <QDir>
+#include <QFile>
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
+
+namespace {
+
+const QString kChanged = QStringLiteral("「allitem.hrm」 が 読んだ 後で 書き換わってるネン！");
+
+} // namespace
+
+class FolderSharing : public TempWorkdir {
+protected:
+    void SetUp() override {
+        TempWorkdir::SetUp();
+        write_book();
+    }
+    void write_book() {
+        Book saved;
+        saved.member_name[0] = QStringLiteral("山田");
+        saved.komoku_name[0] = QStringLiteral("歓迎会");
+        saved.komoku_name[1] = QStringLiteral("送別会");
+        saved.komoku_kingaku[0] = 1000;
+        write_bytes("allitem.hrm", pair_swap(data_text(saved)));
+    }
+    void start(const app::WriteGuard& guard) {
+        w = std::make_unique<frmTavu>(book);
+        w->write_guard = guard;
+        w->Form_Load();
+        script.shown.clear();
+    }
+    QStringList folder() const {
+        QStringList all = QDir().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        all.sort();
+        return all;
+    }
+
+    ui::MessageScript script;
+    Book book;
+    std::unique_ptr<frmTavu> w;
+};
+
+TEST_F(FolderSharing, ReadOnlyWindowRefusesEveryWritingCommand) {
+    start(app::WriteGuard::read_only(app::WriteGuard::Reason::HeldByAnother));
+    EXPECT_TRUE(w->windowTitle().endsWith(QStringLiteral("【見るだけ (読み取り専用)】")));
+    const QByteArray saved = read_bytes("allitem.hrm");
+    const QStringList files = folder();
+    const struct {
+        const char* command;
+        std::function<void()> run;
+    } commands[] = {
+        {"保存", [&] { w->file_all_hozon_Click(); }},
+        {"新しい期間", [&] { w->file_new_period_Click(); }},
+        {"項目の 削除", [&] { w->cmdKomokuDel_Click(); }},
+        {"項目の 並べ替え", [&] { w->komoku_sort_Click(); }},
+        {"名前の 編集", [&] { w->hensyu_name_Click(); }},
+        {"名簿の 読み込み", [&] { w->file_meibo_in_Click(); }},
+    };
+    for (const auto& c : commands) {
+        SCOPED_TRACE(c.command);
+        script.shown.clear();
+        book.hozon_flag = 0;
+        c.run();
+        ASSERT_EQ(script.shown.size(), 1u);
+        EXPECT_TRUE(script.shown[0].text.startsWith(QString::fromUtf8(c.command) +
+                                                    QStringLiteral(" は でけへんで ！")));
+        EXPECT_TRUE(script.shown[0].text.contains(QStringLiteral("別の ＴＡＶＵ が 開いてる")));
+        EXPECT_EQ(script.shown[0].icon, ui::Icon::Exclamation);
+        EXPECT_EQ(book.komoku_name[1], QStringLiteral("送別会"));
+        EXPECT_EQ(book.name_mode, 0);
+        EXPECT_TRUE(!w->komoku_sort_form || w->komoku_sort_form->isHidden());
+        EXPECT_EQ(read_bytes("allitem.hrm"), saved);
+        EXPECT_EQ(folder(), files);
+    }
+
+    // Reading only: the CSV is made.
+    script.shown.clear();
+    w->file_csv_Click();
+    ASSERT_EQ(script.shown.size(), 1u);
+    EXPECT_EQ(script.shown[0].icon, ui::Icon::Information);
+    EXPECT_EQ(folder().size(), files.size() + 1);
+}
+
+// The file is changed behind the window's back in each way a size, a time
+// or only the bytes tell; a file gone or first made is the last row's
+// concern.
+TEST_F(FolderSharing, SaveNeverReplacesABookChangedOnDisk) {
+    const struct {
+        const char* what;
+        QByteArray other; // what the other program leaves; empty: the file is removed
+        bool same_time;   // the other keeps the time the window saw
+        bool refused;
+    } rows[] = {
+        {"another size", pair_swap("\"changed elsewhere\"\r\n"), false, true},
+        {"same size and time, other bytes", QByteArray(), true, true},
+        {"removed meanwhile", QByteArray(), false, false},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        write_book();
+        start(app::WriteGuard());
+        const QByteArray read = read_bytes("allitem.hrm");
+        QByteArray other = r.other;
+        if (r.same_time) {
+            other = read;
+            std::swap(other[0], other[1]);
+        }
+        struct stat seen;
+        ASSERT_EQ(::stat("allitem.hrm", &seen), 0);
+        if (other.isEmpty()) {
+            QFile::remove(path("allitem.hrm"));
+        } else {
+            write_bytes("allitem.hrm", other);
+            const struct timespec times[2] = {seen.st_atim, seen.st_mtim};
+            if (r.same_time) {
+                ASSERT_EQ(::utimensat(AT_FDCWD, "allitem.hrm", times, 0), 0);
+            }
+        }
+        const QStringList files = folder();
+        book.hozon_flag = 0;
+        w->file_all_hozon_Click();
+        ASSERT_EQ(script.shown.size(), 1u);
+        if (r.refused) {
+            EXPECT_TRUE(script.shown[0].text.startsWith(kChanged));
+            EXPECT_EQ(book.hozon_flag, 0);
+            EXPECT_EQ(read_bytes("allitem.hrm"), other);
+            EXPECT_EQ(folder(), files);
+        } else {
+            EXPECT_EQ(book.hozon_flag, -1);
+            // And the window's own save is no change to the next one.
+            script.shown.clear();
+            book.hozon_flag = 0;
+            w->file_all_hozon_Click();
+            EXPECT_EQ(book.hozon_flag, -1);
+        }
+        w.reset();
+        for (const QString& name : folder()) QFile::remove(path(name));
+        script.shown.clear();
+    }
+}

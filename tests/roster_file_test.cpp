@@ -1,0 +1,147 @@
+// 名簿の読み込み through its preview, its undo, 名簿の書き出し, names pasted in
+// name editing, and the empty roster's hint line, as the user meets them.
+#include "roster/frmRosterImport.h"
+#include "support/roster_fixture.h"
+#include "ui/file_choice.h"
+#include "ui/modal.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QTableWidget>
+
+namespace {
+
+void write(const QString& name, const QByteArray& bytes) {
+    QFile f(name);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray read(const QString& name) {
+    QFile f(name);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+class RosterFiles : public RosterTest {
+protected:
+    void SetUp() override {
+        RosterTest::SetUp();
+        book.member_name[0] = QStringLiteral("山田");
+        book.member_name[1] = QStringLiteral("佐藤");
+        book.member_name[3] = QStringLiteral("鈴木");
+        for (int j = 0; j < kItems; ++j) {
+            book.komoku_name[j] = QStringLiteral("項目%1").arg(j);
+            book.komoku_kingaku[j] = 500;
+            book.mark[0][j] = 1;
+            book.mark[2][j] = 1; // left on an empty row
+        }
+        open();
+    }
+    ui::FileScript files;
+};
+
+} // namespace
+
+TEST_F(RosterFiles, ImportedThroughThePreviewAndUndone) {
+    // Tab-separated, as a spreadsheet saves it, with a header and a number column.
+    write("meibo.txt", QByteArray("番号\t氏名\r\n1\t佐藤\r\n2\t田中\r\n3\t山田\r\n"
+                                  "4\t\r\n5\t田中\r\n6\t長い長い長い名前さん\r\n"));
+    files.answer("meibo.txt");
+    QStringList rows;
+    QString missing;
+    ui::ModalScript preview([&](QDialog& d) {
+        auto& f = dynamic_cast<frmRosterImport&>(d);
+        for (int r = 0; r < f.grdLines->rowCount(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < frmRosterImport::kColumns; ++c)
+                cells << f.grdLines->item(r, c)->text();
+            rows << cells.join(u'|');
+        }
+        missing = f.lblMissing->text();
+        EXPECT_EQ(f.cboEncoding->currentText(), QStringLiteral("UTF-8"));
+        EXPECT_EQ(f.cboFormat->currentText(), QStringLiteral("タブ区切り"));
+        EXPECT_TRUE(f.cmdOk->isEnabled());
+        f.cmdOk->click();
+        return f.result();
+    });
+    form->file_meibo_in->trigger();
+
+    EXPECT_EQ(rows, QStringList({
+                        "2|佐藤|2|もう おってはる：そのままや",
+                        "3|田中|3|",
+                        "4|山田|1|もう おってはる：そのままや",
+                        "5||－|空の行：とばすで",
+                        "6|田中|－|同じ名前が 上にある：入れへんで",
+                        "7|長い長い長い|5|長すぎ：１２バイトで 切るで",
+                    }));
+    EXPECT_EQ(missing, QStringLiteral("ファイルに おらへん人（消さへんで）：4 鈴木"));
+    const QString after[] = {"山田", "佐藤", "田中", "鈴木", "長い長い長い", ""};
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(book.member_name[i], after[i]) << i;
+        EXPECT_EQ(form->chk1[i]->text(), after[i]) << i;
+    }
+    EXPECT_EQ(book.mark[0][5], 1);
+    EXPECT_EQ(book.mark[2][5], 0);
+    EXPECT_FALSE(form->chk1[2]->isChecked());
+    EXPECT_EQ(book.hozon_flag, 0);
+    EXPECT_EQ(texts(), std::vector<QString>{QStringLiteral(
+                           "2人 入れたで ！\r\n\r\nあかんかったら "
+                           "「編集」→「名簿の読み込みを取り消す」で 元に 戻せるで。")});
+    ASSERT_TRUE(form->hensyu_meibo_undo->isEnabled());
+
+    form->hensyu_meibo_undo->trigger();
+    const QString before[] = {"山田", "佐藤", "", "鈴木", "", ""};
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(book.member_name[i], before[i]) << i;
+    EXPECT_TRUE(form->chk1[2]->isHidden());
+    EXPECT_FALSE(form->hensyu_meibo_undo->isEnabled());
+    EXPECT_EQ(script.shown.size(), 1u);
+}
+
+TEST_F(RosterFiles, ExportedAsCsvAndNeverOverTheBook) {
+    files.answer("allitem.hrm");
+    form->file_meibo_out->trigger();
+    EXPECT_FALSE(QFile::exists("allitem.hrm"));
+
+    files.answer("out.csv");
+    form->file_meibo_out->trigger();
+    EXPECT_EQ(read("out.csv"),
+              QByteArray("\xEF\xBB\xBF番号,名前\r\n1,山田\r\n2,佐藤\r\n4,鈴木\r\n"));
+    ASSERT_EQ(texts().size(), 2u);
+    EXPECT_TRUE(texts()[0].startsWith(QStringLiteral("「allitem.hrm」は ＴＡＶＵの データの")));
+    EXPECT_TRUE(texts()[1].startsWith(QStringLiteral("名簿を 書き出したで ！")));
+}
+
+TEST_F(RosterFiles, SeveralLinesPastedFillTheRowsDown) {
+    start_editing();
+    click(form->lbl1[1]); // 佐藤, number 2
+    form->txtName_Input->selectAll();
+    form->txtName_Input->insert(QStringLiteral("田中\r\n髙橋\r\n𠮷野\r\n山田\r\n"
+                                               "あいうえおかきくけ\r\n"));
+
+    const QString names[] = {"山田", "田中", "髙橋", "あいうえおか", "", ""};
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(book.member_name[i], names[i]) << i;
+    EXPECT_EQ(book.name_no, 5);
+    EXPECT_EQ(form->txtName_Input->text(), QString());
+    EXPECT_EQ(texts(), std::vector<QString>{
+                           QStringLiteral("貼り付けた 名前、ちょっと 気ぃつけてや ！\r\n\r\n"
+                                          "3行目 「𠮷野」 「𠮷」は 使えへん字や：入れへんで\r\n"
+                                          "4行目 「山田」 同じ名前が 上にある：入れへんで\r\n"
+                                          "5行目 「あいうえおか」 長すぎ：１２バイトで 切るで")});
+    finish_editing();
+    EXPECT_EQ(book.mark[0][3], 1) << "山田 keeps the row";
+}
+
+TEST_F(RosterTest, TheEmptyRosterSaysHowNamesGetIn) {
+    open();
+    ASSERT_NE(form->lblMeiboHint, nullptr);
+    EXPECT_FALSE(form->lblMeiboHint->isHidden());
+    EXPECT_TRUE(form->lblMeiboHint->text().contains(QStringLiteral("名簿の読み込み")));
+
+    start_editing();
+    EXPECT_TRUE(form->lblMeiboHint->isHidden());
+    type_name(QStringLiteral("一番"));
+    finish_editing();
+    EXPECT_TRUE(form->lblMeiboHint->isHidden());
+}
