@@ -11,6 +11,7 @@ packages=(
   dpkg-dev desktop-file-utils
   fonts-ipafont-gothic
   xvfb xauth imagemagick poppler-utils
+  openbox xdotool x11-utils qt6-translations-l10n
   cups-daemon cups-client printer-driver-cups-pdf libcups2-dev
 )
 

@@ -19,7 +19,7 @@ deb="${debs[0]}"
 # Run-time libraries (found by dpkg-shlibdeps) and the font; nothing that
 # only the build needs.
 depends="$(dpkg-deb -f "$deb" Depends)"
-for needed in fonts-ipafont-gothic libqt6core6 libqt6gui6 libqt6widgets6; do
+for needed in fonts-ipafont-gothic qt6-translations-l10n libqt6core6 libqt6gui6 libqt6widgets6; do
     [[ "$depends" == *"$needed"* ]] || fail "Depends lacks $needed: $depends"
 done
 [[ "$depends" != *-dev* && "$depends" != *cmake* && "$depends" != *gtest* ]] ||
@@ -56,6 +56,18 @@ grep -qx 'Exec=tavu --folder "~/TAVU"' "$desktop" || fail "Exec line"
 # Answered on a terminal without any display.
 version="$(env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/bin/tavu" --version)"
 [[ "$version" =~ ^tavu\ [0-9]+\.[0-9]+ ]] || fail "--version printed: $version"
+
+# The manual page names every option and every exit status of --help, and
+# the copyright file the licence.
+help="$("$root/usr/bin/tavu" --help)"
+manual="$(zcat "$root/usr/share/man/man1/tavu.1.gz" | sed 's/\\-/-/g')"
+for option in $(grep -oE -- '--[a-z][a-z-]*' <<< "$help" | sort -u); do
+    grep -qF -- "$option" <<< "$manual" || fail "the manual page lacks $option"
+done
+for code in $(grep -oE '^  [0-9]+  ' <<< "$help"); do
+    grep -qx ".B $code" <<< "$manual" || fail "the manual page lacks exit status $code"
+done
+grep -q '^License: Expat' "$root/usr/share/doc/tavu/copyright" || fail "copyright names no licence"
 
 # Started as the menu starts it, it makes ~/TAVU and works there (killed
 # while the splash shows).

@@ -99,6 +99,28 @@ grep -q $'^1,古1,300,,300\r$' "$csv" || fail "older file's member 1"
 grep -q $'^2,古2,,1200,1200\r$' "$csv" || fail "older file's member 2"
 [[ ! -e older/allitem.hrm ]] || fail "the older file was converted"
 
+# The year's totals over the past periods: two archives, a damaged one named
+# and left out, and the current period last; unknown names and options refused.
+mkdir -p periods/kako/2026-10 periods/kako/2026-11 periods/kako/broken
+cp book/allitem.hrm periods/allitem.hrm
+cp book/allitem.hrm periods/kako/2026-10/allitem.hrm
+cp book/allitem.hrm periods/kako/2026-11/allitem.hrm
+printf 'not a book' >periods/kako/broken/allitem.hrm
+touch -d '2026-10-31 18:00' periods/kako/2026-10/allitem.hrm
+touch -d '2026-11-05 18:00' periods/kako/broken/allitem.hrm
+touch -d '2026-11-30 18:00' periods/kako/2026-11/allitem.hrm
+run 0 periods --csv periods --out outputs/p.csv periods
+grep -q 'kako/broken cannot be read' err.txt || fail "the damaged archive is not named"
+sed -n 1p outputs/p.csv | grep -q $'^\xEF\xBB\xBF名前,2026年12月,2026年12月,2026年12月,合計\r$' || fail "periods CSV header"
+[[ "$(wc -l <outputs/p.csv)" == 98 ]] || fail "periods CSV: a row per member and the totals"
+run 0 periods --pdf periods --from 2026-10 --to 2026-11 --out outputs/p.pdf periods
+[[ "$(pdfinfo outputs/p.pdf | grep '^Pages:')" =~ \ 4$ ]] || fail "periods PDF: 97 rows on 4 pages"
+(cd periods && run 0 . --csv periods --from 2026-11)
+[[ "$(cat out.txt)" == "$top"/periods/periods-????????-??????.csv ]] || fail "periods CSV by the naming rule"
+run 2 periods --csv periods --from 2025-01 periods
+run 2 book --pdf summary --to 2026-11 book
+run 3 empty --pdf periods empty
+
 # A disk that fills up: a failure, and no file is left behind.
 if command -v strace >/dev/null; then
     for args in "--csv" "--pdf summary"; do

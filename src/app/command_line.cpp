@@ -53,6 +53,10 @@ output appears whole or not at all.
   tavu --pdf summary|statements [--out FILE] [FOLDER]
   tavu --print summary|statements [FOLDER]
   tavu --csv [--out FILE] [FOLDER]
+  tavu --pdf periods|--csv periods [--from NAME] [--to NAME] [--out FILE] [FOLDER]
+The report periods is the year's totals over the past periods in FOLDER's
+kako/ (NAME an archive's folder name), from the oldest to the current period
+unless --from and --to say otherwise.
 Without --out a PDF or CSV goes into FOLDER, named by report and time
 (summary-20261208-153000.pdf, book-20261208-153000.csv), never over a file.
 
@@ -95,7 +99,9 @@ CommandLine read_command_line(const QStringList& arguments) {
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption folder(
         QStringLiteral("folder"),
-        QStringLiteral("Work in <folder>, made when missing (default: the current folder)."),
+        QStringLiteral("Work in <folder>, made when missing (default: the current folder). "
+                       "With --pdf, --print or --csv: the book's folder, which must exist "
+                       "(status 3 otherwise)."),
         QStringLiteral("folder"));
     const QCommandLineOption pdf(
         QStringLiteral("pdf"),
@@ -110,7 +116,13 @@ CommandLine read_command_line(const QStringList& arguments) {
     const QCommandLineOption out(QStringLiteral("out"),
                                  QStringLiteral("Write the PDF or CSV to <file>, replacing it."),
                                  QStringLiteral("file"));
-    parser.addOptions({folder, pdf, to_printer, csv, out});
+    const QCommandLineOption from(QStringLiteral("from"),
+                                  QStringLiteral("periods: start at the archive <name>."),
+                                  QStringLiteral("name"));
+    const QCommandLineOption to(QStringLiteral("to"),
+                                QStringLiteral("periods: end at the archive <name>."),
+                                QStringLiteral("name"));
+    parser.addOptions({folder, pdf, to_printer, csv, out, from, to});
     for (const char* name : kQtValueOptions) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -156,14 +168,26 @@ CommandLine read_command_line(const QStringList& arguments) {
             line.report = Report::Summary;
         else if (report == QStringLiteral("statements"))
             line.report = Report::Statements;
+        else if (report == QStringLiteral("periods"))
+            line.periods = true;
         else
-            return wrong(
-                QStringLiteral("unknown report \"%1\": summary or statements").arg(report));
+            return wrong(QStringLiteral("unknown report \"%1\": summary, statements or periods")
+                             .arg(report));
     }
     if (outputs > 1 || parser.values(pdf).size() + parser.values(to_printer).size() > 1)
         return wrong(QStringLiteral("one of --pdf, --print and --csv, once"));
 
-    const QStringList positional = parser.positionalArguments();
+    QStringList positional = parser.positionalArguments();
+    // --csv takes no report, but "periods" right after it names one.
+    if (line.output == Output::Csv && !positional.isEmpty() &&
+        positional.constFirst() == QStringLiteral("periods")) {
+        line.periods = true;
+        positional.removeFirst();
+    }
+    if ((parser.isSet(from) || parser.isSet(to)) && !line.periods)
+        return wrong(QStringLiteral("--from and --to go with the report periods"));
+    line.from = parser.value(from);
+    line.to = parser.value(to);
     if (line.output == Output::Window) {
         if (!positional.isEmpty())
             return wrong(QStringLiteral("unexpected argument: %1").arg(positional.constFirst()));

@@ -31,6 +31,11 @@ struct CommandLine {
     Output output = Output::Window;
     Report report = Report::Summary;
     QString out; // --out as an absolute path; empty for the folder's naming rule
+    // The year's totals over past periods instead of the book (report
+    // "periods"): from archive `from` to `to` (empty: the oldest; the current
+    // period last).
+    bool periods = false;
+    QString from, to;
 };
 
 // Exit statuses, each listed in --help.

@@ -2,10 +2,12 @@
 #include "app/csv_export.h"
 #include "book/book_source.h"
 #include "book/print_rules.h"
+#include "periods/periods_command.h"
 #include "print/reports.h"
 #include "ui/painted_printer.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <cstdio>
 #include <memory>
 
@@ -83,6 +85,7 @@ bool report_needs_gui(const CommandLine& line) {
 int run_report_command(const CommandLine& line) {
     if (!line.folder.isEmpty() && !QDir::setCurrent(line.folder))
         return failed(kExitNoDataFile, QStringLiteral("no such folder: %1").arg(line.folder));
+    if (line.periods) return run_periods_command(line);
 
     const auto book = std::make_unique<Book>(); // large: not on the stack
     BookSource source;
@@ -111,7 +114,8 @@ int run_report_command(const CommandLine& line) {
     // Only a regular file is replaced; through a link, the file it leads to.
     QString out = line.out;
     if (!out.isEmpty()) {
-        if (entry_exists(out) && !is_regular_file(out))
+        // A link to nothing yet is written through like any other.
+        if (QFileInfo(out).exists() && !is_regular_file(out))
             return failed(kExitNotWritten,
                           QStringLiteral("--out %1 is not a regular file").arg(shown(line.out)));
         out = write_target_of(out);

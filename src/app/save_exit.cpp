@@ -10,6 +10,7 @@
 #include "print/frmSelectPrint.h"
 #include "sheet/frmTavu.h"
 #include "ui/colors.h"
+#include "ui/form_activation.h"
 #include "ui/message_box.h"
 
 #include <QCloseEvent>
@@ -212,9 +213,11 @@ void frmTavu::Form_Unload() {
     select_print_form = nullptr;
 }
 
-// Each time the main window becomes active the two list dialogs (item order,
-// members to print) are hidden, loaded first if need be: an arrangement
-// never stays open beside a sheet that can change under it.
+// Each time the main window is activated (from another of the program's
+// windows, or shown) the two list dialogs (item order, members to print) are
+// hidden, loaded first if need be: an arrangement never stays open beside a
+// sheet that can change under it. A message box closing over the sheet is
+// no activation (ui/form_activation.h).
 void frmTavu::Form_Activate() {
     komoku_sort_dialog()->hide();
     select_print_dialog()->hide();
@@ -233,11 +236,13 @@ void frmTavu::closeEvent(QCloseEvent* event) {
 }
 
 bool frmTavu::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate) Form_Activate();
+    if (event->type() == QEvent::WindowActivate && ui::form_activated(this)) Form_Activate();
     return QMainWindow::event(event);
 }
 
 void frmTavu::connect_app_handlers() {
+    // Form_Activate follows the window's activations from its start.
+    ui::watch_activations();
     connect(data_reload, &QAction::triggered, this, &frmTavu::data_reload_Click);
     connect(file_all_hozon, &QAction::triggered, this, &frmTavu::file_all_hozon_Click);
     connect(file_end, &QAction::triggered, this, &frmTavu::file_end_Click);

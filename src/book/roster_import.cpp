@@ -1,10 +1,9 @@
 #include "book/roster_import.h"
 
 #include "book/cp932.h"
+#include "book/file_checks.h"
 #include "book/text_rules.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QStringDecoder>
 
 namespace {
@@ -228,12 +227,7 @@ bool is_workbook(const QByteArray& bytes) {
 }
 
 bool read_roster_bytes(const QString& path, QByteArray& bytes) {
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() > kRosterFileLimit) return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    bytes = file.read(kRosterFileLimit + 1);
-    return file.error() == QFileDevice::NoError && bytes.size() <= kRosterFileLimit;
+    return read_checked(path, bytes, nullptr, kRosterFileLimit) == ReadResult::Ok;
 }
 
 std::vector<RosterLine> pasted_names(const QString& text) {

@@ -4,6 +4,7 @@
 #include "items/frmKomokuSort.h"
 #include "payments/payments_messages.h"
 #include "sheet/frmTavu.h"
+#include "ui/form_activation.h"
 
 // Deletes the item on the sheet at once, without committing it (asking
 // only when payments were received for it): what was typed for it goes with it. The later items
@@ -23,10 +24,7 @@ void frmTavu::komoku_sort_Click() {
     if (!write_guard.allows(QStringLiteral("項目の 並べ替え"))) return;
     if (newdata_memo(0) == -1) return;
     if (ninzu_check(0) == -1) return;
-    frmKomokuSort* dialog = komoku_sort_dialog();
-    dialog->show();
-    dialog->raise();
-    dialog->activateWindow();
+    ui::show_form(komoku_sort_dialog());
 }
 
 frmKomokuSort* frmTavu::komoku_sort_dialog() {

@@ -3,7 +3,6 @@
 #include "book/text_rules.h"
 #include "sheet/frmTavu.h"
 
-#include <QEvent>
 #include <QLabel>
 
 namespace {
@@ -68,15 +67,6 @@ void frmSelectPrint::take_back_entry(int target_row) {
 
 // Statements come out in member order, whatever order they were chosen in.
 qint16 frmSelectPrint::confirm() {
-    printing_ = true;
     tavu.print_meisai();
-    printing_ = false;
     return 0;
-}
-
-// The window system may hand the activation back while the print run shows
-// its notice; that must not start the choice over under the printing.
-bool frmSelectPrint::event(QEvent* event) {
-    if (printing_ && event->type() == QEvent::WindowActivate) return QWidget::event(event);
-    return ui::TwoListDialog::event(event);
 }

@@ -30,8 +30,4 @@ protected:
     void place_entry(int source_row) override;
     void take_back_entry(int target_row) override;
     qint16 confirm() override;
-    bool event(QEvent* event) override;
-
-private:
-    bool printing_ = false; // while 印刷 prints
 };

@@ -1,5 +1,6 @@
 #include "print/frmSirase.h"
 #include "ui/fonts.h"
+#include "ui/form_activation.h"
 #include "ui/screen.h"
 #include "ui/twips.h"
 
@@ -29,6 +30,7 @@ frmSirase::frmSirase(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Framele
 void frmSirase::Form_Load() {
     ui::center_on_screen(this);
     set_topmost(this);
+    ui::mark_as_notice(this);
 }
 
 void frmSirase::show_now() {

@@ -5,6 +5,7 @@
 #include "print/print_run.h"
 #include "print/reports.h"
 #include "sheet/frmTavu.h"
+#include "ui/form_activation.h"
 #include "ui/message_box.h"
 
 namespace {
@@ -53,10 +54,7 @@ void frmTavu::print_kobetu_Click() {
 // The dialog opens beside the sheet without blocking it.
 void frmTavu::print_select_Click() {
     if (confirm_period_and_organizer(*this) == -1) return;
-    frmSelectPrint* dialog = select_print_dialog();
-    dialog->show();
-    dialog->raise();
-    dialog->activateWindow();
+    ui::show_form(select_print_dialog());
 }
 
 void frmTavu::print_meisai() {

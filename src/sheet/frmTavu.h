@@ -297,6 +297,7 @@ private:
     void setup_member_rows();
     void setup_name_frame();
     void setup_menus();
+    void setup_menu_keys(); // src/sheet/menu_keys.cpp
 
     // Each subsystem connects its own handlers.
     void connect_sheet_handlers();

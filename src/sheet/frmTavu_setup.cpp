@@ -330,6 +330,7 @@ void frmTavu::setup_menus() {
     help->setObjectName(QStringLiteral("help"));
     tavu_help = help->addAction(QStringLiteral("Ｔａｖｕのヘルプ"));
     tavu_help->setObjectName(QStringLiteral("tavu_help"));
+    setup_menu_keys();
 }
 
 void frmTavu::connect_sheet_handlers() {

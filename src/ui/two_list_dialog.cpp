@@ -1,11 +1,11 @@
 #include "ui/two_list_dialog.h"
 
 #include "ui/fonts.h"
+#include "ui/form_activation.h"
 #include "ui/message_box.h"
 #include "ui/screen.h"
 #include "ui/twips.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QFrame>
 #include <QKeyEvent>
@@ -65,6 +65,7 @@ TwoListDialog::TwoListDialog(const Layout& layout, QWidget* owner)
     lstSource->installEventFilter(this);
     lstTarget->installEventFilter(this);
 
+    watch_activations();
     Form_Load();
 }
 
@@ -177,16 +178,10 @@ void TwoListDialog::cmdYame_Click() {
     hide();
 }
 
+// The focus coming back from a message box, the printing notice or another
+// application is no activation: the arrangement the user is making stays.
 bool TwoListDialog::event(QEvent* event) {
-    // A message box shown over the dialog takes the focus for a moment; the
-    // window system hands it back when the box closes. That is not a new
-    // activation, and must not start over the arrangement the user is making.
-    if (event->type() == QEvent::WindowDeactivate)
-        lost_to_modal_box = QApplication::activeModalWidget() != nullptr;
-    if (event->type() == QEvent::WindowActivate) {
-        if (!lost_to_modal_box) Form_Activate();
-        lost_to_modal_box = false;
-    }
+    if (event->type() == QEvent::WindowActivate && form_activated(this)) Form_Activate();
     return QWidget::event(event);
 }
 

@@ -6,7 +6,8 @@
 //
 // Shared behaviour:
 //   load (construction)  centred on the screen
-//   Form_Activate        every time the dialog becomes the active window:
+//   Form_Activate        every time the dialog is activated (shown, or moved
+//                        to from another form; ui/form_activation.h):
 //                        clear_lists, then fill_source (starts over)
 //   "＞＞", double click or Enter on the left list   select_entry
 //   "＜＜", Enter on the right list                   unselect_entry
@@ -108,8 +109,6 @@ protected:
 
 private:
     QString nothing_chosen;
-    // Set while one of the program's modal boxes has the focus.
-    bool lost_to_modal_box = false;
 };
 
 } // namespace ui

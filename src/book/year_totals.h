@@ -1,0 +1,43 @@
+#pragma once
+// A year's totals: what each member was charged in each of several periods,
+// with totals per member and per period. Members are matched across periods
+// by name (half-width blanks ignored, as name editing compares names); a
+// name that stands twice in a period is two people, matched in their order,
+// so a member who left or joined has empty cells and never another's amounts.
+
+#include "book/book.h"
+#include "book/past_periods.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+struct PeriodCharges {
+    QString label;    // the column heading: the period
+    const Book* book; // print_syukei has run
+};
+
+struct YearTotals {
+    QStringList periods; // column headings, in the order given
+    QStringList members; // row names, in the order they first appear
+    // charge[row][column]: what the member owed; none when not a member then.
+    std::vector<std::vector<std::optional<qint64>>> charge;
+    std::vector<qint64> member_total, period_total;
+    qint64 total = 0;
+};
+
+YearTotals year_totals(const std::vector<PeriodCharges>& periods);
+
+// The archives from `from` to `to` (archive names; empty: the oldest, the
+// newest), oldest first, taken from a list as list_past_periods gives it.
+// Empty when a name is not in the list or `from` comes after `to`;
+// `unknown` then names it.
+std::vector<PastPeriod> periods_between(const std::vector<PastPeriod>& newest_first,
+                                        const QString& from, const QString& to, QString& unknown);
+
+// The table as CSV in the conventions of the book's CSV (csv_table.h):
+//   名前,<period>...,合計
+//   <name>,<charge in each period>,<member total>
+//   合計,<period totals>,<total>
+QByteArray year_totals_csv(const YearTotals& totals);

@@ -1,0 +1,95 @@
+// 年間集計 on paper, through the recorder: the drawing of a small table as
+// data, and how a long and wide table goes on across pages.
+#include "periods/year_report.h"
+#include "ui/print_recorder.h"
+
+#include <gtest/gtest.h>
+
+// Readable QStrings in failure messages.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+
+namespace {
+
+YearTotals table(int members, int periods) {
+    YearTotals t;
+    for (int p = 0; p < periods; ++p) t.periods << QStringLiteral("2026年%1月").arg(p + 1);
+    t.period_total.assign(size_t(periods), 0);
+    for (int m = 0; m < members; ++m) {
+        t.members << QStringLiteral("会員%1").arg(m + 1);
+        t.charge.emplace_back(size_t(periods));
+        t.member_total.push_back(0);
+        for (int p = 0; p < periods; ++p) {
+            if ((m + p) % 3 == 0) continue; // not a member then
+            const qint64 v = 100 * (m + 1) + p;
+            t.charge.back()[size_t(p)] = v;
+            t.member_total.back() += v;
+            t.period_total[size_t(p)] += v;
+            t.total += v;
+        }
+    }
+    return t;
+}
+
+QStringList texts(const QStringList& page) {
+    QStringList out;
+    for (const QString& op : page)
+        if (op.startsWith(QStringLiteral("text "))) out << op;
+    return out;
+}
+
+} // namespace
+
+TEST(YearReport, SmallTableAsDrawn) {
+    ui::PrintRecorder printer;
+    draw_year_report(table(2, 2), QStringLiteral("2026年1月 ～ 2026年2月"), printer);
+    const auto pages = ui::drawn_pages(printer.ops);
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_EQ(texts(pages[0]), QStringList({
+                                   "text 110 11 20b 年  間  集  計  表",
+                                   "text 15 18 11b 2026年1月 ～ 2026年2月",
+                                   "text 17 29 9 名  前",
+                                   "text 46 26.5 8 2026年1月",
+                                   "text 63 26.5 8 2026年2月",
+                                   "text 83 29 9 合  計",
+                                   "text 17 38.2 9 会員1",
+                                   "text 63 38.2 9        101",
+                                   "text 80 38.2 9        101",
+                                   "text 17 44.2 9 会員2",
+                                   "text 46 44.2 9        200",
+                                   "text 63 44.2 9        201",
+                                   "text 80 44.2 9        401",
+                                   "text 17 50.2 9 合  計",
+                                   "text 46 50.2 9        200",
+                                   "text 63 50.2 9        302",
+                                   "text 80 50.2 9        502",
+                                   "text 250 197 9 ＴＡＶＵ  1 / 1",
+                               }));
+    EXPECT_TRUE(pages[0].contains(QStringLiteral("box 15 25 96 55 w2")));
+}
+
+TEST(YearReport, LongAndWideTablesGoOnAcrossPages) {
+    const struct {
+        int members, periods, pages;
+        QString first_of_last_page; // the name in the last page's first row
+    } cases[] = {
+        // 26 rows a page, the total row counted; 12 periods a page.
+        {25, 12, 1, QStringLiteral("会員1")},
+        {26, 12, 2, QStringLiteral("合  計")},
+        {96, 13, 8, QStringLiteral("会員79")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.members << " members, " << c.periods << " periods");
+        const YearTotals t = table(c.members, c.periods);
+        EXPECT_EQ(year_report_pages(t), c.pages);
+        ui::PrintRecorder printer;
+        draw_year_report(t, QStringLiteral("年"), printer);
+        const auto pages = ui::drawn_pages(printer.ops);
+        ASSERT_EQ(int(pages.size()), c.pages);
+        EXPECT_TRUE(
+            texts(pages.back()).contains(QStringLiteral("text 17 38.2 9 ") + c.first_of_last_page));
+        EXPECT_TRUE(
+            texts(pages.back()).last().endsWith(QStringLiteral("ＴＡＶＵ  %1 / %1").arg(c.pages)));
+    }
+}
