@@ -89,6 +89,19 @@ TEST_F(FolderSharing, ReadOnlyWindowRefusesEveryWritingCommand) {
     ASSERT_EQ(script.shown.size(), 1u);
     EXPECT_EQ(script.shown[0].icon, ui::Icon::Information);
     EXPECT_EQ(folder().size(), files.size() + 1);
+
+    // Closing after an edit offers no save that would be refused: one
+    // question, whose Cancel keeps the window open.
+    for (const ui::Answer answer : {ui::Answer::Cancel, ui::Answer::Ok}) {
+        script.shown.clear();
+        script.answer(answer);
+        book.hozon_flag = 0;
+        bool cancel = false;
+        w->Form_QueryUnload(cancel, 0);
+        ASSERT_EQ(script.shown.size(), 1u);
+        EXPECT_TRUE(script.shown[0].text.contains(QStringLiteral("保存でけへんネン")));
+        EXPECT_EQ(cancel, answer == ui::Answer::Cancel);
+    }
 }
 
 // The file is changed behind the window's back in each way a size, a time

@@ -21,7 +21,7 @@ bool claim_working_folder(FolderLock& lock, WriteGuard& guard) {
         QStringLiteral("この フォルダの 帳簿は、 別の ＴＡＶＵ が もう 開いてまっせ ！") + gap +
         QStringLiteral("二つで 保存したら、 後から 保存した 方しか 残らへんねん。") + gap +
         QStringLiteral("見るだけ (読み取り専用) で 開きまっか ？") + QStringLiteral("\r\n") +
-        QStringLiteral("「Yes」 で 見るだけ、 「No」 で やめときます。");
+        QStringLiteral("「はい」 で 見るだけ、 「いいえ」 で やめときます。");
     if (ui::msg_box(question, ui::Icon::Question, ui::Buttons::YesNo) != ui::Answer::Yes)
         return false;
     guard = WriteGuard::read_only(WriteGuard::Reason::HeldByAnother);

@@ -76,6 +76,18 @@ qint16 frmTavu::check_book_file_unchanged() {
     return -1;
 }
 
+// A read-only window cannot save, so its exit paths do not offer to: what
+// was typed there goes, once the user has agreed to that.
+bool frmTavu::may_drop_read_only_changes() {
+    if (book.hozon_flag == -1) return true;
+    const QString question =
+        QStringLiteral("見るだけ (読み取り専用) の 帳簿 やから、 ここで 変えたとこは "
+                       "保存でけへんネン。") +
+        QStringLiteral("\r\n\r\n") + QStringLiteral("ほかして 閉じても ええか ？");
+    return ui::msg_box(question, ui::Icon::Question, ui::Buttons::OkCancel, kEndTitle) ==
+           ui::Answer::Ok;
+}
+
 qint16 frmTavu::take_window_into_book() {
     if (refuse_unencodable(txtNengetu, Label2->text())) return -1;
     if (refuse_unencodable(txtMotojime, Label3->text())) return -1;
@@ -164,6 +176,13 @@ void frmTavu::data_reload_Click() {
 // 終了: may save, then ends the application at once; the close questions of
 // the window do not run.
 void frmTavu::file_end_Click() {
+    if (write_guard.read_only()) {
+        if (may_drop_read_only_changes()) {
+            unload_printing_notice();
+            app::end_application();
+        }
+        return;
+    }
     if (book.hozon_flag == 0 && ui::msg_box(kSaveQuestion, ui::Icon::None, ui::Buttons::OkCancel,
                                             kEndTitle) == ui::Answer::Ok) {
         if (book.name_mode == -1) {
@@ -185,6 +204,10 @@ void frmTavu::file_end_Click() {
 // unsaved; a save that fails lets the user stay.
 void frmTavu::Form_QueryUnload(bool& cancel, int /*unload_mode*/) {
     if (book.hozon_flag == -1) return;
+    if (write_guard.read_only()) {
+        cancel = !may_drop_read_only_changes();
+        return;
+    }
     if (ui::msg_box(kSaveQuestion, ui::Icon::None, ui::Buttons::OkCancel, kEndTitle) ==
         ui::Answer::Cancel)
         return;

@@ -214,6 +214,7 @@ public:
     // Whether "allitem.hrm" may be replaced: it is gone, or still the file
     // hrm_stamp describes. When not, says so (−1).
     qint16 check_book_file_unchanged();
+    bool may_drop_read_only_changes();
     // The part of a save after the sheet's commit: refuses a period or
     // person in charge the file cannot hold (−1, message shown), else copies
     // the names and the header boxes into the book as the file holds them.
