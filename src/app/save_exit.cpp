@@ -3,9 +3,11 @@
 #include "app/help_window.h"
 #include "app/save_messages.h"
 #include "book/cp932.h"
+#include "book/payments_file.h"
 #include "book/safety_copy.h"
 #include "book/text_rules.h"
 #include "items/frmKomokuSort.h"
+#include "payments/payments_messages.h"
 #include "print/frmSelectPrint.h"
 #include "sheet/frmTavu.h"
 #include "ui/colors.h"
@@ -173,6 +175,11 @@ qint16 frmTavu::data_hozon() {
     }
     if (saved.bak != BakProblem::None) report_bak_not_kept(saved.bak);
     if (saved.written == WriteResult::Unconfirmed) warn_unconfirmed(QStringLiteral("データ"));
+    // The payments beside it, by the same recipe, with their own safety copy.
+    if (payments_write(book) == WriteResult::Failed) {
+        payments::report_write_failure();
+        return -1;
+    }
     return 0;
 }
 

@@ -31,6 +31,7 @@
 //   src/print/print_thohyo.cpp     帳票の印刷, the printing notice; connect_print_handlers
 //   src/print/print_kobetu.cpp     個別印刷, セレクト印刷, the statement print run;
 //                                  connect_statement_handlers
+//   src/payments/open_window.cpp   集金チェック: opens frmSyukin; connect_payments_handlers
 // Each subsystem wires its own handlers in its connect_* function, which the
 // constructor calls.
 //
@@ -153,6 +154,7 @@ public:
     QAction* hensyu_name = nullptr;
     QAction* komoku_sort = nullptr;
     QAction* hensyu_meibo_undo = nullptr; // 名簿の読み込みを取り消す
+    QAction* syukin_check = nullptr;      // 集金チェック
     QMenu* tavu = nullptr;
     QAction* all_tavu = nullptr;
     QAction* all_tavu_off = nullptr;
@@ -287,6 +289,10 @@ public:
     class frmSelectPrint* select_print_dialog();
     class frmSelectPrint* select_print_form = nullptr; // null until loaded, and after unloading
 
+    // ---- payments: the 集金チェック window ----
+    void syukin_check_Click();
+    class frmSyukin* syukin_form = nullptr; // null until first opened
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
@@ -311,6 +317,7 @@ private:
     void connect_print_handlers();
     void connect_csv_handlers();
     void connect_statement_handlers();
+    void connect_payments_handlers();
 
     frmSirase* sirase_ = nullptr; // the printing notice, once loaded
 };
