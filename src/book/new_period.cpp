@@ -58,8 +58,7 @@ QString archive_base_name(const QString& period, const QDate& today) {
 QList<ArchiveFile> archive_files(const Book& book) {
     QList<ArchiveFile> files{{QString::fromLatin1(kHrmFile), pair_swap(data_text(book))}};
     // The payments go with it, so the archive answers who had paid.
-    if (!book.payments.empty())
-        files.append({QString::fromLatin1(kPayFile), payments_text(book)});
+    if (!book.payments.empty()) files.append({QString::fromLatin1(kPayFile), payments_text(book)});
     return files;
 }
 
