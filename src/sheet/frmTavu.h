@@ -32,6 +32,7 @@
 //   src/print/print_preview_menu.cpp  印刷プレビュー, 印刷先の選択
 //   src/print/print_kobetu.cpp     個別印刷, セレクト印刷, the statement print run;
 //                                  connect_statement_handlers
+//   src/payments/open_window.cpp   集金チェック: opens frmSyukin; connect_payments_handlers
 // Each subsystem wires its own handlers in its connect_* function, which the
 // constructor calls.
 //
@@ -156,6 +157,7 @@ public:
     QAction* hensyu_name = nullptr;
     QAction* komoku_sort = nullptr;
     QAction* hensyu_meibo_undo = nullptr; // 名簿の読み込みを取り消す
+    QAction* syukin_check = nullptr;      // 集金チェック
     QMenu* tavu = nullptr;
     QAction* all_tavu = nullptr;
     QAction* all_tavu_off = nullptr;
@@ -290,6 +292,9 @@ public:
     class frmSelectPrint* select_print_dialog();
     class frmSelectPrint* select_print_form = nullptr; // null until loaded, and after unloading
 
+    // ---- payments: the 集金チェック window ----
+    void syukin_check_Click();
+    class frmSyukin* syukin_form = nullptr; // null until first opened
     // ---- print: the preview and the printer choice ----
     QMenu* print_preview = nullptr;
     QAction* preview_thohyo = nullptr;
@@ -330,6 +335,7 @@ private:
     void connect_print_handlers();
     void connect_csv_handlers();
     void connect_statement_handlers();
+    void connect_payments_handlers();
     void connect_preview_handlers();
 
     frmSirase* sirase_ = nullptr; // the printing notice, once loaded
