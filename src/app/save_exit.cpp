@@ -3,9 +3,11 @@
 #include "app/help_window.h"
 #include "app/save_messages.h"
 #include "book/cp932.h"
+#include "book/payments_file.h"
 #include "book/safety_copy.h"
 #include "book/text_rules.h"
 #include "items/frmKomokuSort.h"
+#include "payments/payments_messages.h"
 #include "print/frmSelectPrint.h"
 #include "sheet/frmTavu.h"
 #include "ui/colors.h"
@@ -173,6 +175,11 @@ qint16 frmTavu::data_hozon() {
     }
     if (saved.bak != BakProblem::None) report_bak_not_kept(saved.bak);
     if (saved.written == WriteResult::Unconfirmed) warn_unconfirmed(QStringLiteral("データ"));
+    // The payments beside it, by the same recipe, with their own safety copy.
+    if (payments_write(book) == WriteResult::Failed) {
+        payments::report_write_failure();
+        return -1;
+    }
     return 0;
 }
 
@@ -235,6 +242,8 @@ void frmTavu::file_end_Click() {
 // unsaved; a save that fails lets the user stay.
 void frmTavu::Form_QueryUnload(bool& cancel, int /*unload_mode*/) {
     if (book.hozon_flag == -1) return;
+    // A closed period's window has nothing of its own to lose.
+    if (write_guard.reason() == app::WriteGuard::Reason::PastPeriod) return;
     if (write_guard.read_only()) {
         cancel = !may_drop_read_only_changes();
         return;

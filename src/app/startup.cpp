@@ -3,8 +3,10 @@
 #include "book/book_source.h"
 #include "book/data_files.h"
 #include "book/new_period.h"
+#include "book/payments_file.h"
 #include "book/save_leftovers.h"
 #include "book/text_rules.h"
+#include "payments/payments_messages.h"
 #include "sheet/frmTavu.h"
 #include "ui/colors.h"
 #include "ui/fonts.h"
@@ -162,13 +164,15 @@ bool frmTavu::read_data_files() {
     if (entry_exists(kHrm)) {
         report_read_result(hrm_read(book, &hrm_stamp), false);
         delete_if_exists(kDat);
-        return true;
+    } else {
+        hrm_stamp = FileStamp{};
+        if (!entry_exists(kDat)) return false;
+        report_read_result(data_read(book), false, kDat);
+        dat_to_hrm();
+        hrm_stamp = stamp_file(kHrm);
     }
-    hrm_stamp = FileStamp{};
-    if (!entry_exists(kDat)) return false;
-    report_read_result(data_read(book), false, kDat);
-    dat_to_hrm();
-    hrm_stamp = stamp_file(kHrm);
+    // The payments beside it, matched against the names and titles just read.
+    payments::report_read(payments_read(book));
     return true;
 }
 

@@ -4,6 +4,8 @@
 // spares that stay empty). One Book is created in main and handed by
 // reference to every window; the windows read and write it directly.
 
+#include "book/payment_record.h"
+
 #include <QString>
 #include <array>
 
@@ -20,6 +22,8 @@ struct Book {
     std::array<std::array<qint32, 21>, 97> member_kingaku{}, print_charge{};
     QString nengetu, motojime;
     qint16 cur_komoku = 0, hozon_flag = 0, name_mode = 0, name_no = 0;
+    // Who has paid what; kept in "allitem.pay" beside the data file.
+    PaymentRecord payments;
 };
 
 inline constexpr int kMembers = 96; // member slots 0..95 in use

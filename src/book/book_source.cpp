@@ -1,4 +1,5 @@
 #include "book/book_source.h"
+#include "book/payments_file.h"
 #include "book/text_rules.h"
 
 BookSource find_book_source() {
@@ -29,5 +30,8 @@ ReadResult read_book_in_place(Book& book, BookSource& source) {
     }
     // Only the working file lies unswapped.
     const bool swapped = source.file != QString::fromLatin1(kDatFile);
-    return parse_data_text(swapped ? pair_swap(bytes) : bytes, book);
+    const ReadResult parsed = parse_data_text(swapped ? pair_swap(bytes) : bytes, book);
+    // The payments beside it, matched against the names and titles just read.
+    payments_read(book);
+    return parsed;
 }

@@ -22,7 +22,7 @@ struct BookSource {
 BookSource find_book_source();
 
 // Reads that file into the book as start-up would (items' modes first set to
-// 1) and writes nothing. Missing when the folder holds no data file; a file
-// that is no regular one, too large or unreadable is refused as read_checked
-// says.
+// 1), with the payments file beside it, and writes nothing. Missing when the
+// folder holds no data file; a file that is no regular one, too large or
+// unreadable is refused as read_checked says.
 ReadResult read_book_in_place(Book& book, BookSource& source);

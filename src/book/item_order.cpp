@@ -10,11 +10,12 @@ struct ItemTables {
     std::array<qint32, 21> komoku_kingaku, komoku_sogaku;
     std::array<std::array<qint16, 21>, 97> mark;
     std::array<std::array<qint32, 21>, 97> member_kingaku;
+    std::array<std::array<Payment, 21>, 97> paid;
 
     explicit ItemTables(const Book& book)
         : komoku_name(book.komoku_name), komoku_mode(book.komoku_mode), komoku_nin(book.komoku_nin),
           komoku_kingaku(book.komoku_kingaku), komoku_sogaku(book.komoku_sogaku), mark(book.mark),
-          member_kingaku(book.member_kingaku) {}
+          member_kingaku(book.member_kingaku), paid(book.payments.cell) {}
 
     // Item slot `to` of the book takes what slot `from` held here; from < 0
     // makes it an empty item.
@@ -22,6 +23,7 @@ struct ItemTables {
         for (int i = 0; i < kMembers; ++i) {
             book.mark[i][to] = from < 0 ? 0 : mark[i][from];
             book.member_kingaku[i][to] = from < 0 ? 0 : member_kingaku[i][from];
+            book.payments.cell[i][to] = from < 0 ? Payment{} : paid[i][from];
         }
         book.komoku_name[to] = from < 0 ? QString() : komoku_name[from];
         book.komoku_kingaku[to] = from < 0 ? 0 : komoku_kingaku[from];

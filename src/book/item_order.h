@@ -1,7 +1,7 @@
 #pragma once
 // Moving items within the 20 item slots: closing the gap of a deleted item
 // and putting the items into a new order. An item's title, mode, the three
-// split values and every member's mark and amount travel together, so a
+// split values and every member's mark, amount and payment travel together, so a
 // member's data never ends up under another item. Item slot 20, member slot
 // 96 and the print work tables stay where they are.
 

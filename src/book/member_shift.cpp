@@ -18,7 +18,7 @@ MemberMove staying() {
 
 MemberRows::MemberRows(const Book& book)
     : member_name(book.member_name), name_before(book.name_before), mark(book.mark),
-      member_kingaku(book.member_kingaku) {}
+      member_kingaku(book.member_kingaku), paid(book.payments.cell) {}
 
 void MemberRows::put(Book& book, int to, int from) const {
     book.member_name[to] = from < 0 ? QString() : member_name[from];
@@ -26,6 +26,7 @@ void MemberRows::put(Book& book, int to, int from) const {
     for (int j = 0; j < kItems; ++j) {
         book.mark[to][j] = from < 0 ? 0 : mark[from][j];
         book.member_kingaku[to][j] = from < 0 ? 0 : member_kingaku[from][j];
+        book.payments.cell[to][j] = from < 0 ? Payment{} : paid[from][j];
     }
 }
 

@@ -1,16 +1,16 @@
 #pragma once
-// Moving members between slots. A member's earlier name, marks and amounts in
-// every item travel with the member, so the finish of name editing compares
-// each person with their own earlier name and nobody counts as changed
-// because of a shift. Slot 96, item slot 20 and the other per-member tables
-// stay where they are.
+// Moving members between slots. A member's earlier name, marks, amounts and
+// payments in every item travel with the member, so the finish of name
+// editing compares each person with their own earlier name and nobody counts
+// as changed because of a shift. Slot 96, item slot 20 and the other
+// per-member tables stay where they are.
 
 #include "book/book.h"
 
 #include <array>
 
 // For each slot 0..95 the slot whose member it takes, or -1 for an empty
-// slot without marks or amounts.
+// slot without marks, amounts or payments.
 using MemberMove = std::array<int, kMembers>;
 
 // The per-member tables that move, copied out so that a new order is built
@@ -19,6 +19,7 @@ struct MemberRows {
     std::array<QString, 97> member_name, name_before;
     std::array<std::array<qint16, 21>, 97> mark;
     std::array<std::array<qint32, 21>, 97> member_kingaku;
+    std::array<std::array<Payment, 21>, 97> paid;
 
     explicit MemberRows(const Book& book);
     // Slot `to` of the book takes what slot `from` held here; from < 0 empties it.

@@ -1,5 +1,6 @@
 #include "book/new_period.h"
 #include "book/data_files.h"
+#include "book/payments_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -55,7 +56,10 @@ QString archive_base_name(const QString& period, const QDate& today) {
 }
 
 QList<ArchiveFile> archive_files(const Book& book) {
-    return {{QString::fromLatin1(kHrmFile), pair_swap(data_text(book))}};
+    QList<ArchiveFile> files{{QString::fromLatin1(kHrmFile), pair_swap(data_text(book))}};
+    // The payments go with it, so the archive answers who had paid.
+    if (!book.payments.empty()) files.append({QString::fromLatin1(kPayFile), payments_text(book)});
+    return files;
 }
 
 namespace {
@@ -216,4 +220,5 @@ void clear_items(Book& book) {
             book.member_kingaku[m][k] = 0;
         }
     }
+    book.payments = PaymentRecord{};
 }

@@ -56,6 +56,6 @@ bool is_unfinished_archive(const QString& entry);
 int remove_unfinished_archives();
 
 // Empties every item: title, mode 1 (割勘), amounts, head count, total, and
-// the marks and amounts of every member. The roster, the period and the
+// the marks, amounts and payments of every member. The roster, the period and the
 // person in charge stay.
 void clear_items(Book& book);

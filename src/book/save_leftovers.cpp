@@ -1,12 +1,14 @@
 #include "book/save_leftovers.h"
 #include "book/data_files.h"
+#include "book/payments_file.h"
 #include "book/safety_copy.h"
 
 #include <QDir>
 
 int remove_save_leftovers() {
     const QStringList written = {QString::fromLatin1(kDatFile), QString::fromLatin1(kHrmFile),
-                                 QString::fromLatin1(kBakFile)};
+                                 QString::fromLatin1(kBakFile), QString::fromLatin1(kPayFile),
+                                 QString::fromLatin1(kPayBakFile)};
     int removed = 0;
     // Symbolic links and folders are never taken for a leftover.
     const QFileInfoList entries =

@@ -1,7 +1,8 @@
 #pragma once
 // A save interrupted (the program killed, the power gone) can leave the
 // temporary file it was writing: ".allitem.dat.XXXXXX", ".allitem.hrm.XXXXXX"
-// or ".allitem.bak.XXXXXX", as large as the book. Nothing else ever removes
+// or ".allitem.bak.XXXXXX" (and the same of "allitem.pay" and
+// "allitem.pay.bak"), as large as the book. Nothing else ever removes
 // them.
 
 // Removes those files of the working folder, and nothing else: only plain

@@ -2,14 +2,17 @@
 // opening the item order dialog.
 #include "book/item_order.h"
 #include "items/frmKomokuSort.h"
+#include "payments/payments_messages.h"
 #include "sheet/frmTavu.h"
 #include "ui/form_activation.h"
 
-// Deletes the item on the sheet at once, without asking and without
-// committing it: what was typed for it goes with it. The later items close
-// the gap and the sheet steps back to the item before.
+// Deletes the item on the sheet at once, without committing it (asking
+// only when payments were received for it): what was typed for it goes with it. The later items
+// close the gap and the sheet steps back to the item before.
 void frmTavu::cmdKomokuDel_Click() {
     if (!write_guard.allows(QStringLiteral("項目の 削除"))) return;
+    // Payments go with the item: asked first.
+    if (!payments::confirm_item_delete(book, book.cur_komoku)) return;
     book.hozon_flag = 0;
     delete_item(book, book.cur_komoku);
     if (book.cur_komoku != 0) --book.cur_komoku;

@@ -3,6 +3,8 @@
 
 #include "book/member_shift.h"
 #include "book/text_rules.h"
+#include "payments/frmSyukin.h"
+#include "payments/payments_messages.h"
 #include "sheet/frmTavu.h"
 #include "ui/message_box.h"
 
@@ -16,6 +18,7 @@ void show_roster(frmTavu& form) {
         form.lbl1[i]->setText(name);
         ui::set_caption(form.chk1[i], name);
     }
+    if (form.syukin_form) form.syukin_form->book_changed();
 }
 
 } // namespace
@@ -37,6 +40,11 @@ void frmTavu::cmdName_insert_Click() {
 
 void frmTavu::CmdName_Del_Click() {
     const int slot = book.name_no - 1;
+    // Payments go with the member: asked first.
+    if (!payments::confirm_member_delete(book, slot)) {
+        txtName_Input->setFocus();
+        return;
+    }
     if (!delete_member(book, slot)) return;
     txtName_Input->setText(book.member_name[slot]);
     txtName_Input->setFocus();

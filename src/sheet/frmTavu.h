@@ -29,8 +29,10 @@
 //   src/periods/kako_commands.cpp  過去の期間 (frmKako) and the year's totals it asks
 //                                  for; connect_periods_handlers
 //   src/print/print_thohyo.cpp     帳票の印刷, the printing notice; connect_print_handlers
+//   src/print/print_preview_menu.cpp  印刷プレビュー, 印刷先の選択
 //   src/print/print_kobetu.cpp     個別印刷, セレクト印刷, the statement print run;
 //                                  connect_statement_handlers
+//   src/payments/open_window.cpp   集金チェック: opens frmSyukin; connect_payments_handlers
 // Each subsystem wires its own handlers in its connect_* function, which the
 // constructor calls.
 //
@@ -49,6 +51,7 @@
 #include "book/data_files.h"
 #include "book/roster_placement.h"
 #include "ui/controls.h"
+#include "ui/printer.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -61,6 +64,7 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <array>
+#include <functional>
 #include <optional>
 
 class frmSirase;
@@ -153,6 +157,7 @@ public:
     QAction* hensyu_name = nullptr;
     QAction* komoku_sort = nullptr;
     QAction* hensyu_meibo_undo = nullptr; // 名簿の読み込みを取り消す
+    QAction* syukin_check = nullptr;      // 集金チェック
     QMenu* tavu = nullptr;
     QAction* all_tavu = nullptr;
     QAction* all_tavu_off = nullptr;
@@ -287,6 +292,25 @@ public:
     class frmSelectPrint* select_print_dialog();
     class frmSelectPrint* select_print_form = nullptr; // null until loaded, and after unloading
 
+    // ---- payments: the 集金チェック window ----
+    void syukin_check_Click();
+    class frmSyukin* syukin_form = nullptr; // null until first opened
+    // ---- print: the preview and the printer choice ----
+    QMenu* print_preview = nullptr;
+    QAction* preview_thohyo = nullptr;
+    QAction* preview_kobetu = nullptr;
+    QAction* preview_select = nullptr;
+    QAction* print_to = nullptr;
+    void preview_thohyo_Click();
+    void preview_kobetu_Click();
+    void preview_select_Click(); // the selection dialog's 確定 opens the preview
+    void print_to_Click();
+    // Opens the preview of what `draw` draws of the book as it is now; any
+    // report's drawing function will do.
+    class PrintPreview* open_preview(const QString& title, const QString& report,
+                                     const std::function<void(Book&, ui::Printer&)>& draw);
+    bool preview_selection = false; // the selection dialog previews instead of printing
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
@@ -311,6 +335,8 @@ private:
     void connect_print_handlers();
     void connect_csv_handlers();
     void connect_statement_handlers();
+    void connect_payments_handlers();
+    void connect_preview_handlers();
 
     frmSirase* sirase_ = nullptr; // the printing notice, once loaded
 };

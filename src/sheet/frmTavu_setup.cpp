@@ -76,6 +76,7 @@ frmTavu::frmTavu(Book& book, QWidget* parent) : QMainWindow(parent), book(book) 
     connect_print_handlers();
     connect_csv_handlers();
     connect_periods_handlers();
+    connect_payments_handlers();
 }
 
 frmTavu::~frmTavu() = default;
@@ -317,6 +318,9 @@ void frmTavu::setup_menus() {
     hensyu_meibo_undo->setObjectName(QStringLiteral("hensyu_meibo_undo"));
     komoku_sort = menu_hensyu->addAction(QStringLiteral("項目の並び替え"));
     komoku_sort->setObjectName(QStringLiteral("komoku_sort"));
+    menu_hensyu->addSeparator();
+    syukin_check = menu_hensyu->addAction(QStringLiteral("集金チェック"));
+    syukin_check->setObjectName(QStringLiteral("syukin_check"));
 
     tavu = bar->addMenu(QStringLiteral("マーク"));
     tavu->setObjectName(QStringLiteral("tavu"));

@@ -1,7 +1,9 @@
 // gamen_kosin: redraws the sheet from the book for the current item. Every
 // change it makes to a control runs that control's own handler, as a user's
 // change would (marks recount, texts clear hozon_flag, options switch mode).
+// The payments window, when open, follows the book.
 #include "book/text_rules.h"
+#include "payments/frmSyukin.h"
 #include "sheet/frmTavu.h"
 
 void frmTavu::gamen_kosin() {
@@ -64,4 +66,5 @@ void frmTavu::gamen_kosin() {
     txtMotojime->setText(trim_blanks(book.motojime));
     txtKomokuNo->setText(number_text(c + 1));
     show_roster_hint();
+    if (syukin_form) syukin_form->book_changed();
 }

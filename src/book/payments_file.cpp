@@ -1,0 +1,239 @@
+#include "book/payments_file.h"
+#include "book/file_checks.h"
+#include "book/text_rules.h"
+
+#include <QStringDecoder>
+
+namespace {
+
+const QByteArray kHeader = "tavu-payments 1";
+// A full record is about 200 kB; anything far beyond is not ours.
+constexpr qint64 kMaxFileSize = 4 * 1024 * 1024;
+constexpr qint64 kMaxAmount = 999'999'999'999;
+constexpr qsizetype kMaxText = 200;
+
+QString escaped(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case u'\\':
+            out += QStringLiteral("\\\\");
+            break;
+        case u'\t':
+            out += QStringLiteral("\\t");
+            break;
+        case u'\n':
+            out += QStringLiteral("\\n");
+            break;
+        case u'\r':
+            out += QStringLiteral("\\r");
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+bool unescaped(QStringView text, QString& out) {
+    out.clear();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != u'\\') {
+            out += text[i];
+            continue;
+        }
+        if (++i == text.size()) return false;
+        switch (text[i].unicode()) {
+        case u'\\':
+            out += u'\\';
+            break;
+        case u't':
+            out += u'\t';
+            break;
+        case u'n':
+            out += u'\n';
+            break;
+        case u'r':
+            out += u'\r';
+            break;
+        default:
+            return false;
+        }
+    }
+    return out.size() <= kMaxText;
+}
+
+// "2026-12-08"; digits written directly, as a full record has 2000 dates.
+void append_date(QByteArray& out, const QDate& date) {
+    const int y = date.year(), m = date.month(), d = date.day();
+    const char text[10] = {char('0' + y / 1000 % 10),
+                           char('0' + y / 100 % 10),
+                           char('0' + y / 10 % 10),
+                           char('0' + y % 10),
+                           '-',
+                           char('0' + m / 10),
+                           char('0' + m % 10),
+                           '-',
+                           char('0' + d / 10),
+                           char('0' + d % 10)};
+    out.append(text, 10);
+}
+
+// Name and title as written: escaped UTF-8.
+void append_entry(QByteArray& out, char kind, int member, int item, qint64 received,
+                  const QDate& date, const QByteArray& name, const QByteArray& title) {
+    out += kind;
+    out += '\t';
+    out += QByteArray::number(member);
+    out += '\t';
+    out += QByteArray::number(item);
+    out += '\t';
+    out += QByteArray::number(received);
+    out += '\t';
+    append_date(out, date);
+    out += '\t';
+    out += name;
+    out += '\t';
+    out += title;
+    out += '\n';
+}
+
+QByteArray written(const QString& text) {
+    return escaped(text).toUtf8();
+}
+
+// "2026-12-08" and nothing else.
+QDate read_date(QStringView text) {
+    if (text.size() != 10 || text[4] != u'-' || text[7] != u'-') return {};
+    int parts[3] = {0, 0, 0};
+    const int starts[3] = {0, 5, 8}, lengths[3] = {4, 2, 2};
+    for (int p = 0; p < 3; ++p) {
+        for (int i = starts[p]; i < starts[p] + lengths[p]; ++i) {
+            const char16_t c = text[i].unicode();
+            if (c < u'0' || c > u'9') return {};
+            parts[p] = parts[p] * 10 + (c - u'0');
+        }
+    }
+    return QDate(parts[0], parts[1], parts[2]);
+}
+
+bool whole_number(QStringView text, qint64 low, qint64 high, qint64& value) {
+    if (text.isEmpty() || text.size() > 13) return false;
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (!(text[i].isDigit() && text[i].unicode() < 128) && !(i == 0 && text[i] == u'-'))
+            return false;
+    bool ok = false;
+    value = text.toLongLong(&ok);
+    return ok && value >= low && value <= high;
+}
+
+// One entry line; false when it is damaged.
+bool read_entry(QStringView line, char& kind, PaymentEntry& e) {
+    const QList<QStringView> f = line.split(u'\t');
+    if (f.size() != 7 || f[0].size() != 1 || (f[0][0] != u'P' && f[0][0] != u'S')) return false;
+    kind = char(f[0][0].unicode());
+    qint64 member = 0, item = 0;
+    if (!whole_number(f[1], 1, kMembers, member) || !whole_number(f[2], 1, kItems, item) ||
+        !whole_number(f[3], -kMaxAmount, kMaxAmount, e.received) || e.received == 0)
+        return false;
+    e.member = int(member);
+    e.item = int(item);
+    e.date = read_date(f[4]);
+    return e.date.isValid() && unescaped(f[5], e.name) && unescaped(f[6], e.title);
+}
+
+// The names and titles of the book as entries record them.
+struct Owners {
+    std::array<QString, kMembers> name;
+    std::array<QString, kItems> title;
+    explicit Owners(const Book& book) {
+        for (int m = 0; m < kMembers; ++m) name[m] = trim_blanks(book.member_name[m]);
+        for (int k = 0; k < kItems; ++k) title[k] = trim_blanks(book.komoku_name[k]);
+    }
+};
+
+// The entry goes into its cell when the slot still holds the member and the
+// item it was recorded for and nothing is recorded there yet.
+bool credit(Book& book, const Owners& owners, const PaymentEntry& e) {
+    const int m = e.member - 1, k = e.item - 1;
+    Payment& cell = book.payments.cell[m][k];
+    if (cell.recorded() || owners.name[m] != e.name || owners.title[k] != e.title) return false;
+    cell = {e.received, e.date};
+    return true;
+}
+
+} // namespace
+
+QByteArray payments_text(const Book& book) {
+    QByteArray text = kHeader + '\n';
+    text.reserve(128 * 1024);
+    const Owners owners(book);
+    std::array<QByteArray, kItems> titles;
+    for (int k = 0; k < kItems; ++k) titles[k] = written(owners.title[k]);
+    for (int m = 0; m < kMembers; ++m) {
+        QByteArray name;
+        for (int k = 0; k < kItems; ++k) {
+            const Payment& p = book.payments.cell[m][k];
+            if (!p.recorded()) continue;
+            if (name.isNull()) name = written(owners.name[m]);
+            append_entry(text, 'P', m + 1, k + 1, p.received, p.date, name, titles[k]);
+        }
+    }
+    for (const PaymentEntry& e : book.payments.set_aside)
+        append_entry(text, 'S', e.member, e.item, e.received, e.date, written(e.name),
+                     written(e.title));
+    return text;
+}
+
+PayRead parse_payments_text(const QByteArray& text, Book& book) {
+    book.payments = PaymentRecord{};
+    PayRead read;
+    read.result = ReadResult::Ok;
+    QStringDecoder decode(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString all = decode(text);
+    const QList<QStringView> lines = QStringView(all).split(u'\n');
+    if (decode.hasError() || lines.isEmpty() || lines[0].trimmed() != QLatin1String(kHeader)) {
+        read.result = ReadResult::Damaged;
+        return read;
+    }
+    const Owners owners(book);
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        QStringView line = lines[i];
+        if (line.endsWith(u'\r')) line.chop(1);
+        if (line.isEmpty() || line.startsWith(u'#')) continue;
+        char kind = 0;
+        PaymentEntry entry;
+        if (!read_entry(line, kind, entry)) {
+            ++read.damaged_lines;
+            continue;
+        }
+        if (kind == 'P' && credit(book, owners, entry)) continue;
+        book.payments.set_aside.push_back(entry);
+        ++read.set_aside;
+    }
+    if (read.damaged_lines > 0) read.result = ReadResult::Damaged;
+    return read;
+}
+
+PayRead payments_read(Book& book) {
+    book.payments = PaymentRecord{};
+    QByteArray bytes;
+    switch (read_checked(QString::fromLatin1(kPayFile), bytes, nullptr, kMaxFileSize)) {
+    case ReadResult::Ok:
+        return parse_payments_text(bytes, book);
+    case ReadResult::Missing:
+        return {};
+    default:
+        return {ReadResult::Damaged, 0, 0}; // no regular file, too large, unreadable
+    }
+}
+
+WriteResult payments_write(const Book& book) {
+    const QString name = QString::fromLatin1(kPayFile);
+    const bool there = file_exists(name);
+    if (!there && book.payments.empty()) return WriteResult::Ok;
+    return write_file_atomically(name, payments_text(book), [&] {
+        return !there || keep_copy(name, QString::fromLatin1(kPayBakFile)) == WriteResult::Ok;
+    });
+}

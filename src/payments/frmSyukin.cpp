@@ -1,0 +1,215 @@
+#include "payments/frmSyukin.h"
+#include "book/text_rules.h"
+#include "ui/fonts.h"
+#include "ui/message_box.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QVBoxLayout>
+
+namespace payments {
+
+void PaymentsView::keyPressEvent(QKeyEvent* event) {
+    // Space would otherwise start typing into the cell.
+    if (event->key() == Qt::Key_Space && state() != QAbstractItemView::EditingState) {
+        emit space_pressed(currentIndex());
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+} // namespace payments
+
+namespace {
+
+const QString kTitle = QStringLiteral("集金チェック");
+
+QString yen(qint64 amount) {
+    return payments::yen_text(amount) + QStringLiteral("円");
+}
+
+} // namespace
+
+frmSyukin::frmSyukin(Book& book_, const app::WriteGuard& guard_, QWidget* parent)
+    : QWidget(parent, Qt::Window), book(book_), guard(guard_), model(book_, undo) {
+    setWindowTitle(guard.title(kTitle));
+    model.may_change = [this] { return guard.allows(QStringLiteral("集金の 記録")); };
+    setFont(ui::gothic_font(10));
+    filter.setSourceModel(&model);
+    filter.setDynamicSortFilter(true);
+    setup_controls();
+    setup_layout();
+    connect_handlers();
+    show_totals();
+    show_set_aside();
+    resize(1240, 860);
+}
+
+void frmSyukin::setup_controls() {
+    lblGoukei = new QLabel(this);
+    lblGoukei->setFont(ui::gothic_font(13));
+    lblHiduke = new QLabel(QStringLiteral("受け取った日"), this);
+    dtpHiduke = new QDateEdit(model.date, this);
+    dtpHiduke->setCalendarPopup(true);
+    dtpHiduke->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
+    chkMadaDake = new QCheckBox(QStringLiteral("まだの人だけ"), this);
+    lblSagasu = new QLabel(QStringLiteral("名前で探す"), this);
+    txtSagasu = new QLineEdit(this);
+    txtSagasu->setClearButtonEnabled(true);
+    cmdZenbu = new QPushButton(QStringLiteral("全部受け取った"), this);
+    cmdZenbu->setToolTip(
+        QStringLiteral("選んだ人の まだの分を ぜ～んぶ 受け取ったことに しまっせ"));
+    lblHanrei = new QLabel(
+        QStringLiteral(
+            "○ 済　△ 一部　＋ 過払い　× 未　　クリック か スペースで 受け取り／取り消し、"
+            "数字を 打ったら その額だけ、Ctrl+Z で 元に戻す"),
+        this);
+
+    grdSyukin = new payments::PaymentsView(this);
+    grdSyukin->setModel(&filter);
+    grdSyukin->setFont(ui::gothic_font(9));
+    grdSyukin->setSelectionMode(QAbstractItemView::SingleSelection);
+    grdSyukin->setEditTriggers(QAbstractItemView::AnyKeyPressed |
+                               QAbstractItemView::EditKeyPressed);
+    grdSyukin->setWordWrap(false);
+    grdSyukin->horizontalHeader()->setDefaultSectionSize(66);
+    // Long titles show their beginning; the whole title is in the tooltip.
+    grdSyukin->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    grdSyukin->horizontalHeader()->setMinimumSectionSize(40);
+    grdSyukin->verticalHeader()->setDefaultSectionSize(22);
+    grdSyukin->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grdSyukin->horizontalHeader()->setTextElideMode(Qt::ElideRight);
+
+    fraYoke =
+        new QGroupBox(QStringLiteral("脇に よけた 記録 (名前か 項目が 帳面と 合わへん分)"), this);
+    lstYoke = new QListWidget(fraYoke);
+    cmdTukeru = new QPushButton(QStringLiteral("表で 選んだ 欄に 付ける"), fraYoke);
+    cmdSuteru = new QPushButton(QStringLiteral("捨てる"), fraYoke);
+
+    undo_action = undo.createUndoAction(this, QStringLiteral("元に戻す"));
+    undo_action->setShortcut(QKeySequence::Undo);
+    undo_action->setShortcutContext(Qt::WindowShortcut);
+    addAction(undo_action);
+}
+
+void frmSyukin::setup_layout() {
+    auto* tools = new QHBoxLayout;
+    tools->addWidget(lblHiduke);
+    tools->addWidget(dtpHiduke);
+    tools->addSpacing(16);
+    tools->addWidget(cmdZenbu);
+    tools->addSpacing(16);
+    tools->addWidget(chkMadaDake);
+    tools->addSpacing(16);
+    tools->addWidget(lblSagasu);
+    tools->addWidget(txtSagasu);
+    tools->addStretch();
+
+    auto* yoke = new QHBoxLayout(fraYoke);
+    yoke->addWidget(lstYoke, 1);
+    auto* yoke_buttons = new QVBoxLayout;
+    yoke_buttons->addWidget(cmdTukeru);
+    yoke_buttons->addWidget(cmdSuteru);
+    yoke_buttons->addStretch();
+    yoke->addLayout(yoke_buttons);
+    lstYoke->setMaximumHeight(90);
+    fraYoke->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+
+    auto* page = new QVBoxLayout(this);
+    page->addWidget(lblGoukei);
+    page->addLayout(tools);
+    page->addWidget(lblHanrei);
+    page->addWidget(grdSyukin, 1);
+    page->addWidget(fraYoke);
+}
+
+void frmSyukin::connect_handlers() {
+    connect(grdSyukin, &QTableView::clicked, this, &frmSyukin::grdSyukin_Click);
+    connect(grdSyukin, &payments::PaymentsView::space_pressed, this, &frmSyukin::grdSyukin_Click);
+    connect(cmdZenbu, &QPushButton::clicked, this, &frmSyukin::cmdZenbu_Click);
+    connect(cmdTukeru, &QPushButton::clicked, this, &frmSyukin::cmdTukeru_Click);
+    connect(cmdSuteru, &QPushButton::clicked, this, &frmSyukin::cmdSuteru_Click);
+    connect(dtpHiduke, &QDateEdit::dateChanged, this, &frmSyukin::dtpHiduke_Change);
+    connect(chkMadaDake, &QCheckBox::toggled, &filter, &payments::PaymentsFilter::set_only_owing);
+    connect(txtSagasu, &QLineEdit::textChanged, &filter,
+            &payments::PaymentsFilter::set_name_search);
+    connect(&model, &payments::PaymentsModel::payments_changed, this, [this] {
+        show_totals();
+        show_set_aside();
+    });
+}
+
+void frmSyukin::book_changed() {
+    const int m = current_member(), k = current_item();
+    model.book_changed();
+    const QModelIndex again = filter.mapFromSource(model.index_of(m, k));
+    if (again.isValid()) grdSyukin->setCurrentIndex(again);
+}
+
+void frmSyukin::show_totals() {
+    const PayTotals t = period_totals(book);
+    lblGoukei->setText(QStringLiteral("集める額 %1　　受け取った %2　　残り %3")
+                           .arg(yen(t.owed), yen(t.received), yen(t.remaining())));
+}
+
+void frmSyukin::show_set_aside() {
+    lstYoke->clear();
+    for (const PaymentEntry& e : book.payments.set_aside)
+        lstYoke->addItem(
+            QStringLiteral("%1番 %2 ／ %3番目 %4 ／ %5 ／ %6")
+                .arg(e.member)
+                .arg(e.name)
+                .arg(e.item)
+                .arg(e.title, yen(e.received), e.date.toString(QStringLiteral("yyyy/MM/dd"))));
+    fraYoke->setVisible(!book.payments.set_aside.empty());
+}
+
+int frmSyukin::current_member() const {
+    return model.member_at(filter.mapToSource(grdSyukin->currentIndex()).row());
+}
+
+int frmSyukin::current_item() const {
+    return model.item_at(filter.mapToSource(grdSyukin->currentIndex()).column());
+}
+
+void frmSyukin::grdSyukin_Click(const QModelIndex& index) {
+    model.toggle(filter.mapToSource(index));
+}
+
+void frmSyukin::cmdZenbu_Click() {
+    const QModelIndex at = filter.mapToSource(grdSyukin->currentIndex());
+    if (!at.isValid()) {
+        ui::msg_box(QStringLiteral("誰の 分か、 表で 先に 選んでや ！"), ui::Icon::Exclamation,
+                    ui::Buttons::Ok, kTitle);
+        return;
+    }
+    model.receive_all(at.row());
+}
+
+void frmSyukin::cmdTukeru_Click() {
+    const int row = lstYoke->currentRow();
+    const int m = current_member(), k = current_item();
+    if (row < 0 || m < 0 || k < 0) {
+        ui::msg_box(QStringLiteral("よけた 記録と、 付ける 欄を 表で 選んでや ！"),
+                    ui::Icon::Exclamation, ui::Buttons::Ok, kTitle);
+        return;
+    }
+    if (book.payments.cell[m][k].recorded()) {
+        ui::msg_box(QStringLiteral("その 欄には もう 受け取りが 入ってまっせ ！"),
+                    ui::Icon::Exclamation, ui::Buttons::Ok, kTitle);
+        return;
+    }
+    model.assign_set_aside(size_t(row), m, k);
+}
+
+void frmSyukin::cmdSuteru_Click() {
+    const int row = lstYoke->currentRow();
+    if (row < 0) return;
+    model.drop_set_aside(size_t(row));
+}
+
+void frmSyukin::dtpHiduke_Change() {
+    model.date = dtpHiduke->date();
+}

@@ -1,0 +1,21 @@
+#pragma once
+// What the main window says about the payments record: a payments file that
+// could not be read whole, a save that could not write it, and the
+// questions before a deletion takes payments with it.
+
+#include "book/book.h"
+#include "book/payments_file.h"
+
+namespace payments {
+
+// Tells the user when the payments file was damaged or held entries that
+// did not match the book; says nothing otherwise.
+void report_read(const PayRead& read);
+// The book was saved but "allitem.pay" could not be written.
+void report_write_failure();
+// True when item k has no payments, or the user agrees to lose them.
+bool confirm_item_delete(const Book& book, int k);
+// True when member m has no payments, or the user agrees to lose them.
+bool confirm_member_delete(const Book& book, int m);
+
+} // namespace payments
