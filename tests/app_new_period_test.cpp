@@ -5,6 +5,7 @@
 #include "sheet/frmTavu.h"
 #include "support/temp_workdir.h"
 #include "ui/message_box.h"
+#include "ui/program.h"
 
 #include <QDir>
 #include <memory>
@@ -69,6 +70,7 @@ protected:
 TEST_F(NewPeriod, ArchivesTheWholeBookAndStartsAgainWithTheSameRoster) {
     // Typed after the last save: the sheet goes into the archive too.
     w->txtKomoku->setText(QStringLiteral("忘年会 二次会"));
+    ui::set_started_from_shell(true);
     w->file_new_period_Click();
 
     ASSERT_EQ(script.shown.size(), 2u);
@@ -168,7 +170,11 @@ TEST_F(NewPeriod, AFailureChangesNothingAndSaysSo) {
 // in allitem.hrm and its archive in kako/: closing it again takes that
 // archive. Another closing of the same period gets one of its own.
 TEST_F(NewPeriod, AClosingDoneAgainTakesItsArchiveAnotherGetsItsOwn) {
+    // Started from the desktop menu: no shell command to type.
+    ui::set_started_from_shell(false);
     w->file_new_period_Click();
+    ASSERT_EQ(script.shown.size(), 2u);
+    EXPECT_FALSE(script.shown[1].text.contains(QStringLiteral("tavu --folder")));
     ASSERT_TRUE(QFile::remove(path(QStringLiteral("allitem.hrm"))));
     ASSERT_TRUE(QFile::copy(path(QStringLiteral("kako/2026年12月/allitem.hrm")),
                             path(QStringLiteral("allitem.hrm"))));

@@ -7,6 +7,7 @@
 #include "book/text_rules.h"
 #include "sheet/frmTavu.h"
 #include "ui/message_box.h"
+#include "ui/program.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -44,6 +45,14 @@ QString run_sh_line(const QString& where) {
     const QDir build(QCoreApplication::applicationDirPath());
     if (!QFileInfo::exists(build.filePath(QStringLiteral("../run.sh")))) return QString();
     return QStringLiteral("\r\n./run.sh %1").arg(where);
+}
+
+// The command that opens the archive, for a user who has a shell to type it
+// into: one started from the desktop menu is shown only the menu's way.
+QString shell_lines(const QString& where) {
+    if (!ui::started_from_shell()) return QString();
+    return kGap + QStringLiteral("端末から 開くときは：") + QStringLiteral("\r\n") +
+           QStringLiteral("tavu --folder %1").arg(where) + run_sh_line(where);
 }
 
 } // namespace
@@ -105,7 +114,6 @@ void frmTavu::file_new_period_Click() {
         QStringLiteral("%1 を 締めて、新しい 期間を 始めたで ！").arg(period_words(typed_period)) +
             kGap + QStringLiteral("前の データは 「%1」 に しもてまっせ。").arg(folder) + kGap +
             QStringLiteral("締めた 期間の 一覧と 年間集計は 「ファイル」→「過去の期間」 や。") +
-            kGap + QStringLiteral("開くときは 端末から：") + QStringLiteral("\r\n") +
-            QStringLiteral("tavu --folder %1").arg(where) + run_sh_line(where),
+            shell_lines(where),
         ui::Icon::Information, ui::Buttons::Ok, kTitle);
 }
