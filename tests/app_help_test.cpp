@@ -20,6 +20,7 @@ TEST(HelpPage, NamesEveryMenuCommandAndButton) {
                                 "名簿の書き出し",
                                 "名簿の読み込みを取り消す",
                                 "新しい期間",
+                                "過去の期間",
                                 "終了",
                                 "帳票の印刷",
                                 "個別印刷",

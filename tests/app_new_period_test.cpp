@@ -78,6 +78,7 @@ TEST_F(NewPeriod, ArchivesTheWholeBookAndStartsAgainWithTheSameRoster) {
     const QString folder = QDir::current().absoluteFilePath(QStringLiteral("kako/2026年12月"));
     EXPECT_EQ(script.shown[1].icon, ui::Icon::Information);
     EXPECT_TRUE(script.shown[1].text.contains(QStringLiteral("tavu --folder ") + folder));
+    EXPECT_TRUE(script.shown[1].text.contains(QStringLiteral("「ファイル」→「過去の期間」")));
 
     // The archive: the book as it stood, sheet included, as a save writes it.
     const Book archived = read_book(read_bytes(QStringLiteral("kako/2026年12月/allitem.hrm")));

@@ -7,7 +7,9 @@
 #include "sheet/frmTavu.h"
 #include "ui/message_box.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <memory>
 
 namespace {
@@ -33,6 +35,14 @@ QString typed_path(const QString& path) {
         }
     }
     return path;
+}
+
+// ./run.sh is there only beside a build from the source: an installed
+// program names only itself.
+QString run_sh_line(const QString& where) {
+    const QDir build(QCoreApplication::applicationDirPath());
+    if (!QFileInfo::exists(build.filePath(QStringLiteral("../run.sh")))) return QString();
+    return QStringLiteral("\r\n./run.sh %1").arg(where);
 }
 
 } // namespace
@@ -95,8 +105,8 @@ void frmTavu::file_new_period_Click() {
     ui::msg_box(
         QStringLiteral("%1 を 締めて、新しい 期間を 始めたで ！").arg(period_words(typed_period)) +
             kGap + QStringLiteral("前の データは 「%1」 に しもてまっせ。").arg(folder) + kGap +
-            QStringLiteral("開くときは どっちかで：") + QStringLiteral("\r\n") +
-            QStringLiteral("tavu --folder %1").arg(where) + QStringLiteral("\r\n") +
-            QStringLiteral("./run.sh %1").arg(where),
+            QStringLiteral("締めた 期間の 一覧と 年間集計は 「ファイル」→「過去の期間」 や。") +
+            kGap + QStringLiteral("開くときは 端末から：") + QStringLiteral("\r\n") +
+            QStringLiteral("tavu --folder %1").arg(where) + run_sh_line(where),
         ui::Icon::Information, ui::Buttons::Ok, kTitle);
 }

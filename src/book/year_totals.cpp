@@ -37,6 +37,30 @@ YearTotals year_totals(const std::vector<PeriodCharges>& periods) {
     return t;
 }
 
+void PeriodBooks::add(std::unique_ptr<Book> book, const QString& label) {
+    periods.push_back({label, book.get()});
+    books.push_back(std::move(book));
+}
+
+void PeriodBooks::add_current(std::unique_ptr<Book> book) {
+    const QString label =
+        is_blank(book->nengetu) ? QStringLiteral("今の期間") : trim_blanks(book->nengetu);
+    add(std::move(book), label);
+}
+
+PeriodBooks read_period_books(const std::vector<PastPeriod>& oldest_first) {
+    PeriodBooks out;
+    for (const PastPeriod& p : oldest_first) {
+        auto book = std::make_unique<Book>();
+        if (read_past_book(p.folder, *book) != PastPeriod::State::Ok) {
+            out.left_out << p.folder;
+            continue;
+        }
+        out.add(std::move(book), p.period.isEmpty() ? p.name : p.period);
+    }
+    return out;
+}
+
 std::vector<PastPeriod> periods_between(const std::vector<PastPeriod>& newest_first,
                                         const QString& from, const QString& to, QString& unknown) {
     std::vector<PastPeriod> oldest_first(newest_first.rbegin(), newest_first.rend());

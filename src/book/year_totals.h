@@ -10,6 +10,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -28,6 +29,19 @@ struct YearTotals {
 };
 
 YearTotals year_totals(const std::vector<PeriodCharges>& periods);
+
+// The books of the chosen archives, read in place, for year_totals; an
+// archive that cannot be read is left out and named in `left_out`.
+struct PeriodBooks {
+    std::vector<std::unique_ptr<Book>> books;
+    std::vector<PeriodCharges> periods;
+    QStringList left_out; // archive folders
+    // Adds a book (print_syukei has run) as the next column.
+    void add(std::unique_ptr<Book> book, const QString& label);
+    // Adds the current period's book: its period, or 今の期間 when blank.
+    void add_current(std::unique_ptr<Book> book);
+};
+PeriodBooks read_period_books(const std::vector<PastPeriod>& oldest_first);
 
 // The archives from `from` to `to` (archive names; empty: the oldest, the
 // newest), oldest first, taken from a list as list_past_periods gives it.

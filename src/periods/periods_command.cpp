@@ -92,17 +92,9 @@ int run_periods_command(const CommandLine& line) {
             kExitWrongArgument,
             QStringLiteral("no past period %1 in %2").arg(unknown, shown(QDir::currentPath())));
 
-    std::vector<std::unique_ptr<Book>> books;
-    std::vector<PeriodCharges> periods;
-    for (const PastPeriod& p : range) {
-        auto book = std::make_unique<Book>();
-        if (read_past_book(p.folder, *book) != PastPeriod::State::Ok) {
-            say(stderr, QStringLiteral("tavu: %1 cannot be read and is left out").arg(p.folder));
-            continue;
-        }
-        periods.push_back({p.period.isEmpty() ? p.name : p.period, book.get()});
-        books.push_back(std::move(book));
-    }
+    PeriodBooks read = read_period_books(range);
+    for (const QString& folder : read.left_out)
+        say(stderr, QStringLiteral("tavu: %1 cannot be read and is left out").arg(folder));
     // The current period closes the range unless it ends at an archive.
     if (line.to.isEmpty()) {
         auto book = std::make_unique<Book>();
@@ -117,15 +109,13 @@ int run_periods_command(const CommandLine& line) {
                               .arg(shown(QDir::current().absoluteFilePath(source.file))));
         case ReadResult::Ok:
             print_syukei(*book);
-            periods.push_back(
-                {is_blank(book->nengetu) ? QStringLiteral("今の期間") : trim_blanks(book->nengetu),
-                 book.get()});
-            books.push_back(std::move(book));
+            read.add_current(std::move(book));
             break;
         case ReadResult::Missing:
             break;
         }
     }
+    const std::vector<PeriodCharges>& periods = read.periods;
     if (periods.empty())
         return failed(kExitNoDataFile,
                       QStringLiteral("no period to total in %1").arg(shown(QDir::currentPath())));

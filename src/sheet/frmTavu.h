@@ -26,6 +26,8 @@
 //                                  名簿の書き出し; connect_roster_file_handlers
 //   src/roster/name_paste.cpp      several names pasted in name editing
 //   src/roster/roster_hint.cpp     the line shown while the roster is empty
+//   src/periods/kako_commands.cpp  過去の期間 (frmKako) and the year's totals it asks
+//                                  for; connect_periods_handlers
 //   src/print/print_thohyo.cpp     帳票の印刷, the printing notice; connect_print_handlers
 //   src/print/print_kobetu.cpp     個別印刷, セレクト印刷, the statement print run;
 //                                  connect_statement_handlers
@@ -142,6 +144,7 @@ public:
     QAction* file_meibo_in = nullptr;   // 名簿の読み込み
     QAction* file_meibo_out = nullptr;  // 名簿の書き出し
     QAction* file_new_period = nullptr; // 新しい期間
+    QAction* file_kako = nullptr;       // 過去の期間
     QAction* file_end = nullptr;
     QMenu* file_print = nullptr;
     QAction* print_thohyo = nullptr;
@@ -233,6 +236,9 @@ public:
     // ---- app: a new period ----
     void file_new_period_Click();
 
+    // ---- periods: the closed periods and a year's totals ----
+    void file_kako_Click();
+
     // ---- items: delete and the order dialog ----
     void cmdKomokuDel_Click();
     void komoku_sort_Click();
@@ -307,6 +313,7 @@ private:
     void connect_items_handlers();
     void connect_roster_handlers();
     void connect_roster_file_handlers();
+    void connect_periods_handlers();
     void connect_print_handlers();
     void connect_csv_handlers();
     void connect_statement_handlers();

@@ -76,6 +76,7 @@ frmTavu::frmTavu(Book& book, QWidget* parent) : QMainWindow(parent), book(book) 
     connect_print_handlers();
     connect_csv_handlers();
     connect_payments_handlers();
+    connect_periods_handlers();
 }
 
 frmTavu::~frmTavu() = default;
@@ -295,6 +296,8 @@ void frmTavu::setup_menus() {
     file_meibo_out->setObjectName(QStringLiteral("file_meibo_out"));
     file_new_period = menu_file->addAction(QStringLiteral("新しい期間"));
     file_new_period->setObjectName(QStringLiteral("file_new_period"));
+    file_kako = menu_file->addAction(QStringLiteral("過去の期間"));
+    file_kako->setObjectName(QStringLiteral("file_kako"));
     file_end = menu_file->addAction(QStringLiteral("終了"));
     file_end->setObjectName(QStringLiteral("file_end"));
 

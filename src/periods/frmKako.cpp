@@ -1,0 +1,77 @@
+#include "periods/frmKako.h"
+
+#include "periods/past_periods_model.h"
+#include "ui/fonts.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <algorithm>
+
+frmKako::frmKako(std::vector<PastPeriod> periods, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmKako"));
+    setWindowTitle(QStringLiteral("過去の期間"));
+    setFont(ui::gothic_font(9.75));
+    resize(560, 420);
+
+    model = new PastPeriodsModel(std::move(periods), this);
+    grdKako = new QTableView(this);
+    grdKako->setModel(model);
+    grdKako->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grdKako->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    grdKako->verticalHeader()->hide();
+    grdKako->horizontalHeader()->setStretchLastSection(true);
+    grdKako->resizeColumnsToContents();
+
+    lblHint = new QLabel(QStringLiteral("年間集計は 選んだ 期間の 最初から 最後まで "
+                                        "（選ばへんかったら 全部）で 作りまっせ。"),
+                         this);
+    lblHint->setWordWrap(true);
+    chkIma = new QCheckBox(QStringLiteral("今の 期間も 入れる"), this);
+    chkIma->setChecked(true);
+    cmdPrint = new QPushButton(QStringLiteral("年間集計の 印刷"), this);
+    cmdCsv = new QPushButton(QStringLiteral("年間集計の ＣＳＶ"), this);
+    cmdClose = new QPushButton(QStringLiteral("閉じる"), this);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(chkIma);
+    buttons->addStretch();
+    buttons->addWidget(cmdPrint);
+    buttons->addWidget(cmdCsv);
+    buttons->addWidget(cmdClose);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(grdKako, 1);
+    layout->addWidget(lblHint);
+    layout->addLayout(buttons);
+
+    connect(cmdPrint, &QPushButton::clicked, this, [this] { choose(Action::Print); });
+    connect(cmdCsv, &QPushButton::clicked, this, [this] { choose(Action::Csv); });
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void frmKako::choose(Action chosen_action) {
+    action = chosen_action;
+    accept();
+}
+
+std::vector<PastPeriod> frmKako::chosen() const {
+    const std::vector<PastPeriod>& all = model->periods();
+    int first = 0, last = int(all.size()) - 1;
+    const QModelIndexList rows = grdKako->selectionModel()->selectedRows();
+    if (!rows.isEmpty()) {
+        first = int(all.size());
+        last = -1;
+        for (const QModelIndex& r : rows) {
+            first = std::min(first, r.row());
+            last = std::max(last, r.row());
+        }
+    }
+    std::vector<PastPeriod> out;
+    for (int r = last; r >= first; --r) out.push_back(all[size_t(r)]); // oldest first
+    return out;
+}

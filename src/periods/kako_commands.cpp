@@ -1,0 +1,86 @@
+// 過去の期間, as part of frmTavu: the closed periods listed in frmKako, and
+// the year's totals of those chosen (with the current period) printed or
+// written as CSV into the working folder.
+
+#include "book/print_rules.h"
+#include "book/work_files.h"
+#include "book/year_totals.h"
+#include "periods/frmKako.h"
+#include "periods/year_report.h"
+#include "print/print_run.h"
+#include "sheet/frmTavu.h"
+#include "ui/message_box.h"
+#include "ui/modal.h"
+#include "ui/report_files.h"
+
+#include <QDir>
+#include <memory>
+
+namespace {
+
+const QString kGap = QStringLiteral("\r\n\r\n");
+
+QString heading_of(const std::vector<PeriodCharges>& periods) {
+    if (periods.size() == 1) return periods.front().label;
+    return periods.front().label + QStringLiteral(" ～ ") + periods.back().label;
+}
+
+} // namespace
+
+void frmTavu::file_kako_Click() {
+    // The current period may go into the totals as the sheet shows it.
+    if (newdata_memo(0) == -1) return;
+    if (ninzu_check(0) == -1) return;
+    std::vector<PastPeriod> list = list_past_periods(QDir::currentPath());
+    if (list.empty()) {
+        ui::msg_box(
+            QStringLiteral("締めた 期間は まだ おまへん。") + kGap +
+                QStringLiteral("「ファイル」→「新しい期間」で 締めたら ここに 並びまっせ。"),
+            ui::Icon::Information);
+        return;
+    }
+    frmKako dialog(std::move(list), this);
+    if (ui::run_modal(dialog) != QDialog::Accepted) return;
+
+    PeriodBooks read = read_period_books(dialog.chosen());
+    if (dialog.chkIma->isChecked()) {
+        book.nengetu = txtNengetu->text();
+        auto current = std::make_unique<Book>(book);
+        print_syukei(*current);
+        read.add_current(std::move(current));
+    }
+    if (!read.left_out.isEmpty())
+        ui::msg_box(QStringLiteral("読まれへん 期間は 抜いとくで ！") + kGap +
+                        read.left_out.join(QStringLiteral("\r\n")),
+                    ui::Icon::Exclamation);
+    if (read.periods.empty()) return;
+    const YearTotals totals = year_totals(read.periods);
+    const QString heading = heading_of(read.periods);
+
+    if (dialog.action == frmKako::Action::Print) {
+        print_run(book, printing_notice(), QStringLiteral("periods"),
+                  [&](Book&, ui::Printer& printer) { draw_year_report(totals, heading, printer); });
+        return;
+    }
+    const QString stamp = ui::report_stamp();
+    QString written;
+    if (write_new_file(
+            [&](int n) {
+                return ui::report_file_path(QDir::currentPath(), QStringLiteral("periods"), stamp,
+                                            n, QStringLiteral("csv"));
+            },
+            year_totals_csv(totals), written) != WriteResult::Ok) {
+        ui::msg_box(QStringLiteral("ＣＳＶ が 書かれへんかってん ！") + kGap +
+                        QStringLiteral("フォルダ「%1」の 空きと 書き込みの 許可を 見てや ！")
+                            .arg(QDir::toNativeSeparators(QDir::currentPath())),
+                    ui::Icon::Critical);
+        return;
+    }
+    ui::msg_box(QStringLiteral("年間集計を ＣＳＶ に 書き出したで ！") + kGap +
+                    QDir::toNativeSeparators(written),
+                ui::Icon::Information);
+}
+
+void frmTavu::connect_periods_handlers() {
+    connect(file_kako, &QAction::triggered, this, &frmTavu::file_kako_Click);
+}

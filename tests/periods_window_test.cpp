@@ -1,0 +1,106 @@
+// 過去の期間 as the user meets it: the list of closed periods (a damaged one
+// said so), and the year's totals of a chosen run of them with the current
+// period, as CSV and on paper.
+#include "book/data_files.h"
+#include "book/print_rules.h"
+#include "periods/frmKako.h"
+#include "periods/past_periods_model.h"
+#include "support/roster_fixture.h"
+#include "ui/modal.h"
+#include "ui/print_recorder.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QTableView>
+
+namespace {
+
+void archive(const QString& name, const QByteArray& bytes, int minute) {
+    ASSERT_TRUE(QDir().mkpath(QStringLiteral("kako/") + name));
+    QFile f(QStringLiteral("kako/%1/allitem.hrm").arg(name));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    f.flush();
+    f.setFileTime(QDateTime(QDate(2026, 12, 1), QTime(12, minute)),
+                  QFileDevice::FileModificationTime);
+}
+
+QByteArray owing(const QString& period, const QStringList& members) {
+    Book b;
+    b.nengetu = period;
+    b.komoku_name[0] = QStringLiteral("会費");
+    for (int i = 0; i < members.size(); ++i) {
+        const QStringList parts = members[i].split(u':');
+        b.member_name[i] = parts[0];
+        b.member_kingaku[i][0] = parts[1].toInt();
+    }
+    return pair_swap(data_text(b));
+}
+
+class PeriodsWindow : public RosterTest {
+protected:
+    void SetUp() override {
+        RosterTest::SetUp();
+        archive("2026-10", owing("2026年10月", {"山田:1000", "佐藤:500"}), 1);
+        archive("broken", "\"cut", 2);
+        archive("2026-11", owing("2026年11月", {"山田:700", "伊藤:300"}), 3);
+        book.nengetu = QStringLiteral("2026年12月");
+        book.member_name[0] = QStringLiteral("伊藤");
+        book.komoku_name[0] = QStringLiteral("会費");
+        book.komoku_kingaku[0] = 50; // 割勘, as start-up makes every item before reading
+        book.mark[0][0] = 1;
+        open();
+    }
+};
+
+} // namespace
+
+TEST_F(PeriodsWindow, ListedAndTotalledAsCsv) {
+    QStringList rows;
+    ui::ModalScript answer([&](QDialog& d) {
+        auto& kako = dynamic_cast<frmKako&>(d);
+        for (int r = 0; r < kako.model->rowCount(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < PastPeriodsModel::kColumns; ++c)
+                cells << kako.model->index(r, c).data().toString();
+            rows << cells.join(u'|');
+        }
+        // The newest two: the damaged one is left out, the current one added.
+        kako.grdKako->selectRow(0);
+        kako.grdKako->selectionModel()->select(
+            kako.model->index(1, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        kako.cmdCsv->click();
+        return kako.result();
+    });
+    form->file_kako->trigger();
+
+    EXPECT_EQ(rows, QStringList({"2026年11月|2026/12/01 12:03|2人|1,000円",
+                                 "broken（こわれてて 読まれへん）|2026/12/01 12:02||",
+                                 "2026年10月|2026/12/01 12:01|2人|1,500円"}));
+    ASSERT_EQ(texts().size(), 2u);
+    EXPECT_EQ(texts()[0], QStringLiteral("読まれへん 期間は 抜いとくで ！\r\n\r\nkako/broken"));
+    const QStringList written = QDir().entryList({"periods-*.csv"});
+    ASSERT_EQ(written.size(), 1);
+    QFile csv(written[0]);
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    EXPECT_EQ(csv.readAll(), QByteArray("\xEF\xBB\xBF名前,2026年11月,2026年12月,合計\r\n"
+                                        "山田,700,,700\r\n"
+                                        "伊藤,300,50,350\r\n"
+                                        "合計,1000,50,1050\r\n"));
+}
+
+TEST_F(PeriodsWindow, AllPeriodsOnPaper) {
+    ui::PrinterCapture capture;
+    ui::ModalScript answer([&](QDialog& d) {
+        auto& kako = dynamic_cast<frmKako&>(d);
+        kako.chkIma->setChecked(false);
+        kako.cmdPrint->click();
+        return kako.result();
+    });
+    form->file_kako->trigger();
+    ASSERT_EQ(capture.documents.size(), 1u);
+    const QStringList drawn = ui::drawn_pages(capture.documents[0]).front();
+    EXPECT_TRUE(drawn.contains(QStringLiteral("text 15 18 11b 2026年10月 ～ 2026年11月")));
+}
