@@ -164,8 +164,22 @@ TEST_F(NewPeriod, AFailureChangesNothingAndSaysSo) {
     EXPECT_EQ(book.cur_komoku, before.cur_komoku);
 }
 
-TEST_F(NewPeriod, TwoClosingsOfOnePeriodGiveTwoArchives) {
+// A closing cut short before the new book was saved leaves the closed book
+// in allitem.hrm and its archive in kako/: closing it again takes that
+// archive. Another closing of the same period gets one of its own.
+TEST_F(NewPeriod, AClosingDoneAgainTakesItsArchiveAnotherGetsItsOwn) {
     w->file_new_period_Click();
+    ASSERT_TRUE(QFile::remove(path(QStringLiteral("allitem.hrm"))));
+    ASSERT_TRUE(QFile::copy(path(QStringLiteral("kako/2026年12月/allitem.hrm")),
+                            path(QStringLiteral("allitem.hrm"))));
+    w = std::make_unique<frmTavu>(book);
+    w->Form_Load();
+    ASSERT_EQ(w->txtKomoku->text(), QStringLiteral("忘年会"));
+    w->file_new_period_Click();
+    EXPECT_EQ(QDir(QStringLiteral("kako")).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+              QStringList{"2026年12月"});
+    EXPECT_EQ(book.hozon_flag, -1);
+
     w->txtNengetu->setText(QStringLiteral("2026年12月"));
     w->txtKomoku->setText(QStringLiteral("追加"));
     w->txtKingaku->setText(QStringLiteral("500"));

@@ -132,16 +132,19 @@ TEST_F(SaveTest, EachSaveKeepsTheFileItReplacesAsTheSafetyCopy) {
     EXPECT_EQ(files(), (QStringList{bak, hrm}));
     EXPECT_EQ(read_bytes(bak), saves[1]);
 
-    // A copy that cannot be kept (a folder in its way) fails the save, and
-    // the file it would have replaced stays.
+    // A copy that cannot be kept (a folder in its way) does not stop the
+    // save: the new book is written, and the user is told about the copy.
     ASSERT_TRUE(QFile::remove(path(bak)));
     ASSERT_TRUE(QDir().mkdir(bak));
     w->txtNengetu->setText(QStringLiteral("1月"));
     w->file_all_hozon_Click();
-    ASSERT_EQ(script.shown.size(), 1u);
-    EXPECT_EQ(script.shown[0].icon, ui::Icon::Critical);
-    EXPECT_EQ(book->hozon_flag, 0);
-    EXPECT_EQ(read_bytes(hrm), saves[2]);
+    ASSERT_EQ(script.shown.size(), 2u);
+    EXPECT_EQ(script.shown[0].icon, ui::Icon::Exclamation);
+    EXPECT_TRUE(script.shown[0].text.contains(QStringLiteral("(allitem.bak)")));
+    EXPECT_TRUE(script.shown[0].text.contains(QStringLiteral("フォルダ")));
+    EXPECT_EQ(script.shown[1].text, kSaved);
+    EXPECT_EQ(book->hozon_flag, -1);
+    EXPECT_EQ(saved_book().nengetu, QStringLiteral("1月"));
     EXPECT_EQ(files(), QStringList{hrm});
     EXPECT_TRUE(QFileInfo(path(bak)).isDir());
 }

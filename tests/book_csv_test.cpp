@@ -27,6 +27,7 @@ TEST(Csv, SmallBookAsATable) {
     book->motojime = QStringLiteral("幹事,花子");
     book->member_name[0] = QStringLiteral("佐藤");
     book->member_name[1] = QStringLiteral("＂山田＂, 太郎");
+    book->member_name[2] = QStringLiteral("=1+1"); // text, not a formula
     book->member_name[3] = QStringLiteral("Ito \"Ken\"");
     book->member_name[4] = QStringLiteral("  "); // blank: no row, and charged nothing
     book->komoku_name[0] = QStringLiteral("忘年会");
@@ -45,6 +46,7 @@ TEST(Csv, SmallBookAsATable) {
                                 "番号,名前,忘年会,\"花, \"\"束\"\"\",合計\r\n"
                                 "1,佐藤,3000,,3000\r\n"
                                 "2,\"＂山田＂, 太郎\",,12000,12000\r\n"
+                                "3,'=1+1,,,\r\n"
                                 "4,\"Ito \"\"Ken\"\"\",3000,-500,2500\r\n"
                                 ",合計,6000,11500,17500\r\n";
     EXPECT_EQ(csv_text(*book), expected);

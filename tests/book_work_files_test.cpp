@@ -4,6 +4,7 @@
 #include "support/temp_workdir.h"
 
 #include <QDir>
+#include <unistd.h>
 
 namespace {
 
@@ -41,6 +42,16 @@ TEST_F(WorkFiles, AtomicWriteReplacesWholeAndLeavesNoTemporaryFile) {
     EXPECT_TRUE(read_whole_file("allitem.dat", back));
     EXPECT_EQ(back, QByteArray("new contents"));
     EXPECT_FALSE(read_whole_file("missing", back));
+}
+
+// After a kill between the two renames of a save, "allitem.bak" and
+// "allitem.hrm" can be one file; the next copy's rename then does nothing,
+// and its temporary name must still go.
+TEST_F(WorkFiles, ACopyOntoTheSameFileLeavesNoTemporaryName) {
+    write_bytes("allitem.hrm", "book");
+    ASSERT_EQ(::link("allitem.hrm", "allitem.bak"), 0);
+    EXPECT_EQ(keep_copy("allitem.hrm", "allitem.bak"), WriteResult::Ok);
+    EXPECT_EQ(files(), (QStringList{"allitem.bak", "allitem.hrm"}));
 }
 
 TEST_F(WorkFiles, AtomicWriteIntoAMissingFolderFails) {

@@ -135,6 +135,18 @@ TEST_F(ItemOrder, PlaceTakeBackStartOverRefuseConfirmAndHide) {
     EXPECT_TRUE(dialog->isHidden());
 }
 
+// 確定 with the first item staying first leaves the sheet as it was drawn:
+// the book is still marked unsaved, so closing saves the new order.
+TEST_F(ItemOrder, ConfirmKeepingTheFirstItemMarksTheBookUnsaved) {
+    w->komoku_sort->trigger();
+    ASSERT_TRUE(wait_active(dialog));
+    for (const char* title : {"会費", "お祝い", "歓送会"}) double_click(dialog->lstKomoku, title);
+    click(dialog->cmdKakutei);
+    EXPECT_TRUE(boxes().empty());
+    EXPECT_EQ(book.komoku_name[1], QStringLiteral("お祝い"));
+    EXPECT_EQ(book.hozon_flag, 0);
+}
+
 TEST_F(ItemOrder, DelRemovesTheItemOnTheSheetAndStepsBack) {
     show_item(1);
     w->txtKomoku->setText(QStringLiteral("typed, never committed"));

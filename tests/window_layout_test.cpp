@@ -88,6 +88,22 @@ TEST_F(WindowLayout, CaptionsTooltipsFontsAndColours) {
         << family.toStdString();
 }
 
+// The printer narrows a font only when a fallback stands in for it: a font
+// asked for by another of its names ("IPA Pゴシック" is IPAPGothic's
+// Japanese name) is the real one, whatever name the locale reports.
+TEST(UiFonts, TheRequestedFamilyUnderAnyOfItsNames) {
+    const std::pair<QString, bool> cases[] = {
+        {QStringLiteral("IPAPGothic"), true},
+        {QStringLiteral("IPA Pゴシック"), true},
+        {QStringLiteral("No Such Gothic"), false},
+    };
+    for (const auto& [family, real] : cases) {
+        QFont font = ui::gothic_font(9);
+        font.setFamilies(QStringList{family} + font.families());
+        EXPECT_EQ(ui::is_family(font, family), real) << family.toStdString();
+    }
+}
+
 TEST_F(WindowLayout, MenusNestAsTheCommandsDo) {
     frmTavu window(book);
     QStringList bar;

@@ -37,7 +37,7 @@ void frmTavu::file_csv_Click() {
     print_syukei(book);
     QString written;
     const QString gap = QStringLiteral("\r\n\r\n");
-    if (write_csv_file(book, QString(), QDir::currentPath(), written) != WriteResult::Ok) {
+    if (!is_written(write_csv_file(book, QString(), QDir::currentPath(), written))) {
         ui::msg_box(QStringLiteral("ＣＳＶ が 書かれへんかってん ！") + gap +
                         QStringLiteral("フォルダ「%1」の 空きと 書き込みの 許可を 見てや ！")
                             .arg(QDir::toNativeSeparators(QDir::currentPath())),

@@ -2,6 +2,7 @@
 // book starts again with the same roster and no items. Either all of it
 // happens or, on a failure, the book and the files stay as they were.
 #include "book/new_period.h"
+#include "app/save_messages.h"
 #include "book/data_files.h"
 #include "book/text_rules.h"
 #include "sheet/frmTavu.h"
@@ -64,9 +65,11 @@ void frmTavu::file_new_period_Click() {
     // What a failure puts back.
     const auto before = std::make_unique<Book>(book);
     if (take_window_into_book() == -1) return;
+    const QList<ArchiveFile> files = archive_files(book);
     Archive archive;
-    if (write_archive(book, archive_base_name(typed_period, QDate::currentDate()), archive) !=
-        WriteResult::Ok) {
+    const WriteResult archived =
+        write_archive(files, archive_base_name(typed_period, QDate::currentDate()), archive);
+    if (!is_written(archived)) {
         book = *before;
         ui::msg_box(QStringLiteral("締めた データが しまわれへんかってん ！") + kGap +
                         QStringLiteral("何も 変えてまへん。  フォルダの 空きと 書き込みの 許可を "
@@ -75,20 +78,15 @@ void frmTavu::file_new_period_Click() {
         return;
     }
 
-    const QString hrm = QString::fromLatin1(kHrmFile);
-    QByteArray saved_before;
-    const bool had_saved = read_whole_file(hrm, saved_before);
     clear_items(book);
     book.cur_komoku = 0;
     txtNengetu->clear();
     gamen_kosin();
+    // A save that stops has not replaced "allitem.hrm" (once it has, it is
+    // done): the file still holds the closed period, and so does the window
+    // again. The archive of it goes, unless it was there before.
     if (data_hozon() == -1) {
-        // The save has said why. The archive goes again unless the new book
-        // reached "allitem.hrm" after all (a flush that failed after the
-        // rename): then the archive is the closed period's only whole copy.
-        QByteArray saved_now;
-        if (read_whole_file(hrm, saved_now) == had_saved && saved_now == saved_before)
-            remove_archive(archive);
+        remove_archive(archive);
         book = *before;
         txtNengetu->setText(typed_period);
         gamen_kosin();
@@ -99,6 +97,7 @@ void frmTavu::file_new_period_Click() {
         return;
     }
     book.hozon_flag = -1;
+    if (archived == WriteResult::Unconfirmed) warn_unconfirmed(QStringLiteral("締めた データ"));
 
     const QString folder = QDir::current().absoluteFilePath(archive.folder);
     const QString where = typed_path(folder);

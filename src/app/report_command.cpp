@@ -31,7 +31,7 @@ QString shown(const QString& path) {
 
 int write_csv(const Book& book, const QString& out) {
     QString written;
-    if (write_csv_file(book, out, QDir::currentPath(), written) != WriteResult::Ok)
+    if (!is_written(write_csv_file(book, out, QDir::currentPath(), written)))
         return failed(kExitNotWritten, QStringLiteral("the CSV cannot be written: %1")
                                            .arg(shown(out.isEmpty() ? QDir::currentPath() : out)));
     say(stdout, shown(written));

@@ -1,6 +1,7 @@
 // Saving, reloading and leaving the main window, and its help command.
 #include "app/app_exit.h"
 #include "app/help_window.h"
+#include "app/save_messages.h"
 #include "book/cp932.h"
 #include "book/payments_file.h"
 #include "book/safety_copy.h"
@@ -46,6 +47,30 @@ void report_write_failure() {
                 ui::Icon::Critical);
 }
 
+// The book is saved, but "allitem.bak" still holds an older book (or
+// nothing): the user should know that the copy is not the book just replaced.
+void report_bak_not_kept(BakProblem problem) {
+    QString why;
+    switch (problem) {
+    case BakProblem::Folder:
+        why = QStringLiteral("「allitem.bak」 いう 名前の フォルダが 居座ってんねん。");
+        break;
+    case BakProblem::NotOurs:
+        why = QStringLiteral(
+            "「allitem.bak」 は よその人の ファイルで、置き換えさせて もらわれへんねん。");
+        break;
+    default:
+        why = QStringLiteral("フォルダに 写しを 置く 場所が あらへんかってん。");
+        break;
+    }
+    ui::msg_box(
+        QStringLiteral("データは 保存したけど、前の データの 写し (allitem.bak) は "
+                       "残されへんかってん ！") +
+            QStringLiteral("\r\n\r\n") + why +
+            QStringLiteral("  ほっといたら 写しは 古いまま やで。 どけてから また 保存してや。"),
+        ui::Icon::Exclamation);
+}
+
 const QString kHrm = QString::fromLatin1(kHrmFile);
 
 // The words for an "allitem.hrm" that a save must not replace.
@@ -66,6 +91,17 @@ QString book_file_in_the_way(const FileStamp& seen, const FileStamp& now) {
 }
 
 } // namespace
+
+// A step done whose flush the disk did not confirm: the file has its new
+// contents, but a power cut just now might still lose them.
+void warn_unconfirmed(const QString& what) {
+    ui::msg_box(QStringLiteral("%1は 書いたけど、ディスクが 「ちゃんと 書けた」 って "
+                               "言うてくれへんかってん ！")
+                        .arg(what) +
+                    QStringLiteral("\r\n\r\n") +
+                    QStringLiteral("念のため、電源を 切る前に もう一回 保存しといてや。"),
+                ui::Icon::Exclamation);
+}
 
 qint16 frmTavu::check_book_file_unchanged() {
     const FileStamp now = stamp_file(kHrm);
@@ -113,14 +149,14 @@ qint16 frmTavu::data_hozon() {
     // anything is written, and again just before the new file takes the name.
     if (check_book_file_unchanged() == -1) return -1;
 
-    if (dat_write(book) == WriteResult::Failed) {
+    if (!is_written(dat_write(book))) {
         report_write_failure();
         return -1;
     }
-    // The file replaced is kept as "allitem.bak"; when it cannot be, the
-    // save does not go on.
+    // Once "allitem.hrm" has been replaced the save is done, whatever the
+    // disk then says: the window must not claim the old book is still there.
     bool changed_meanwhile = false;
-    const WriteResult written = dat_to_hrm_keeping_bak([&] {
+    const SavedHrm saved = dat_to_hrm_keeping_bak([&] {
         const FileStamp now = stamp_file(kHrm);
         changed_meanwhile = now.state != ReadResult::Missing && now != hrm_stamp;
         return !changed_meanwhile;
@@ -130,18 +166,22 @@ qint16 frmTavu::data_hozon() {
     const FileStamp now = stamp_file(kHrm);
     if (now.state == ReadResult::Ok && now.hash == stamp_hash(pair_swap(data_text(book))))
         hrm_stamp = now;
-    if (written == WriteResult::Failed) {
+    if (!is_written(saved.written)) {
         if (changed_meanwhile)
             check_book_file_unchanged();
         else
             report_write_failure();
         return -1;
     }
+    if (saved.bak != BakProblem::None) report_bak_not_kept(saved.bak);
+    if (saved.written == WriteResult::Unconfirmed) warn_unconfirmed(QStringLiteral("データ"));
     // The payments beside it, by the same recipe, with their own safety copy.
-    if (payments_write(book) == WriteResult::Failed) {
+    const WriteResult paid = payments_write(book);
+    if (!is_written(paid)) {
         payments::report_write_failure();
         return -1;
     }
+    if (paid == WriteResult::Unconfirmed) warn_unconfirmed(QStringLiteral("集金の 記録"));
     return 0;
 }
 

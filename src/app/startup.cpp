@@ -2,6 +2,7 @@
 // removed, the book is read, the roster shown and item 1 drawn.
 #include "book/book_source.h"
 #include "book/data_files.h"
+#include "book/new_period.h"
 #include "book/payments_file.h"
 #include "book/save_leftovers.h"
 #include "book/text_rules.h"
@@ -112,6 +113,7 @@ void frmTavu::Form_Load() {
     // save in progress looks just like a leftover.
     if (write_guard.may_tidy_folder()) {
         remove_save_leftovers();
+        remove_unfinished_archives();
         if (entry_exists(kNgs)) convert_older_file(book, *this);
         promote_spare_files();
     }

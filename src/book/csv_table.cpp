@@ -17,6 +17,15 @@ void add_record(QString& text, const QStringList& fields) {
     text += QStringLiteral("\r\n");
 }
 
+// Text as a spreadsheet takes it as text: a leading character that starts a
+// formula (=, +, -, @, or a tab or carriage return before one) gets a "'"
+// before it, so that a name like "=1+1" is not computed, nor anything worse.
+QString text_field(const QString& text) {
+    static const QString starts_formula = QStringLiteral("=+-@\t\r");
+    if (!text.isEmpty() && starts_formula.contains(text.front())) return u'\'' + text;
+    return text;
+}
+
 } // namespace
 
 QString csv_field(const QString& text) {
@@ -36,11 +45,11 @@ QByteArray csv_text(const Book& book) {
         if (!book.komoku_name[k].isEmpty()) items.push_back(k);
 
     QString text;
-    add_record(text, {QStringLiteral("期間"), trim_blanks(book.nengetu), QStringLiteral("担当"),
-                      trim_blanks(book.motojime)});
+    add_record(text, {QStringLiteral("期間"), text_field(trim_blanks(book.nengetu)),
+                      QStringLiteral("担当"), text_field(trim_blanks(book.motojime))});
 
     QStringList header{QStringLiteral("番号"), QStringLiteral("名前")};
-    for (int k : items) header << trim_blanks(book.komoku_name[k]);
+    for (int k : items) header << text_field(trim_blanks(book.komoku_name[k]));
     header << QStringLiteral("合計");
     add_record(text, header);
 
@@ -48,7 +57,7 @@ QByteArray csv_text(const Book& book) {
     for (int m = 0; m < kMembers; ++m) {
         grand_total += book.print_total[m];
         if (is_blank(book.member_name[m])) continue;
-        QStringList row{QString::number(m + 1), trim_blanks(book.member_name[m])};
+        QStringList row{QString::number(m + 1), text_field(trim_blanks(book.member_name[m]))};
         for (int k : items) row << amount_field(book.print_charge[m][k]);
         row << amount_field(book.print_total[m]);
         add_record(text, row);

@@ -11,7 +11,8 @@
 //
 // Amounts are plain whole yen ("1300", "-500") so that they are numbers in a
 // spreadsheet; an amount of 0 is an empty field, as the reports print nothing
-// for it.
+// for it. A text that a spreadsheet would take for a formula (it starts with
+// =, +, -, @, a tab or a carriage return) is written with a "'" before it.
 
 #include "book/book.h"
 

@@ -28,11 +28,12 @@ ReadResult read_data_file(const char* name, bool swapped, Parser parse, Book& bo
 WriteResult swap_file(const char* from, const char* to) {
     QByteArray bytes;
     if (!read_whole_file(from, bytes)) return WriteResult::Failed;
-    if (write_file_atomically(to, pair_swap(bytes)) != WriteResult::Ok) return WriteResult::Failed;
+    const WriteResult written = write_file_atomically(to, pair_swap(bytes));
+    if (!is_written(written)) return WriteResult::Failed;
     // A source that cannot be deleted is stale but harmless: the next load
     // or save replaces it before it is read.
     delete_file(from);
-    return WriteResult::Ok;
+    return written;
 }
 
 } // namespace
@@ -76,7 +77,7 @@ Conversion ngs_convert(Book& book) {
     auto converted = std::make_unique<Book>(book);
     const ReadResult read = parse_old_data_text(pair_swap(bytes), *converted);
     blank_header_fields(*converted);
-    if (write_file_atomically(kHrmFile, pair_swap(data_text(*converted, true))) != WriteResult::Ok)
+    if (!is_written(write_file_atomically(kHrmFile, pair_swap(data_text(*converted, true)))))
         return {read, false};
     book = *converted;
     delete_file(kNgsFile);

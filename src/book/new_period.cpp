@@ -3,7 +3,14 @@
 #include "book/payments_file.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -48,40 +55,157 @@ QString archive_base_name(const QString& period, const QDate& today) {
     return QStringLiteral("%1-%2").arg(today.year()).arg(today.month(), 2, 10, QChar(u'0'));
 }
 
-WriteResult write_archive(const Book& book, const QString& base, Archive& archive) {
-    const QString kako = QString::fromLatin1(kArchiveFolder);
-    const FolderResult top = make_folder(kako);
-    if (top == FolderResult::Failed || !QFileInfo(kako).isDir()) return WriteResult::Failed;
+QList<ArchiveFile> archive_files(const Book& book) {
+    QList<ArchiveFile> files{{QString::fromLatin1(kHrmFile), pair_swap(data_text(book))}};
+    // The payments go with it, so the archive answers who had paid.
+    if (!book.payments.empty()) files.append({QString::fromLatin1(kPayFile), payments_text(book)});
+    return files;
+}
+
+namespace {
+
+const QString kKako = QString::fromLatin1(kArchiveFolder);
+// An archive is filled in kako/.archive.XXXXXX, then renamed into place.
+const QString kUnfinished = QStringLiteral("archive");
+
+QString archive_folder(const QString& base, int n) {
+    return kKako + QChar(u'/') + (n == 1 ? base : base + QStringLiteral("-%1").arg(n));
+}
+
+// True when `folder` holds each of the files with exactly its bytes.
+bool holds_files(const QString& folder, const QList<ArchiveFile>& files) {
+    for (const ArchiveFile& file : files) {
+        const QString path = folder + QChar(u'/') + file.name;
+        // Sizes first: nothing is read that could not be the same file.
+        const QFileInfo info(path);
+        if (!info.isFile() || info.size() != file.bytes.size()) return false;
+        QByteArray bytes;
+        if (!read_whole_file(path, bytes) || bytes != file.bytes) return false;
+    }
+    return true;
+}
+
+// A new empty folder kako/.archive.XXXXXX; empty when none could be made.
+QString make_unfinished_folder() {
+    QByteArray name = QFile::encodeName(kKako + QStringLiteral("/.") + kUnfinished) + ".XXXXXX";
+    if (!::mkdtemp(name.data())) return {};
+    // mkdtemp makes it private; an archive is a folder like the others.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::chmod(name.constData(), 0777 & ~mask);
+    return QFile::decodeName(name);
+}
+
+bool is_archive_file(const QString& name) {
+    return name.startsWith(QStringLiteral("allitem.")) ||
+           name.startsWith(QStringLiteral(".allitem."));
+}
+
+// Removes an archive folder TAVU made: the book's files and their
+// temporary files (names starting "allitem." or ".allitem."), then the
+// folder. A folder that holds anything else is left whole.
+bool remove_archive_folder(const QString& folder) {
+    const QDir dir(folder);
+    const QFileInfoList entries =
+        dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QFileInfo& entry : entries)
+        if (!entry.isFile() || entry.isSymLink() || !is_archive_file(entry.fileName()))
+            return false;
+    for (const QFileInfo& entry : entries) delete_file(entry.filePath());
+    return QDir().rmdir(folder);
+}
+
+// Renames the filled folder `from` onto the first free archive name from
+// kako/<base>[-first] on; the name taken goes to `taken`.
+bool rename_to_free_folder(const QString& from, const QString& base, int first, QString& taken) {
+    const QByteArray source = QFile::encodeName(from);
+    for (int n = first; n <= 1000; ++n) {
+        const QString folder = archive_folder(base, n);
+        const QByteArray target = QFile::encodeName(folder);
+        // Never over an existing folder, even an empty one.
+        int r = ::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(),
+                            RENAME_NOREPLACE);
+        if (r != 0 && (errno == EINVAL || errno == ENOSYS)) {
+            if (QFileInfo::exists(folder) || QFileInfo(folder).isSymLink()) continue;
+            r = ::rename(source.constData(), target.constData());
+        }
+        if (r == 0) {
+            taken = folder;
+            return true;
+        }
+        if (errno != EEXIST && errno != ENOTEMPTY) return false;
+    }
+    return false;
+}
+
+} // namespace
+
+WriteResult write_archive(const QList<ArchiveFile>& files, const QString& base, Archive& archive) {
+    archive = Archive{};
+    const FolderResult top = make_folder(kKako);
+    if (top == FolderResult::Failed || !QFileInfo(kKako).isDir()) return WriteResult::Failed;
     archive.made_kako = top == FolderResult::Made;
 
-    archive.folder.clear();
-    for (int n = 1; n <= 1000 && archive.folder.isEmpty(); ++n) {
-        const QString folder =
-            kako + QChar(u'/') + (n == 1 ? base : base + QStringLiteral("-%1").arg(n));
-        const FolderResult made = make_folder(folder);
-        if (made == FolderResult::Failed) break;
-        if (made == FolderResult::Made) archive.folder = folder;
+    // The first free name; on the way, an archive of exactly these files is
+    // taken again.
+    int first_free = 0;
+    for (int n = 1; n <= 1000 && first_free == 0; ++n) {
+        const QString folder = archive_folder(base, n);
+        const QFileInfo info(folder);
+        if (!info.exists() && !info.isSymLink()) {
+            first_free = n;
+        } else if (info.isDir() && !info.isSymLink() && holds_files(folder, files)) {
+            archive.folder = folder;
+            archive.reused = true;
+            return WriteResult::Ok;
+        }
     }
-    const QString in_archive = archive.folder + QChar(u'/');
-    if (archive.folder.isEmpty() ||
-        write_file_atomically(in_archive + QString::fromLatin1(kHrmFile),
-                              pair_swap(data_text(book))) != WriteResult::Ok ||
-        // The payments go with it, so the archive answers who had paid.
-        (!book.payments.empty() && write_file_atomically(in_archive + QString::fromLatin1(kPayFile),
-                                                         payments_text(book)) != WriteResult::Ok)) {
+
+    const QString unfinished = first_free == 0 ? QString() : make_unfinished_folder();
+    bool ok = !unfinished.isEmpty();
+    for (const ArchiveFile& file : files) {
+        if (!ok) break;
+        ok = is_written(write_file_atomically(unfinished + QChar(u'/') + file.name, file.bytes));
+    }
+    if (ok) ok = rename_to_free_folder(unfinished, base, first_free, archive.folder);
+    if (!ok) {
+        if (!unfinished.isEmpty()) remove_archive_folder(unfinished);
+        archive.folder.clear();
         remove_archive(archive);
         return WriteResult::Failed;
     }
-    return WriteResult::Ok;
+    return flush_folder_of(archive.folder) ? WriteResult::Ok : WriteResult::Unconfirmed;
 }
 
 void remove_archive(const Archive& archive) {
-    if (!archive.folder.isEmpty()) {
-        delete_file(archive.folder + QChar(u'/') + QString::fromLatin1(kHrmFile));
-        delete_file(archive.folder + QChar(u'/') + QString::fromLatin1(kPayFile));
-        QDir().rmdir(archive.folder);
+    if (!archive.folder.isEmpty() && !archive.reused) {
+        // Out of its name first: what an interruption leaves is then an
+        // unfinished archive, which start-up removes.
+        const QString unfinished = make_unfinished_folder();
+        if (!unfinished.isEmpty() && !rename_file(archive.folder, unfinished)) {
+            QDir().rmdir(unfinished);
+            remove_archive_folder(archive.folder);
+        } else if (!unfinished.isEmpty()) {
+            remove_archive_folder(unfinished);
+        } else {
+            remove_archive_folder(archive.folder);
+        }
     }
-    if (archive.made_kako) QDir().rmdir(QString::fromLatin1(kArchiveFolder));
+    if (archive.made_kako) QDir().rmdir(kKako);
+}
+
+bool is_unfinished_archive(const QString& entry) {
+    return is_temporary_of(entry, kUnfinished);
+}
+
+int remove_unfinished_archives() {
+    int removed = 0;
+    const QFileInfoList entries = QDir(kKako).entryInfoList(
+        QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::NoSymLinks);
+    for (const QFileInfo& entry : entries)
+        if (is_unfinished_archive(entry.fileName()) && remove_archive_folder(entry.filePath()))
+            ++removed;
+    return removed;
 }
 
 void clear_items(Book& book) {

@@ -7,7 +7,9 @@
 #include "book/book.h"
 #include "book/work_files.h"
 
+#include <QByteArray>
 #include <QDate>
+#include <QList>
 
 inline const char* const kArchiveFolder = "kako";
 
@@ -16,18 +18,42 @@ inline const char* const kArchiveFolder = "kako";
 // characters, not hidden), else the year and month of `today` ("2026-12").
 QString archive_base_name(const QString& period, const QDate& today);
 
+// A file of the archive: its name in the folder and its bytes.
+struct ArchiveFile {
+    QString name;
+    QByteArray bytes;
+};
+// The files that make a closed period's archive: "allitem.hrm" exactly as a
+// save writes it (and every other file a save writes beside it).
+QList<ArchiveFile> archive_files(const Book& book);
+
 struct Archive {
     QString folder; // "kako/<name>", relative to the working folder
     bool made_kako = false;
+    bool reused = false; // an archive with exactly these files was there
 };
 
-// Writes the book, exactly as a save writes "allitem.hrm", into a new folder
-// kako/<base>, or kako/<base>-2, -3, ... when taken: an archive is never
-// overwritten. On failure nothing is left behind.
-WriteResult write_archive(const Book& book, const QString& base, Archive& archive);
-// Removes an archive that write_archive made (its file, its folder, and
-// "kako" when it made that too and it is empty).
+// Puts the files into a new folder kako/<base>, or kako/<base>-2, -3, ...
+// when taken: an archive is never overwritten. The folder is filled under a
+// temporary name in kako/ and renamed into place whole, so an interrupted
+// archive never shows as one. When kako/<base>[-n] already holds exactly
+// these files (a closing cut short before the new book was saved), that
+// archive is used again instead. On failure nothing is left behind. Ok or
+// Unconfirmed (the last folder flush failed) once the archive is in place.
+WriteResult write_archive(const QList<ArchiveFile>& files, const QString& base, Archive& archive);
+// Removes an archive that write_archive made (its files, its folder, and
+// "kako" when it made that too and it is empty); a reused one stays. The
+// folder first goes back to a temporary name, so that an interruption
+// leaves only what start-up removes.
 void remove_archive(const Archive& archive);
+
+// True when `entry`, a folder of kako/, is an unfinished archive: a name of
+// the temporary pattern that write_archive uses.
+bool is_unfinished_archive(const QString& entry);
+// Removes the unfinished archives in kako/ of the working folder (their
+// files, as write_archive writes them, and the folder), and nothing else: a
+// folder holding anything else stays. Returns how many went.
+int remove_unfinished_archives();
 
 // Empties every item: title, mode 1 (割勘), amounts, head count, total, and
 // the marks, amounts and payments of every member. The roster, the period and the

@@ -1,24 +1,44 @@
 #include "book/safety_copy.h"
 #include "book/data_files.h"
 
-WriteResult dat_to_hrm_keeping_bak(const std::function<bool()>& may_replace) {
+#include <QFileInfo>
+#include <unistd.h>
+
+namespace {
+
+BakProblem why_not_kept(const QString& bak) {
+    const QFileInfo info(bak);
+    if (info.isDir()) return BakProblem::Folder;
+    if (info.exists() && info.ownerId() != ::geteuid()) return BakProblem::NotOurs;
+    return BakProblem::Other;
+}
+
+// Keeps the file `target` ("allitem.hrm" or the file its link leads to) as
+// "allitem.bak".
+bool keep_bak(const QString& hrm, const QString& target, const QString& bak) {
+    if (target == hrm) return is_written(keep_copy(hrm, bak));
+    // A hard link to the link would keep the link, not the book.
+    QByteArray old;
+    return read_whole_file(target, old) && is_written(write_file_atomically(bak, old));
+}
+
+} // namespace
+
+SavedHrm dat_to_hrm_keeping_bak(const std::function<bool()>& may_replace) {
     const QString hrm = QString::fromLatin1(kHrmFile);
     const QString bak = QString::fromLatin1(kBakFile);
     const QString dat = QString::fromLatin1(kDatFile);
     const QString target = write_target_of(hrm);
+    SavedHrm saved;
     QByteArray bytes;
-    WriteResult result = WriteResult::Failed;
     if (read_whole_file(dat, bytes)) {
-        result = write_file_atomically(target, pair_swap(bytes), [&] {
+        saved.written = write_file_atomically(target, pair_swap(bytes), [&] {
             if (may_replace && !may_replace()) return false;
-            if (!file_exists(target)) return true;
-            if (target == hrm) return keep_copy(hrm, bak) == WriteResult::Ok;
-            // A hard link to the link would keep the link, not the book.
-            QByteArray old;
-            return read_whole_file(target, old) &&
-                   write_file_atomically(bak, old) == WriteResult::Ok;
+            if (file_exists(target) && !keep_bak(hrm, target, bak)) saved.bak = why_not_kept(bak);
+            return true;
         });
+        if (!is_written(saved.written)) saved.bak = BakProblem::None;
     }
     delete_file(dat);
-    return result;
+    return saved;
 }

@@ -9,14 +9,28 @@
 
 inline const char* const kBakFile = "allitem.bak";
 
+// Why "allitem.bak" could not be kept.
+enum class BakProblem {
+    None,
+    Folder,  // a folder has that name
+    NotOurs, // a file of another user that may not be replaced
+    Other,   // the folder took no copy (full, or no hard links and no room)
+};
+
+struct SavedHrm {
+    WriteResult written = WriteResult::Failed; // of "allitem.hrm"
+    BakProblem bak = BakProblem::None;
+};
+
 // The last step of a save: "allitem.dat" pair-swapped becomes "allitem.hrm",
 // and the "allitem.hrm" it replaces becomes "allitem.bak". The copy is kept
-// only once the new file is whole on disk, just before it takes the name;
-// when the copy cannot be kept, nothing is replaced and Failed is returned.
+// only once the new file is whole on disk, just before it takes the name.
+// When the copy cannot be kept the new book takes the name all the same (it
+// matters more than the copy of the old one) and `bak` says why.
 // `may_replace`, when given, is asked just before that too: when it says no,
-// nothing is replaced either. "allitem.dat" is removed either way: the book
-// is still in memory.
+// nothing is replaced. "allitem.dat" is removed either way: the book is
+// still in memory.
 //
 // When "allitem.hrm" is a symbolic link it stays one: the file it leads to
 // is replaced in its own folder, and "allitem.bak" is a plain copy of it.
-WriteResult dat_to_hrm_keeping_bak(const std::function<bool()>& may_replace = {});
+SavedHrm dat_to_hrm_keeping_bak(const std::function<bool()>& may_replace = {});

@@ -85,6 +85,44 @@ bool sync_file(const QByteArray& path) {
     return ::close(fd) == 0 && ok;
 }
 
+// Gives the whole, flushed file `temp` the name `name`, then flushes the
+// folder. Where `temp` and `name` were already one file (hard links left by
+// an interrupted save), rename does nothing and succeeds: the temporary
+// name is then removed here.
+WriteResult rename_into_place(const QByteArray& temp, const QString& name) {
+    if (::rename(temp.constData(), QFile::encodeName(name).constData()) != 0) {
+        ::unlink(temp.constData());
+        return WriteResult::Failed;
+    }
+    ::unlink(temp.constData());
+    return sync_folder_of(name) ? WriteResult::Ok : WriteResult::Unconfirmed;
+}
+
+// Renames the whole, flushed file `temp` onto the first free name of
+// name_for, never over a file that is there or appears meanwhile.
+WriteResult rename_to_free_name(const QByteArray& temp, const std::function<QString(int)>& name_for,
+                                QString& written) {
+    for (int n = 1; n < 1000; ++n) {
+        const QString name = name_for(n);
+        const QByteArray target = QFile::encodeName(name);
+        // Renamed only onto a free name; where the folder cannot do that, a
+        // hard link, which also takes only a free name.
+        bool taken = ::renameat2(AT_FDCWD, temp.constData(), AT_FDCWD, target.constData(),
+                                 RENAME_NOREPLACE) == 0;
+        if (!taken && (errno == EINVAL || errno == ENOSYS) &&
+            ::link(temp.constData(), target.constData()) == 0) {
+            ::unlink(temp.constData());
+            taken = true;
+        }
+        if (taken) {
+            written = name;
+            return sync_folder_of(name) ? WriteResult::Ok : WriteResult::Unconfirmed;
+        }
+        if (errno != EEXIST) break;
+    }
+    return WriteResult::Failed;
+}
+
 } // namespace
 
 bool file_exists(const QString& name) {
@@ -105,6 +143,10 @@ bool delete_file(const QString& name) {
     return errno == ENOENT;
 }
 
+bool flush_folder_of(const QString& name) {
+    return sync_folder_of(name);
+}
+
 bool rename_file(const QString& from, const QString& to) {
     const QByteArray source = QFile::encodeName(from);
     const QByteArray target = QFile::encodeName(to);
@@ -114,12 +156,24 @@ bool rename_file(const QString& from, const QString& to) {
     return true;
 }
 
+WriteResult replace_with(const QString& temp, const QString& name) {
+    const QByteArray path = QFile::encodeName(temp);
+    if (!sync_file(path)) return WriteResult::Failed;
+    return rename_into_place(path, name);
+}
+
+WriteResult move_to_free_name(const QString& temp, const std::function<QString(int)>& name_for,
+                              QString& written) {
+    const QByteArray path = QFile::encodeName(temp);
+    if (!sync_file(path)) return WriteResult::Failed;
+    return rename_to_free_name(path, name_for, written);
+}
+
 WriteResult write_file_atomically(const QString& name, const QByteArray& bytes,
                                   const std::function<bool()>& before_replace) {
     // By hand rather than with QSaveFile: QSaveFile ignores the result of
     // its flush and adds a second one, and each flush to disk is the bulk of
     // the cost of a save.
-    const QByteArray target = QFile::encodeName(name);
     QByteArray temp = temp_template(name);
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0) return WriteResult::Failed;
@@ -128,11 +182,11 @@ WriteResult write_file_atomically(const QString& name, const QByteArray& bytes,
     // Only a complete, flushed file takes the name; otherwise the old file
     // stays and the temporary file goes.
     if (ok && before_replace) ok = before_replace();
-    if (!ok || ::rename(temp.constData(), target.constData()) != 0) {
+    if (!ok) {
         ::unlink(temp.constData());
         return WriteResult::Failed;
     }
-    return sync_folder_of(name) ? WriteResult::Ok : WriteResult::Failed;
+    return rename_into_place(temp, name);
 }
 
 WriteResult write_new_file(const std::function<QString(int)>& name_for, const QByteArray& bytes,
@@ -142,26 +196,10 @@ WriteResult write_new_file(const std::function<QString(int)>& name_for, const QB
     if (fd < 0) return WriteResult::Failed;
     bool ok = ::fchmod(fd, 0666 & ~current_umask()) == 0 && write_all(fd, bytes) && sync_fd(fd);
     ok = ::close(fd) == 0 && ok;
-    for (int n = 1; ok && n < 1000; ++n) {
-        const QString name = name_for(n);
-        const QByteArray target = QFile::encodeName(name);
-        // Renamed only onto a free name; where the folder cannot do that, a
-        // hard link, which also takes only a free name.
-        bool taken = ::renameat2(AT_FDCWD, temp.constData(), AT_FDCWD, target.constData(),
-                                 RENAME_NOREPLACE) == 0;
-        if (!taken && (errno == EINVAL || errno == ENOSYS) &&
-            ::link(temp.constData(), target.constData()) == 0) {
-            ::unlink(temp.constData());
-            taken = true;
-        }
-        if (taken) {
-            written = name;
-            return sync_folder_of(name) ? WriteResult::Ok : WriteResult::Failed;
-        }
-        if (errno != EEXIST) break;
-    }
-    ::unlink(temp.constData());
-    return WriteResult::Failed;
+    const WriteResult result =
+        ok ? rename_to_free_name(temp, name_for, written) : WriteResult::Failed;
+    if (result == WriteResult::Failed) ::unlink(temp.constData());
+    return result;
 }
 
 WriteResult keep_copy(const QString& from, const QString& to) {
@@ -169,12 +207,11 @@ WriteResult keep_copy(const QString& from, const QString& to) {
     QByteArray temp;
     if (link_to_temporary(source, to, temp)) {
         // The link shares the file's bytes; flushed in case they never were.
-        if (!sync_file(temp) ||
-            ::rename(temp.constData(), QFile::encodeName(to).constData()) != 0) {
+        if (!sync_file(temp)) {
             ::unlink(temp.constData());
             return WriteResult::Failed;
         }
-        return sync_folder_of(to) ? WriteResult::Ok : WriteResult::Failed;
+        return rename_into_place(temp, to);
     }
     // A folder without hard links (a memory stick, a network share): a copy.
     QByteArray bytes;

@@ -7,7 +7,15 @@
 #include <QStringList>
 #include <functional>
 
-enum class WriteResult { Ok, Failed };
+// Unconfirmed: the new file has taken its name, but the disk did not
+// confirm the folder's flush. The step is done (the rename cannot be taken
+// back); a power loss soon after might still lose it.
+enum class WriteResult { Ok, Unconfirmed, Failed };
+
+// True when the file took its name (Ok or Unconfirmed).
+inline bool is_written(WriteResult result) {
+    return result != WriteResult::Failed;
+}
 
 // True when a file (not a folder) of exactly this name, case included, is
 // present.
@@ -21,6 +29,21 @@ bool delete_file(const QString& name);
 // folder so the new name survives a crash. True when the rename was done.
 bool rename_file(const QString& from, const QString& to);
 
+// Flushes the folder entry of `name` (a file or a folder) to disk, so that
+// its creation or rename survives a power loss. False when the disk did not
+// confirm it.
+bool flush_folder_of(const QString& name);
+
+// The last steps of the recipe below for a file written by other means (a
+// PDF drawn by a painter): `temp`, in the folder of `name`, is flushed to
+// disk and renamed over `name`, then the folder is flushed. On failure
+// before the rename `temp` is left to the caller and `name` stays as it was.
+WriteResult replace_with(const QString& temp, const QString& name);
+// The same, onto the first free name name_for(1), name_for(2), ... (up to
+// 999) as write_new_file takes it.
+WriteResult move_to_free_name(const QString& temp, const std::function<QString(int)>& name_for,
+                              QString& written);
+
 // Writes `bytes` as the file `name` so that it appears whole or not at all:
 // a temporary file in the same folder is written in full, flushed to disk,
 // renamed over `name`, then the folder is flushed. On any failure the
@@ -28,7 +51,8 @@ bool rename_file(const QString& from, const QString& to);
 // returned. The temporary file is named "." + the file's name + "." + six
 // letters or digits. `before_replace`, when given, runs once the new file is
 // whole on disk and just before it takes the name; when it returns false
-// nothing is replaced and Failed is returned.
+// nothing is replaced and Failed is returned. Once the rename has happened
+// the write is done: Ok, or Unconfirmed when the folder's flush failed.
 WriteResult write_file_atomically(const QString& name, const QByteArray& bytes,
                                   const std::function<bool()>& before_replace = {});
 

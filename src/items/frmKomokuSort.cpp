@@ -74,6 +74,9 @@ qint16 frmKomokuSort::confirm() {
     for (int i = 0; i < lstSelectKomoku->count(); ++i)
         order.push_back(slot_of(lstSelectKomoku->item(i)));
     apply_order(book, order);
+    // A new order is a change to save even when the first item stays first
+    // and the redraw below changes nothing on the sheet.
+    book.hozon_flag = 0;
     tavu.gamen_kosin();
     return 0;
 }

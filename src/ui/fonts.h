@@ -8,4 +8,8 @@ namespace ui {
 
 QFont gothic_font(double point_size);
 
+// True when `font` is drawn with the installed font `family`, by whichever
+// of its names `family` calls it; false when a fallback stands in for it.
+bool is_family(const QFont& font, const QString& family);
+
 } // namespace ui

@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPrinterInfo>
 #include <QTemporaryFile>
@@ -167,7 +166,7 @@ void PaintedPrinter::font(const QString& name, double points, bool bold) {
     // fallback's half-width letters and digits are about a sixth wider, so
     // amounts of nine characters ran past their cells and long headings into
     // the next column: the fallback is narrowed to the requested font's width.
-    if (QFontInfo(font_).family() != name) font_.setStretch(kFallbackStretch);
+    if (!is_family(font_, name)) font_.setStretch(kFallbackStretch);
 }
 
 void PaintedPrinter::position(double x, double y) {
@@ -250,32 +249,29 @@ bool PaintedPrinter::submit_to_printer() {
     return true;
 }
 
+// The drawn PDF is flushed to disk and renamed into place as a data file
+// is: a report said to be written is whole on disk.
 bool PaintedPrinter::keep_pdf() {
+    errno = 0;
+    WriteResult kept;
     if (!out_path_.isEmpty()) {
-        if (rename_file(work_file_, out_path_)) {
-            outcome_.result = PrintOutcome::Result::SavedPdf;
-            return true;
-        }
-        fail(QString::fromLocal8Bit(std::strerror(errno)));
-        return false;
+        kept = replace_with(work_file_, out_path_);
+    } else {
+        QString written;
+        kept = move_to_free_name(
+            work_file_,
+            [this](int n) {
+                return report_file_path(folder_, report_, stamp_, n, QStringLiteral("pdf"));
+            },
+            written);
+        if (is_written(kept)) outcome_.pdf_path = written;
     }
-    for (int n = 1; n < 1000; ++n) {
-        const QString path = report_file_path(folder_, report_, stamp_, n, QStringLiteral("pdf"));
-        if (QFile::exists(path)) continue;
-        // rename never replaces a file that appeared in the meantime.
-        QFile work(work_file_);
-        if (work.rename(path)) {
-            outcome_.result = PrintOutcome::Result::SavedPdf;
-            outcome_.pdf_path = path;
-            return true;
-        }
-        if (!QFile::exists(path)) {
-            outcome_.pdf_path = path;
-            fail(work.errorString());
-            return false;
-        }
+    if (is_written(kept)) {
+        outcome_.result = PrintOutcome::Result::SavedPdf;
+        return true;
     }
-    fail(QStringLiteral("no free file name"));
+    fail(errno != 0 ? QString::fromLocal8Bit(std::strerror(errno))
+                    : QStringLiteral("no free file name"));
     return false;
 }
 

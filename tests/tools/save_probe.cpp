@@ -6,11 +6,21 @@
 //                          generation it finds; exit 1 when the book did not
 //                          read back whole (a damaged-file message, or values
 //                          of different generations mixed)
+//   save_probe periods     starts as the program does, then, until it is
+//                          killed: saves generation N whole and closes its
+//                          period with 新しい期間 (the archive kako/N), then
+//                          N+1, ...; a generation found whole at start-up
+//                          (its closing cut short) is closed again
+//   save_probe check-periods  starts as the program does, then prints the
+//                          last generation; exit 1 when the book does not
+//                          read back whole, or kako/ holds anything but
+//                          folders kako/G each holding generation G whole
 //   save_probe once N      fills the sheet with generation N without reading
 //                          the book (only the state of "allitem.hrm", as a
 //                          read would), chooses 全体保存 and exits 0 when the
 //                          save said it was done, 1 when it said it failed
-//                          (and left the unsaved flag 0), 2 for anything else
+//                          (and left the unsaved flag 0), 3 when it said it
+//                          was done after warnings, 2 for anything else
 //   save_probe next        starts as the program does, saves the generation
 //                          after the one found and prints it; exit 0 when
 //                          the save said it was done
@@ -25,13 +35,16 @@
 // Every value of generation N is derived from N, so a file that mixes two
 // saves, or is cut short, shows as an inconsistent book.
 #include "app/folder_claim.h"
+#include "book/data_files.h"
 #include "book/text_rules.h"
 #include "sheet/frmTavu.h"
 #include "ui/message_box.h"
 
 #include <QApplication>
+#include <QDir>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -84,6 +97,45 @@ int generation_of(const Book& book) {
     return n;
 }
 
+// The generation of a book whose period was closed: the roster and the
+// person in charge stay, no period, no items; -1 when it is not one.
+int closed_generation_of(const Book& book) {
+    bool ok = false;
+    const int n = trim_blanks(book.motojime).toInt(&ok);
+    if (!ok || !trim_blanks(book.nengetu).isEmpty()) return -1;
+    for (int i = 0; i < kMembers; ++i)
+        if (trim_blanks(book.member_name[i]) != QString::number(n)) return -1;
+    for (int k = 0; k < kItems; ++k)
+        if (!book.komoku_name[k].isEmpty()) return -1;
+    return n;
+}
+
+// Every entry of kako/ is a folder named by a generation, holding exactly
+// that generation's book whole. Prints what is wrong.
+bool archives_whole() {
+    const QFileInfoList entries =
+        QDir(QStringLiteral("kako"))
+            .entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QFileInfo& entry : entries) {
+        bool numbered = false;
+        const int g = entry.fileName().toInt(&numbered);
+        const QStringList inside =
+            QDir(entry.filePath())
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        auto archived = std::make_unique<Book>();
+        QByteArray bytes;
+        if (!numbered || !entry.isDir() || inside != QStringList{QStringLiteral("allitem.hrm")} ||
+            !read_whole_file(entry.filePath() + QStringLiteral("/allitem.hrm"), bytes) ||
+            parse_data_text(pair_swap(bytes), *archived) != ReadResult::Ok ||
+            generation_of(*archived) != g) {
+            std::fprintf(stderr, "kako/%s is not a whole archive (%s)\n",
+                         qPrintable(entry.fileName()), qPrintable(inside.join(u' ')));
+            return false;
+        }
+    }
+    return true;
+}
+
 bool nothing_saved_yet(const Book& book) {
     return book.nengetu.isEmpty() && book.komoku_name[0].isEmpty();
 }
@@ -130,6 +182,48 @@ int main(int argc, char** argv) {
         }
     }
 
+    if (std::strcmp(mode, "periods") == 0) {
+        w.Form_Load();
+        int n = generation_of(book);
+        if (nothing_saved_yet(book)) {
+            n = 1;
+        } else if (n < 0) {
+            n = closed_generation_of(book);
+            if (n < 0) return 1;
+            ++n;
+        }
+        for (;; ++n) {
+            // A generation found whole is closed again; the others are
+            // filled and saved first.
+            if (generation_of(book) != n) {
+                fill(w, book, n);
+                w.file_all_hozon_Click();
+                if (book.hozon_flag != -1) return 3;
+            }
+            w.file_new_period_Click();
+            if (book.hozon_flag != -1 || closed_generation_of(book) != n) return 3;
+            script.shown.clear();
+        }
+    }
+
+    if (std::strcmp(mode, "check-periods") == 0) {
+        w.Form_Load();
+        if (!script.shown.empty()) {
+            std::fprintf(stderr, "start-up said: %s\n", qPrintable(script.shown.front().text));
+            return 1;
+        }
+        int n = nothing_saved_yet(book) ? 0 : generation_of(book);
+        if (n < 0) n = closed_generation_of(book);
+        if (n < 0) {
+            std::fprintf(stderr, "the book is neither whole nor closed (period %s)\n",
+                         qPrintable(book.nengetu));
+            return 1;
+        }
+        if (!archives_whole()) return 1;
+        std::printf("%d\n", n);
+        return 0;
+    }
+
     if (std::strcmp(mode, "hold") == 0) {
         FolderLock lock;
         app::WriteGuard guard;
@@ -174,16 +268,22 @@ int main(int argc, char** argv) {
         book.hozon_flag = 0;
         w.file_all_hozon_Click();
         const QString done = QStringLiteral("データ保存 してもうた ！");
-        const bool said_done = script.shown.size() == 1 && script.shown[0].text == done &&
-                               script.shown[0].icon == ui::Icon::Information;
-        const bool said_failed = script.shown.size() == 1 && script.shown[0].text != done &&
-                                 script.shown[0].icon == ui::Icon::Critical;
+        const size_t n = script.shown.size();
+        const bool said_done = n >= 1 && script.shown[n - 1].text == done &&
+                               script.shown[n - 1].icon == ui::Icon::Information;
+        bool warned = n >= 2;
+        for (size_t i = 0; i + 1 < n; ++i)
+            warned = warned && script.shown[i].icon == ui::Icon::Exclamation;
+        const bool said_failed =
+            n == 1 && script.shown[0].text != done && script.shown[0].icon == ui::Icon::Critical;
         for (const ui::ShownBox& b : script.shown) std::printf("%s\n", qPrintable(b.text));
-        if (said_done && book.hozon_flag == -1) return 0;
+        if (said_done && n == 1 && book.hozon_flag == -1) return 0;
         if (said_failed && book.hozon_flag == 0) return 1;
+        if (said_done && warned && book.hozon_flag == -1) return 3;
         return 2;
     }
 
-    std::fprintf(stderr, "usage: save_probe loop | check | once N | next | second | hold\n");
+    std::fprintf(stderr, "usage: save_probe loop | check | periods | check-periods | once N | next "
+                         "| second | hold\n");
     return 2;
 }
