@@ -2,13 +2,16 @@
 // all 8 pages), and the statements of the same book (every member charged
 // for more than ten items: 192 statements on 24 pages): the print
 // calculation and the layout through the recorder, and the same to a PDF
-// file through the painter.
+// file through the painter; the print preview opened on each, and a page
+// turned in it.
 #include "app/frmOpen.h"
 #include "book/print_rules.h"
 #include "print/meisai.h"
+#include "print/print_preview.h"
 #include "print/zentai.h"
 #include "support/full_book.h"
 #include "ui/painted_printer.h"
+#include "ui/preview_document.h"
 #include "ui/print_recorder.h"
 
 #include "offscreen_main.h"
@@ -97,6 +100,65 @@ void BM_StatementsToPdf(benchmark::State& state) {
 BENCHMARK(BM_StatementsToPdf)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
+// The print preview as the user opens it: the report drawn once into the
+// preview's document, the window built with its thumbnails and shown with
+// the first page fitted to it.
+template <typename Draw> void preview_open(benchmark::State& state, Book book, Draw draw) {
+    for (auto _ : state) {
+        print_syukei(book);
+        auto document = std::make_shared<ui::PreviewDocument>();
+        draw(book, *document);
+        PrintPreview preview(nullptr, QStringLiteral("bench"), QStringLiteral("summary"), document,
+                             [](const ui::PreviewDocument&) {});
+        preview.show();
+        QCoreApplication::processEvents();
+        if (preview.page_dpi() < 40) state.SkipWithError("the page was not fitted");
+    }
+}
+
+void BM_PreviewSummaryOpen(benchmark::State& state) {
+    Book book;
+    fill_full_book(book);
+    const QImage picture = frmOpen::small_picture().toImage();
+    preview_open(state, book,
+                 [&](Book& b, ui::Printer& printer) { print_zentai(b, printer, picture); });
+}
+BENCHMARK(BM_PreviewSummaryOpen)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+void BM_PreviewStatementsOpen(benchmark::State& state) {
+    preview_open(state, statements_book(),
+                 [](Book& b, ui::Printer& printer) { print_meisai(b, printer); });
+}
+BENCHMARK(BM_PreviewStatementsOpen)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// Turning a page of the open preview of the statements (24 pages).
+void BM_PreviewTurnPage(benchmark::State& state) {
+    Book book = statements_book();
+    print_syukei(book);
+    auto document = std::make_shared<ui::PreviewDocument>();
+    print_meisai(book, *document);
+    PrintPreview preview(nullptr, QStringLiteral("bench"), QStringLiteral("statements"), document,
+                         [](const ui::PreviewDocument&) {});
+    preview.show();
+    QCoreApplication::processEvents();
+    int page = 0;
+    for (auto _ : state) {
+        page = (page + 1) % document->page_count();
+        preview.show_page(page);
+    }
+    state.counters["dpi"] = preview.page_dpi();
+}
+BENCHMARK(BM_PreviewTurnPage)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
 } // namespace

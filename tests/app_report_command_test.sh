@@ -56,6 +56,9 @@ run 3 book --pdf summary no-such-folder
 run 4 damaged --pdf summary damaged
 run 4 damaged --csv damaged
 run 6 book --print summary book
+# Without libcups (loaded only to print) --print says what is missing.
+TAVU_LIBCUPS=libcups-missing.so.2 run 6 book --print summary book
+grep -q 'libcups' "$top/err.txt" || { cat "$top/err.txt"; fail "--print without libcups did not say so"; }
 run 5 book --pdf summary --out no-such-folder/s.pdf book
 mkdir book/taken.csv
 run 5 book --csv --out book/taken.csv book

@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QPointer>
 #include <QPushButton>
 #include <QTableView>
 
@@ -103,4 +104,38 @@ TEST_F(PeriodsWindow, AllPeriodsOnPaper) {
     ASSERT_EQ(capture.documents.size(), 1u);
     const QStringList drawn = ui::drawn_pages(capture.documents[0]).front();
     EXPECT_TRUE(drawn.contains(QStringLiteral("text 15 18 11b 2026年10月 ～ 2026年11月")));
+}
+
+TEST_F(PeriodsWindow, AnArchiveOpensBesideTheBookToLookAtOnly) {
+    QFile file("kako/2026-11/allitem.hrm");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    ui::ModalScript answer([&](QDialog& d) {
+        auto& kako = dynamic_cast<frmKako&>(d);
+        kako.grdKako->setCurrentIndex(kako.model->index(0, 0));
+        kako.cmdOpen->click();
+        return kako.result();
+    });
+    form->file_kako->trigger();
+    const auto windows = form->findChildren<frmTavu*>();
+    ASSERT_EQ(windows.size(), 1);
+    frmTavu* past = windows[0];
+    EXPECT_EQ(past->windowTitle(),
+              QStringLiteral("過去の期間  2026年11月  【過去の期間：見るだけ】"));
+    EXPECT_EQ(past->chk1[1]->text(), QStringLiteral("伊藤"));
+    EXPECT_TRUE(past->file_end->isVisible() == false && past->data_reload->isVisible() == false);
+
+    past->file_all_hozon_Click();
+    ASSERT_EQ(texts().size(), 1u);
+    EXPECT_TRUE(texts()[0].startsWith(QStringLiteral("保存 は でけへんで ！")));
+    script.shown.clear();
+    past->txtNengetu->setText(QStringLiteral("書き換え")); // an edit: nothing to save
+    QPointer<frmTavu> gone = past;
+    past->close();
+    QApplication::processEvents();
+    EXPECT_TRUE(script.shown.empty());
+    EXPECT_TRUE(gone.isNull());
+    file.seek(0);
+    EXPECT_EQ(file.readAll(), before);
+    EXPECT_EQ(book.nengetu, QStringLiteral("2026年12月")) << "the live book is untouched";
 }

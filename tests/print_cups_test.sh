@@ -4,9 +4,10 @@
 # printer is touched), a cups-pdf queue as its default, and the program
 # printing through it. The PDFs that cups-pdf writes must hold the eight
 # landscape pages of a full book's summary and the 24 portrait pages of its
-# statements, on A4. A personal default printer is honoured and named. A
-# queue that refuses jobs must give the failure message
-# and leave no file behind.
+# statements, on A4. A personal default printer and the printer chosen in
+# 印刷先の選択 (kept over a restart, replaced by the default with a message
+# once gone) are honoured and named. A queue that refuses jobs must give the
+# failure message and leave no file behind.
 # Skipped (77) where cupsd cannot run: not installed, not root, no socket.
 set -euo pipefail
 probe="$(cd "$1" && pwd)/print_probe"
@@ -158,15 +159,42 @@ done
 timeout 30 lpadmin -p TavuOther -E -v cups-pdf:/ -P "$ppd" 2>>"$dir/log/lpadmin.err" ||
     { echo "the second queue could not be set up:"; cat "$dir/log/lpadmin.err"; exit 1; }
 echo "Default TavuOther" >"$HOME/.cups/lpoptions"
+# Waits until a queue has no job left; prints how many jobs it completed.
+done_jobs() {
+    for _ in $(seq 300); do
+        [[ -z "$(timeout 10 lpstat -o "$1")" ]] && break
+        sleep 0.2
+    done
+    timeout 10 lpstat -W completed -o "$1" | wc -l
+}
+# The window's print of the summary ($@: the probe's arguments before it);
+# its messages and status line must contain $want.
+probe_says() {
+    local want="$1" rc=0
+    shift
+    timeout 120 "$probe" "$@" summary >"$dir/log/probe-to.out" 2>&1 || rc=$?
+    (( rc == 0 )) && grep -qF "$want" "$dir/log/probe-to.out" ||
+        { echo "print_probe $*: $rc, not saying $want:"; cat "$dir/log/probe-to.out"; exit 1; }
+}
+other=0
 cli 0
 grep -q 'TavuOther' "$dir/log/cli.out" || { echo "the personal default was not named:"; cat "$dir/log/cli.out"; exit 1; }
-for _ in $(seq 300); do
-    [[ -z "$(timeout 10 lpstat -o TavuOther)" ]] && break
-    sleep 0.2
-done
-[[ -n "$(timeout 10 lpstat -W completed -o TavuOther)" ]] ||
-    { echo "no job went to the personal default TavuOther"; exit 1; }
+probe_says 'プリンタ「TavuOther」に 8 ページ'
+(( $(done_jobs TavuOther) == other + 2 )) || { echo "the jobs did not go to the personal default TavuOther"; exit 1; }
+other=$((other + 2))
 rm "$HOME/.cups/lpoptions"
+
+# 印刷先の選択: the chosen printer takes the print commands' jobs, and still
+# after a restart; once it is gone the user hears so and the default prints.
+probe_says 'プリンタ「TavuOther」に 8 ページ' to TavuOther
+probe_says 'プリンタ「TavuOther」に 8 ページ'
+(( $(done_jobs TavuOther) == other + 2 )) || { echo "the jobs did not go to the chosen TavuOther"; exit 1; }
+timeout 30 lpadmin -x TavuOther
+probe_says '選んであった プリンタ「TavuOther」が 見つからへん'
+grep -qF 'プリンタ「TavuPDF」に 8 ページ' "$dir/log/probe-to.out" || { cat "$dir/log/probe-to.out"; exit 1; }
+probe_says 'プリンタ「TavuPDF」に 8 ページ'
+! grep -qF '見つからへん' "$dir/log/probe-to.out" || { echo "the vanished printer was told twice"; exit 1; }
+done_jobs TavuPDF >/dev/null
 
 # A queue that refuses jobs: the failure is told, nothing is written.
 timeout 30 cupsreject TavuPDF

@@ -206,7 +206,8 @@ TEST_F(SummaryCommand, PrintsUnderTheNoticeAndTellsWhereThePdfWent) {
     EXPECT_EQ(boxes(),
               (Boxes{{kPeriodOk, ui::Icon::None},
                      {QStringLiteral("プリンタが 見つからへんから、PDF に しといたで ！\r\n\r\n"
-                                     "/work/summary-20261208-153000.pdf"),
+                                     "/work/summary-20261208-153000.pdf\r\n\r\n"
+                                     "PDF を 開いて 見てみる？"),
                       ui::Icon::Information}}));
 
     // Printed on a printer: nothing more to say. The notice is the same

@@ -5,6 +5,7 @@
 #include "periods/periods_command.h"
 #include "print/reports.h"
 #include "ui/painted_printer.h"
+#include "ui/print_service.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -43,9 +44,15 @@ int make_report(Book& book, const CommandLine& line, const QString& out) {
     const bool to_pdf = line.output == CommandLine::Output::Pdf;
     ui::PaintedPrinter printer(report_name(line.report), to_pdf ? Target::Pdf : Target::Printer,
                                QDir::currentPath());
-    if (!to_pdf && printer.outcome().printer.isEmpty())
+    if (!to_pdf && printer.outcome().printer.isEmpty()) {
+        if (const QString why = ui::print_service::missing(); !why.isEmpty())
+            return failed(kExitNoPrinter,
+                          QStringLiteral("the print service's library libcups cannot be loaded "
+                                         "(%1; --pdf writes a PDF)")
+                              .arg(why));
         return failed(kExitNoPrinter,
                       QStringLiteral("no printer is installed (--pdf writes a PDF)"));
+    }
     if (!out.isEmpty()) printer.write_to(out);
     draw_report(line.report, book, printer);
 

@@ -244,6 +244,8 @@ void frmTavu::file_end_Click() {
 // unsaved; a save that fails lets the user stay.
 void frmTavu::Form_QueryUnload(bool& cancel, int /*unload_mode*/) {
     if (book.hozon_flag == -1) return;
+    // A closed period's window has nothing of its own to lose.
+    if (write_guard.reason() == app::WriteGuard::Reason::PastPeriod) return;
     if (write_guard.read_only()) {
         cancel = !may_drop_read_only_changes();
         return;

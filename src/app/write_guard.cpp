@@ -27,6 +27,10 @@ bool WriteGuard::allows(const QString& command) const {
               QStringLiteral("書き換えるんは 向こうの ＴＡＶＵ で やってや。") +
               QStringLiteral("  印刷と ＣＳＶ出力は こっちでも できまっせ ！");
         break;
+    case Reason::PastPeriod:
+        why = QStringLiteral("これは 締めた 期間やから 見るだけ (読み取り専用) やねん。") + gap +
+              QStringLiteral("印刷と ＣＳＶ出力は できまっせ ！");
+        break;
     case Reason::None:
         break;
     }
@@ -39,6 +43,8 @@ QString WriteGuard::title(const QString& base) const {
     switch (reason_) {
     case Reason::HeldByAnother:
         return base + QStringLiteral("  【見るだけ (読み取り専用)】");
+    case Reason::PastPeriod:
+        return base + QStringLiteral("  【過去の期間：見るだけ】");
     case Reason::None:
         break;
     }

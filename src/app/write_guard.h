@@ -18,6 +18,7 @@ public:
     enum class Reason {
         None,          // the book may be written
         HeldByAnother, // another TAVU holds the working folder's lock
+        PastPeriod,    // a closed period opened from 過去の期間
     };
 
     // A book that may be written, in a folder this program may tidy.

@@ -34,6 +34,9 @@ frmKako::frmKako(std::vector<PastPeriod> periods, QWidget* parent) : QDialog(par
     lblHint->setWordWrap(true);
     chkIma = new QCheckBox(QStringLiteral("今の 期間も 入れる"), this);
     chkIma->setChecked(true);
+    cmdOpen = new QPushButton(QStringLiteral("開いて 見る"), this);
+    cmdOpen->setToolTip(
+        QStringLiteral("選んだ 期間を 別の 窓で 見るだけ （書き換えは でけへんで）"));
     cmdPrint = new QPushButton(QStringLiteral("年間集計の 印刷"), this);
     cmdCsv = new QPushButton(QStringLiteral("年間集計の ＣＳＶ"), this);
     cmdClose = new QPushButton(QStringLiteral("閉じる"), this);
@@ -41,6 +44,7 @@ frmKako::frmKako(std::vector<PastPeriod> periods, QWidget* parent) : QDialog(par
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(chkIma);
     buttons->addStretch();
+    buttons->addWidget(cmdOpen);
     buttons->addWidget(cmdPrint);
     buttons->addWidget(cmdCsv);
     buttons->addWidget(cmdClose);
@@ -49,6 +53,8 @@ frmKako::frmKako(std::vector<PastPeriod> periods, QWidget* parent) : QDialog(par
     layout->addWidget(lblHint);
     layout->addLayout(buttons);
 
+    connect(cmdOpen, &QPushButton::clicked, this, [this] { choose(Action::Open); });
+    connect(grdKako, &QTableView::doubleClicked, this, [this] { choose(Action::Open); });
     connect(cmdPrint, &QPushButton::clicked, this, [this] { choose(Action::Print); });
     connect(cmdCsv, &QPushButton::clicked, this, [this] { choose(Action::Csv); });
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
@@ -74,4 +80,10 @@ std::vector<PastPeriod> frmKako::chosen() const {
     std::vector<PastPeriod> out;
     for (int r = last; r >= first; --r) out.push_back(all[size_t(r)]); // oldest first
     return out;
+}
+
+std::optional<PastPeriod> frmKako::current() const {
+    const QModelIndex at = grdKako->currentIndex();
+    if (!at.isValid()) return std::nullopt;
+    return model->periods()[size_t(at.row())];
 }

@@ -9,6 +9,7 @@
 #include "book/past_periods.h"
 
 #include <QDialog>
+#include <optional>
 
 class QCheckBox;
 class QLabel;
@@ -21,11 +22,12 @@ class frmKako : public QDialog {
 public:
     frmKako(std::vector<PastPeriod> periods, QWidget* parent = nullptr);
 
-    enum class Action { None, Print, Csv };
+    enum class Action { None, Print, Csv, Open };
 
     QTableView* grdKako = nullptr;
     QCheckBox* chkIma = nullptr; // the current period as the last column
     QLabel* lblHint = nullptr;
+    QPushButton* cmdOpen = nullptr;
     QPushButton* cmdPrint = nullptr;
     QPushButton* cmdCsv = nullptr;
     QPushButton* cmdClose = nullptr;
@@ -35,6 +37,8 @@ public:
     // The periods chosen, oldest first: every row from the first selected to
     // the last (all rows when none is selected).
     std::vector<PastPeriod> chosen() const;
+    // The period of the current row, to open (none when no row is current).
+    std::optional<PastPeriod> current() const;
 
 private:
     void choose(Action chosen_action);

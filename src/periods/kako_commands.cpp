@@ -6,6 +6,7 @@
 #include "book/work_files.h"
 #include "book/year_totals.h"
 #include "periods/frmKako.h"
+#include "periods/past_book_window.h"
 #include "periods/year_report.h"
 #include "print/print_run.h"
 #include "sheet/frmTavu.h"
@@ -41,6 +42,15 @@ void frmTavu::file_kako_Click() {
     }
     frmKako dialog(std::move(list), this);
     if (ui::run_modal(dialog) != QDialog::Accepted) return;
+    if (dialog.action == frmKako::Action::Open) {
+        const std::optional<PastPeriod> period = dialog.current();
+        if (!period) return;
+        if (!open_past_book(*this, *period))
+            ui::msg_box(QStringLiteral("「%1」は 読まれへん ！").arg(period->folder) + kGap +
+                            QStringLiteral("データが ないか、こわれてまっせ。"),
+                        ui::Icon::Exclamation);
+        return;
+    }
 
     PeriodBooks read = read_period_books(dialog.chosen());
     if (dialog.chkIma->isChecked()) {

@@ -54,10 +54,17 @@ void frmTavu::print_kobetu_Click() {
 // The dialog opens beside the sheet without blocking it.
 void frmTavu::print_select_Click() {
     if (confirm_period_and_organizer(*this) == -1) return;
+    preview_selection = false;
     ui::show_form(select_print_dialog());
 }
 
 void frmTavu::print_meisai() {
+    if (preview_selection) {
+        preview_selection = false;
+        open_preview(QStringLiteral("セレクト"), report_name(Report::Statements),
+                     [](Book& b, ui::Printer& printer) { ::print_meisai(b, printer); });
+        return;
+    }
     print_run(book, printing_notice(), report_name(Report::Statements),
               [](Book& b, ui::Printer& printer) { ::print_meisai(b, printer); });
 }

@@ -3,11 +3,31 @@
 #include "print/frmSirase.h"
 #include "ui/message_box.h"
 
+#include <QDesktopServices>
 #include <QDir>
+#include <QMainWindow>
+#include <QStatusBar>
+#include <QUrl>
 
 namespace {
 
 const QString kBreak = QStringLiteral("\r\n\r\n");
+constexpr int kStatusMs = 30000;
+
+// Why a PDF stands in for paper, as the user hears it.
+QString pdf_reason(const ui::PrintOutcome& outcome) {
+    using Reason = ui::PrintOutcome::PdfReason;
+    switch (outcome.pdf_reason) {
+    case Reason::Chosen:
+        return QStringLiteral("PDF に しといたで ！");
+    case Reason::NoPrintService:
+        return QStringLiteral("印刷の ライブラリ (libcups) が 見つからへんから、PDF に しといたで "
+                              "！  紙に 出すなら libcups2 を 入れてや。");
+    case Reason::NoPrinter:
+        break;
+    }
+    return QStringLiteral("プリンタが 見つからへんから、PDF に しといたで ！");
+}
 
 } // namespace
 
@@ -22,20 +42,46 @@ ui::PrintOutcome print_run(Book& book, frmSirase& notice, const QString& report,
         outcome = printer->outcome();
     }
     notice.hide();
+    if (auto* window = qobject_cast<QMainWindow*>(notice.parentWidget())) {
+        const QString said = print_feedback(outcome);
+        if (!said.isEmpty()) window->statusBar()->showMessage(said, kStatusMs);
+    }
     report_print_outcome(outcome);
     return outcome;
+}
+
+QString print_feedback(const ui::PrintOutcome& outcome) {
+    switch (outcome.result) {
+    case ui::PrintOutcome::Result::Printed:
+        return QStringLiteral("プリンタ「%1」に %2 ページ 送ったで。")
+            .arg(outcome.printer)
+            .arg(outcome.pages);
+    case ui::PrintOutcome::Result::SavedPdf:
+        return QStringLiteral("PDF「%1」に %2 ページ 書いたで。")
+            .arg(QDir::toNativeSeparators(outcome.pdf_path))
+            .arg(outcome.pages);
+    case ui::PrintOutcome::Result::Failed:
+        break;
+    }
+    return {};
 }
 
 void report_print_outcome(const ui::PrintOutcome& outcome) {
     using Result = ui::PrintOutcome::Result;
     const QString pdf = QDir::toNativeSeparators(outcome.pdf_path);
+    if (!outcome.vanished.isEmpty())
+        ui::msg_box(QStringLiteral("選んであった プリンタ「%1」が 見つからへん。  いつもの "
+                                   "プリンタに 回したで ！")
+                        .arg(outcome.vanished),
+                    ui::Icon::Exclamation);
     switch (outcome.result) {
     case Result::Printed:
         return;
     case Result::SavedPdf:
-        ui::msg_box(QStringLiteral("プリンタが 見つからへんから、PDF に しといたで ！") + kBreak +
-                        pdf,
-                    ui::Icon::Information);
+        if (ui::msg_box(pdf_reason(outcome) + kBreak + pdf + kBreak +
+                            QStringLiteral("PDF を 開いて 見てみる？"),
+                        ui::Icon::Information, ui::Buttons::YesNo) == ui::Answer::Yes)
+            QDesktopServices::openUrl(QUrl::fromLocalFile(outcome.pdf_path));
         return;
     case Result::Failed:
         break;

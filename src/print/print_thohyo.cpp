@@ -37,4 +37,5 @@ void frmTavu::unload_printing_notice() {
 void frmTavu::connect_print_handlers() {
     connect(print_thohyo, &QAction::triggered, this, &frmTavu::print_thohyo_Click);
     connect_statement_handlers();
+    connect_preview_handlers();
 }

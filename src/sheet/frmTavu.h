@@ -29,6 +29,7 @@
 //   src/periods/kako_commands.cpp  過去の期間 (frmKako) and the year's totals it asks
 //                                  for; connect_periods_handlers
 //   src/print/print_thohyo.cpp     帳票の印刷, the printing notice; connect_print_handlers
+//   src/print/print_preview_menu.cpp  印刷プレビュー, 印刷先の選択
 //   src/print/print_kobetu.cpp     個別印刷, セレクト印刷, the statement print run;
 //                                  connect_statement_handlers
 //   src/payments/open_window.cpp   集金チェック: opens frmSyukin; connect_payments_handlers
@@ -50,6 +51,7 @@
 #include "book/data_files.h"
 #include "book/roster_placement.h"
 #include "ui/controls.h"
+#include "ui/printer.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -62,6 +64,7 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <array>
+#include <functional>
 #include <optional>
 
 class frmSirase;
@@ -292,6 +295,21 @@ public:
     // ---- payments: the 集金チェック window ----
     void syukin_check_Click();
     class frmSyukin* syukin_form = nullptr; // null until first opened
+    // ---- print: the preview and the printer choice ----
+    QMenu* print_preview = nullptr;
+    QAction* preview_thohyo = nullptr;
+    QAction* preview_kobetu = nullptr;
+    QAction* preview_select = nullptr;
+    QAction* print_to = nullptr;
+    void preview_thohyo_Click();
+    void preview_kobetu_Click();
+    void preview_select_Click(); // the selection dialog's 確定 opens the preview
+    void print_to_Click();
+    // Opens the preview of what `draw` draws of the book as it is now; any
+    // report's drawing function will do.
+    class PrintPreview* open_preview(const QString& title, const QString& report,
+                                     const std::function<void(Book&, ui::Printer&)>& draw);
+    bool preview_selection = false; // the selection dialog previews instead of printing
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -318,6 +336,7 @@ private:
     void connect_csv_handlers();
     void connect_statement_handlers();
     void connect_payments_handlers();
+    void connect_preview_handlers();
 
     frmSirase* sirase_ = nullptr; // the printing notice, once loaded
 };

@@ -75,8 +75,8 @@ frmTavu::frmTavu(Book& book, QWidget* parent) : QMainWindow(parent), book(book) 
     connect_roster_handlers();
     connect_print_handlers();
     connect_csv_handlers();
-    connect_payments_handlers();
     connect_periods_handlers();
+    connect_payments_handlers();
 }
 
 frmTavu::~frmTavu() = default;

@@ -1,31 +1,19 @@
 #include "ui/painted_printer.h"
 #include "book/work_files.h"
-#include "ui/fonts.h"
+#include "ui/print_service.h"
 #include "ui/report_files.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QFontMetricsF>
-#include <QPrinterInfo>
+#include <QPdfWriter>
 #include <QTemporaryFile>
 #include <cerrno>
 #include <cstring>
-#include <cups/cups.h>
 
 namespace ui {
 
 namespace {
-
-constexpr double kTwipsPerInch = 1440.0;
-constexpr double kMmPerInch = 25.4;
-// Width, in per cent, of the fallback font on paper (see PaintedPrinter::font).
-constexpr int kFallbackStretch = 85;
-
-// Line widths 1 and 2 must both show on paper, 2 clearly thicker.
-double pen_mm(int width) {
-    return width <= 1 ? 0.2 : 0.25 * width;
-}
 
 // A PDF that ends with its end-of-file marker was written to the end.
 bool pdf_complete(const QString& path) {
@@ -37,17 +25,23 @@ bool pdf_complete(const QString& path) {
 
 } // namespace
 
-PaintedPrinter::PaintedPrinter(const QString& report, Target target, const QString& folder)
-    : report_(report), folder_(folder), stamp_(report_stamp()), printer_(QPrinter::HighResolution) {
-    if (target != Target::Pdf) {
-        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-        if (!info.isNull()) outcome_.printer = info.printerName();
+PaintedPrinter::PaintedPrinter(const QString& report, Target target, const QString& folder,
+                               const QString& queue)
+    : report_(report), folder_(folder), stamp_(report_stamp()) {
+    using Reason = PrintOutcome::PdfReason;
+    if (target == Target::Pdf) {
+        outcome_.pdf_reason = Reason::Chosen;
+    } else if (const QString why = print_service::missing(); !why.isEmpty()) {
+        outcome_.pdf_reason = Reason::NoPrintService;
+        outcome_.detail = why;
+    } else {
+        outcome_.printer = queue.isEmpty() ? print_service::default_destination() : queue;
     }
     if (target == Target::Printer && outcome_.printer.isEmpty())
-        fail(QStringLiteral("there is no default printer"));
+        fail(outcome_.detail.isEmpty() ? QStringLiteral("there is no default printer")
+                                       : outcome_.detail);
     else if (outcome_.printer.isEmpty() && !folder_.isEmpty())
         outcome_.pdf_path = report_file_path(folder_, report_, stamp_, 1, QStringLiteral("pdf"));
-    font_ = gothic_font(9);
 }
 
 void PaintedPrinter::write_to(const QString& path) {
@@ -59,6 +53,7 @@ void PaintedPrinter::write_to(const QString& path) {
 PaintedPrinter::~PaintedPrinter() {
     if (!ended_) {
         if (painter_.isActive()) painter_.end();
+        writer_.reset();
         if (!work_file_.isEmpty()) QFile::remove(work_file_);
     }
 }
@@ -75,10 +70,11 @@ bool PaintedPrinter::ready() {
     if (begun_) {
         if (break_pending_) {
             break_pending_ = false;
-            if (!printer_.newPage()) {
+            if (!writer_->newPage()) {
                 fail(QStringLiteral("a new page could not be started"));
                 return false;
             }
+            ++outcome_.pages;
         }
         return true;
     }
@@ -88,10 +84,7 @@ bool PaintedPrinter::ready() {
     if (!outcome_.printer.isEmpty()) {
         // The printer's own printable area, so that the layout sits where
         // the printer can print it.
-        QPrinter probe(QPrinterInfo::printerInfo(outcome_.printer), QPrinter::HighResolution);
-        probe.setPageSize(QPageSize(QPageSize::A4));
-        probe.setPageOrientation(orientation_);
-        margins = probe.pageLayout().margins(QPageLayout::Millimeter);
+        margins = print_service::a4_margins(outcome_.printer, margins);
         QTemporaryFile temp(QDir::temp().absoluteFilePath(QStringLiteral("tavu-XXXXXX.pdf")));
         temp.setAutoRemove(false);
         if (!temp.open()) {
@@ -113,33 +106,21 @@ bool PaintedPrinter::ready() {
                                                     QStringLiteral(".pdf.part"));
     }
 
-    printer_.setOutputFormat(QPrinter::PdfFormat);
-    printer_.setOutputFileName(work_file_);
-    printer_.setPageLayout(
+    writer_ = std::make_unique<QPdfWriter>(work_file_);
+    writer_->setResolution(1200);
+    writer_->setPageLayout(
         QPageLayout(QPageSize(QPageSize::A4), orientation_, margins, QPageLayout::Millimeter));
-    printer_.setDocName(report_ + u'-' + stamp_);
-    printer_.setCreator(QStringLiteral("TAVU"));
-    if (!painter_.begin(&printer_)) {
-        fail(QFile::exists(work_file_) ? QStringLiteral("the printer would not start")
+    writer_->setTitle(report_ + u'-' + stamp_);
+    writer_->setCreator(QStringLiteral("TAVU"));
+    if (!painter_.begin(writer_.get())) {
+        fail(QFile::exists(work_file_) ? QStringLiteral("the PDF would not start")
                                        : QStringLiteral("%1 cannot be written").arg(work_file_));
         return false;
     }
     painter_.setBrush(Qt::NoBrush);
+    canvas_.set_painter(&painter_);
+    outcome_.pages = 1;
     return true;
-}
-
-double PaintedPrinter::device(double value) const {
-    const double per_inch = unit_ == Unit::Millimetres ? kMmPerInch : kTwipsPerInch;
-    return value * printer_.resolution() / per_inch;
-}
-
-void PaintedPrinter::apply_pen() {
-    const double mm = pen_mm(width_);
-    QPen pen(Qt::black, mm * printer_.resolution() / kMmPerInch, Qt::SolidLine, Qt::FlatCap,
-             Qt::MiterJoin);
-    // Dashes of 2 mm with gaps of 1 mm, in units of the pen's width.
-    if (style_ == LineStyle::Dashed) pen.setDashPattern({2.0 / mm, 1.0 / mm});
-    painter_.setPen(pen);
 }
 
 void PaintedPrinter::paper_a4() {
@@ -149,64 +130,44 @@ void PaintedPrinter::paper_a4() {
 void PaintedPrinter::orientation(Orientation orientation) {
     orientation_ =
         orientation == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
-    if (begun_ && !failed_) printer_.setPageOrientation(orientation_);
+    if (begun_ && !failed_) writer_->setPageOrientation(orientation_);
 }
 
 void PaintedPrinter::unit(Unit unit) {
-    unit_ = unit;
+    canvas_.unit(unit);
 }
 
 void PaintedPrinter::font(const QString& name, double points, bool bold) {
-    font_ = gothic_font(points);
-    QStringList families = font_.families();
-    if (!families.contains(name)) families.prepend(name);
-    font_.setFamilies(families);
-    font_.setBold(bold);
-    // The reports' fixed positions were laid out for the requested font. The
-    // fallback's half-width letters and digits are about a sixth wider, so
-    // amounts of nine characters ran past their cells and long headings into
-    // the next column: the fallback is narrowed to the requested font's width.
-    if (!is_family(font_, name)) font_.setStretch(kFallbackStretch);
+    canvas_.font(name, points, bold);
 }
 
 void PaintedPrinter::position(double x, double y) {
-    x_ = x;
-    y_ = y;
+    canvas_.position(x, y);
 }
 
 void PaintedPrinter::print_text(const QString& text) {
     if (!ready() || text.isEmpty()) return;
-    painter_.setFont(font_);
-    painter_.setPen(Qt::black);
-    const QFontMetricsF metrics(font_, &printer_);
-    painter_.drawText(QPointF(device(x_), device(y_) + metrics.ascent()), text);
+    canvas_.text(text);
 }
 
 void PaintedPrinter::line_style(LineStyle style) {
-    style_ = style;
+    canvas_.line_style(style);
 }
 
 void PaintedPrinter::line_width(int width) {
-    width_ = width;
+    canvas_.line_width(width);
 }
 
 void PaintedPrinter::line(double x1, double y1, double x2, double y2) {
-    if (!ready()) return;
-    apply_pen();
-    painter_.drawLine(at(x1, y1), at(x2, y2));
+    if (ready()) canvas_.line(x1, y1, x2, y2);
 }
 
 void PaintedPrinter::box(double x1, double y1, double x2, double y2) {
-    if (!ready()) return;
-    apply_pen();
-    painter_.setBrush(Qt::NoBrush);
-    painter_.drawRect(QRectF(at(x1, y1), at(x2, y2)).normalized());
+    if (ready()) canvas_.box(x1, y1, x2, y2);
 }
 
 void PaintedPrinter::picture(const QImage& image, double x, double y) {
-    if (!ready()) return;
-    const double per_pixel = printer_.resolution() / 96.0;
-    painter_.drawImage(QRectF(at(x, y), QSizeF(image.width(), image.height()) * per_pixel), image);
+    if (ready()) canvas_.picture(image, x, y);
 }
 
 void PaintedPrinter::new_page() {
@@ -220,8 +181,10 @@ void PaintedPrinter::end_document() {
     break_pending_ = false;
     const bool drawn = ready();
     ended_ = true;
+    canvas_.set_painter(nullptr);
     if (painter_.isActive() && !painter_.end() && drawn)
         fail(QStringLiteral("the document could not be finished"));
+    writer_.reset(); // closes the file
     if (!failed_ && !pdf_complete(work_file_))
         fail(QStringLiteral("%1 could not be written to the end").arg(work_file_));
     if (!failed_) {
@@ -234,15 +197,10 @@ void PaintedPrinter::end_document() {
 }
 
 bool PaintedPrinter::submit_to_printer() {
-    // The queue's own name, without an instance after "/".
-    const QByteArray queue = outcome_.printer.section(u'/', 0, 0).toLocal8Bit();
-    cups_option_t* options = nullptr;
-    int count = cupsAddOption("media", "A4", 0, &options);
-    const int job = cupsPrintFile(queue.constData(), QFile::encodeName(work_file_).constData(),
-                                  printer_.docName().toUtf8().constData(), count, options);
-    cupsFreeOptions(count, options);
-    if (job == 0) {
-        fail(QString::fromUtf8(cupsLastErrorString()));
+    const QString error =
+        print_service::submit(outcome_.printer, work_file_, report_ + u'-' + stamp_);
+    if (!error.isEmpty()) {
+        fail(error);
         return false;
     }
     outcome_.result = PrintOutcome::Result::Printed;

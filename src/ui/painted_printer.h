@@ -1,31 +1,38 @@
 #pragma once
-// The printer on paper: a QPainter over a QPrinter that writes PDF. With a
-// default printer in the system's print service the PDF goes there as one
+// The printer on paper: a QPainter over a QPdfWriter. With a printer (the
+// one named, else the print service's default) the PDF goes there as one
 // job; without one it is kept as a file in the given folder, named by report
 // and time ("summary-20261208-153000.pdf"), never over an existing file.
 // Either way the document is drawn into a file of its own first, so that a
 // document that could not be finished leaves nothing behind.
 //
 // Target::Pdf always keeps a PDF; Target::Printer only prints (without a
-// default printer the document fails). write_to names the PDF instead of
-// the folder's naming rule: it replaces that file in one step when whole.
+// printer the document fails). write_to names the PDF instead of the
+// folder's naming rule: it replaces that file in one step when whole.
 
+#include "ui/painter_canvas.h"
 #include "ui/printer.h"
 
-#include <QFont>
+#include <QPageLayout>
 #include <QPainter>
-#include <QPrinter>
+#include <memory>
+
+class QPdfWriter;
 
 namespace ui {
 
 class PaintedPrinter : public Printer {
 public:
     enum class Target { DefaultPrinterOrPdf, Pdf, Printer };
-    PaintedPrinter(const QString& report, Target target, const QString& folder);
+    // `queue`: the printer to use instead of the default one.
+    PaintedPrinter(const QString& report, Target target, const QString& folder,
+                   const QString& queue = {});
     ~PaintedPrinter() override;
 
     // Before the first drawing: the PDF goes to exactly this path.
     void write_to(const QString& path);
+    // The printer the user had chosen was gone: the outcome says so.
+    void set_vanished(const QString& printer) { outcome_.vanished = printer; }
 
     void paper_a4() override;
     void orientation(Orientation orientation) override;
@@ -46,9 +53,6 @@ private:
     // Starts the painter at the first drawing; false once anything failed.
     bool ready();
     void fail(const QString& detail);
-    double device(double value) const; // current unit -> device units
-    QPointF at(double x, double y) const { return {device(x), device(y)}; }
-    void apply_pen();
     bool submit_to_printer();
     bool keep_pdf();
 
@@ -56,16 +60,12 @@ private:
     QString folder_;
     QString stamp_; // the time in the PDF's name
     PrintOutcome outcome_;
-    QPrinter printer_;
+    std::unique_ptr<QPdfWriter> writer_;
     QPainter painter_;
+    PainterCanvas canvas_;
     QString work_file_; // the PDF being drawn
     QString out_path_;  // the PDF asked for by name, if any
     QPageLayout::Orientation orientation_ = QPageLayout::Portrait;
-    Unit unit_ = Unit::Twips;
-    QFont font_;
-    double x_ = 0, y_ = 0;
-    LineStyle style_ = LineStyle::Solid;
-    int width_ = 1;
     bool begun_ = false, failed_ = false, ended_ = false, break_pending_ = false;
 };
 

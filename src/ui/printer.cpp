@@ -1,6 +1,8 @@
 #include "ui/printer.h"
 #include "ui/painted_printer.h"
+#include "ui/print_destination.h"
 #include "ui/print_recorder.h"
+#include "ui/print_service.h"
 
 #include <QDir>
 
@@ -23,8 +25,23 @@ PrinterCapture* active_printer_capture() {
 
 std::unique_ptr<Printer> open_printer(const QString& report) {
     if (active_capture) return std::make_unique<PrintRecorder>(active_capture);
-    return std::make_unique<PaintedPrinter>(report, PaintedPrinter::Target::DefaultPrinterOrPdf,
-                                            QDir::currentPath());
+    using Target = PaintedPrinter::Target;
+    const QString folder = QDir::currentPath();
+    const Destination chosen = chosen_destination();
+    if (chosen.kind == Destination::Kind::PdfFile)
+        return std::make_unique<PaintedPrinter>(report, Target::Pdf, folder);
+    if (chosen.kind == Destination::Kind::Printer && print_service::missing().isEmpty()) {
+        if (print_service::destinations().contains(chosen.printer))
+            return std::make_unique<PaintedPrinter>(report, Target::DefaultPrinterOrPdf, folder,
+                                                    chosen.printer);
+        // Gone from the print service: the default stands in from now on.
+        choose_destination({});
+        auto printer =
+            std::make_unique<PaintedPrinter>(report, Target::DefaultPrinterOrPdf, folder);
+        printer->set_vanished(chosen.printer);
+        return printer;
+    }
+    return std::make_unique<PaintedPrinter>(report, Target::DefaultPrinterOrPdf, folder);
 }
 
 } // namespace ui

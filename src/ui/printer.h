@@ -4,8 +4,9 @@
 // printable area, x to the right and y downwards; texts are placed by their
 // top left corner.
 //
-// open_printer gives the system's default printer (one job, no dialog), or a
-// PDF in the working folder when there is none. Tests install a
+// open_printer gives the destination the user chose (print_destination.h):
+// a printer (one job, no dialog), or a PDF in the working folder; by default
+// the default printer, and a PDF when there is none. Tests install a
 // PrinterCapture, which makes open_printer hand out recorders instead.
 
 #include <QImage>
@@ -27,10 +28,15 @@ inline const QString kPrintFontName = QStringLiteral("ＭＳ Ｐゴシック");
 // How a document ended.
 struct PrintOutcome {
     enum class Result { Printed, SavedPdf, Failed };
+    // Why a PDF was kept rather than printed.
+    enum class PdfReason { NoPrinter, Chosen, NoPrintService };
     Result result = Result::Printed;
     QString printer;  // the printer's name, when there was one
     QString pdf_path; // the PDF written (or the one that could not be)
     QString detail;   // what went wrong, as the system said it
+    int pages = 0;    // the pages handed over
+    PdfReason pdf_reason = PdfReason::NoPrinter;
+    QString vanished; // the chosen printer that was gone: the default stood in
 };
 
 class Printer {

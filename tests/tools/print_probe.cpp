@@ -4,19 +4,33 @@
 //   print_probe                   帳票の印刷
 //   print_probe statements        個別印刷
 //   print_probe select 3 17 40    セレクト印刷 of the members numbered 3, 17, 40
-// Writes every message shown to standard output and exits 0 when the
-// document went to a printer, 2 when it became a PDF, 1 when printing failed.
+//   print_probe to QUEUE [...]    first chooses the printer QUEUE in 印刷先の選択
+// Writes every message shown and the status line to standard output and
+// exits 0 when the document went to a printer, 2 when it became a PDF, 1
+// when printing failed (or QUEUE was not listed).
 #include "print/frmSelectPrint.h"
+#include "print/printer_choice.h"
 #include "sheet/frmTavu.h"
 #include "support/full_book.h"
 #include "ui/message_box.h"
 
 #include <QApplication>
+#include <QListWidget>
+#include <QStatusBar>
 #include <cstdio>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    const QStringList args = app.arguments().mid(1);
+    QStringList args = app.arguments().mid(1);
+    if (args.value(0) == QStringLiteral("to")) {
+        PrinterChoice choice;
+        const QList<QListWidgetItem*> rows = choice.lstPrinter->findItems(
+            QStringLiteral("「%1」").arg(args.value(1)), Qt::MatchContains);
+        if (rows.isEmpty()) return 1;
+        choice.lstPrinter->setCurrentItem(rows.front());
+        choice.accept();
+        args = args.mid(2);
+    }
     const QString report = args.value(0, QStringLiteral("summary"));
     Book book;
     fill_full_book(book);
@@ -41,6 +55,7 @@ int main(int argc, char** argv) {
     } else {
         w.print_thohyo->trigger();
     }
+    std::printf("%s\n", w.statusBar()->currentMessage().toUtf8().constData());
     int result = 0;
     for (const ui::ShownBox& box : script.shown) {
         std::printf("%s\n", box.text.toUtf8().constData());

@@ -1,0 +1,55 @@
+#include "periods/past_book_window.h"
+
+#include "book/text_rules.h"
+#include "sheet/frmTavu.h"
+
+#include <QPalette>
+
+namespace {
+
+// The archive's book lives as long as its window.
+struct BookHolder {
+    std::unique_ptr<Book> held;
+};
+
+class PastBookWindow : private BookHolder, public frmTavu {
+public:
+    PastBookWindow(std::unique_ptr<Book> b, QWidget* parent)
+        : BookHolder{std::move(b)}, frmTavu(*held, parent) {}
+};
+
+} // namespace
+
+frmTavu* open_past_book(frmTavu& live, const PastPeriod& period) {
+    auto book = std::make_unique<Book>();
+    if (read_past_book(period.folder, *book) != PastPeriod::State::Ok) return nullptr;
+    auto* w = new PastBookWindow(std::move(book), &live);
+    w->setWindowFlag(Qt::Window);
+    w->setAttribute(Qt::WA_DeleteOnClose);
+    w->write_guard = app::WriteGuard::read_only(app::WriteGuard::Reason::PastPeriod);
+    const QString label = period.period.isEmpty() ? period.name : period.period;
+    w->setWindowTitle(w->write_guard.title(QStringLiteral("過去の期間  %1").arg(label)));
+    QPalette tint = w->palette();
+    tint.setColor(QPalette::Window, QColor(0xF4, 0xE8, 0xC8));
+    w->setPalette(tint);
+    w->setAutoFillBackground(true);
+    // Commands that would read the working folder's own book, or end the
+    // whole program, are not this window's.
+    for (QAction* a : {w->data_reload, w->file_end, w->file_kako, w->hensyu_meibo_undo})
+        a->setVisible(false);
+
+    Book& b = w->book;
+    w->optKinto->setChecked(true);
+    w->name_hyoji();
+    w->name_font();
+    w->txtMotojime->setText(trim_blanks(b.motojime));
+    w->txtNengetu->setText(trim_blanks(b.nengetu));
+    b.name_no = 1;
+    b.cur_komoku = 0;
+    b.name_mode = 0;
+    w->gamen_kosin();
+    b.hozon_flag = -1;
+    w->move(live.pos() + QPoint(40, 40));
+    w->show();
+    return w;
+}
