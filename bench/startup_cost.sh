@@ -17,37 +17,40 @@ if [[ -z "${DISPLAY:-}" ]]; then
 fi
 command -v xdotool >/dev/null || { echo "xdotool is missing"; exit 77; }
 work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
+trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 mkdir "$work/book" "$work/home"
 (cd "$work/book" && "$build/report_book_tool" full)
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" QT_QPA_PLATFORM=xcb
 
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
-# Waits up to 20 s for a visible window of process $1 named $2; prints its id.
+# Waits up to 20 s for a visible window of process $1 named $2; prints its
+# id. Gives up at once when the process has ended.
 wait_window() {
-    local id
-    for _ in $(seq 4000); do
+    local id end=$((SECONDS + 20))
+    while ((SECONDS < end)) && kill -0 "$1" 2>/dev/null; do
         id="$(xdotool search --onlyvisible --pid "$1" --name "$2" 2>/dev/null | head -1 || true)"
         [[ -n "$id" ]] && { echo "$id"; return 0; }
         sleep 0.005
     done
-    return 1
+    echo "$kind showed no window named $2" >&2
+    exit 1
 }
 # One start: "<ms to the main window> <peak KiB> <printing libraries loaded>".
 start_once() {
-    local kind="$1" pid t0 t1 splash hwm libs
+    kind="$1"
+    local pid t0 t1 splash hwm libs
     t0="$(now_ms)"
     if [[ "$kind" == tavu ]]; then
         "$build/tavu" --folder "$work/book" >/dev/null 2>&1 &
         pid=$!
-        splash="$(wait_window "$pid" '^TAVU$')"
+        splash="$(wait_window "$pid" '^TAVU$')" || exit 1
         eval "$(xdotool getwindowgeometry --shell "$splash")"
         xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1
-        wait_window "$pid" '集金管理' >/dev/null
+        wait_window "$pid" '集金管理' >/dev/null || exit 1
     else
         "$build/bare_window" >/dev/null 2>&1 &
         pid=$!
-        wait_window "$pid" '素のウィンドウ' >/dev/null
+        wait_window "$pid" '素のウィンドウ' >/dev/null || exit 1
     fi
     t1="$(now_ms)"
     sleep 0.5 # drawn and settled
@@ -61,8 +64,8 @@ median() { sort -n | awk '{a[NR] = $1} END {print a[int((NR + 1) / 2)]}'; }
 
 : >"$work/tavu" >"$work/bare"
 for _ in $(seq "$runs"); do # interleaved, so both see the same machine
-    start_once bare >>"$work/bare"
-    start_once tavu >>"$work/tavu"
+    start_once bare >>"$work/bare" || exit 1
+    start_once tavu >>"$work/tavu" || exit 1
 done
 bare_ms="$(cut -d' ' -f1 "$work/bare" | median)"
 bare_kib="$(cut -d' ' -f2 "$work/bare" | median)"

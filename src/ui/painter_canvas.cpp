@@ -1,7 +1,6 @@
 #include "ui/painter_canvas.h"
 #include "ui/fonts.h"
 
-#include <QFontInfo>
 #include <QFontMetricsF>
 #include <algorithm>
 
