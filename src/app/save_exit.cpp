@@ -176,10 +176,12 @@ qint16 frmTavu::data_hozon() {
     if (saved.bak != BakProblem::None) report_bak_not_kept(saved.bak);
     if (saved.written == WriteResult::Unconfirmed) warn_unconfirmed(QStringLiteral("データ"));
     // The payments beside it, by the same recipe, with their own safety copy.
-    if (payments_write(book) == WriteResult::Failed) {
+    const WriteResult paid = payments_write(book);
+    if (!is_written(paid)) {
         payments::report_write_failure();
         return -1;
     }
+    if (paid == WriteResult::Unconfirmed) warn_unconfirmed(QStringLiteral("集金の 記録"));
     return 0;
 }
 

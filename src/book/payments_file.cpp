@@ -234,6 +234,6 @@ WriteResult payments_write(const Book& book) {
     const bool there = file_exists(name);
     if (!there && book.payments.empty()) return WriteResult::Ok;
     return write_file_atomically(name, payments_text(book), [&] {
-        return !there || keep_copy(name, QString::fromLatin1(kPayBakFile)) == WriteResult::Ok;
+        return !there || is_written(keep_copy(name, QString::fromLatin1(kPayBakFile)));
     });
 }
