@@ -86,7 +86,8 @@ TEST(YearTotals, MembersAreMatchedAcrossPeriodsByName) {
 
 TEST(YearTotals, AsCsvByteForByte) {
     const auto a = owing(QStringLiteral("2026年1月"), {"山田:1000", "佐藤, 花子:0"});
-    const auto b = owing(QStringLiteral("2026年2月"), {"佐藤, 花子:-500", "伊藤:2500"});
+    const auto b =
+        owing(QStringLiteral("2026年2月"), {"佐藤, 花子:-500", "伊藤:2500", "@伊藤:100"});
     const YearTotals t = year_totals(
         {{QStringLiteral("2026年1月"), a.get()}, {QStringLiteral("2026年2月"), b.get()}});
     EXPECT_EQ(year_totals_csv(t), QByteArray("\xEF\xBB\xBF"
@@ -94,7 +95,8 @@ TEST(YearTotals, AsCsvByteForByte) {
                                              "山田,1000,,1000\r\n"
                                              "\"佐藤, 花子\",,-500,-500\r\n"
                                              "伊藤,,2500,2500\r\n"
-                                             "合計,1000,2000,3000\r\n"));
+                                             "'@伊藤,,100,100\r\n"
+                                             "合計,1000,2100,3100\r\n"));
 }
 
 class PastPeriods : public TempWorkdir {

@@ -262,16 +262,18 @@ TEST(RosterFile, ExportedByteForByteAndReadBack) {
     book->member_name[0] = QStringLiteral("山田 太郎 ");
     book->member_name[2] = QStringLiteral("\"K\", 伊藤");
     book->member_name[3] = QStringLiteral(" ");
+    book->member_name[4] = QStringLiteral("=1+1");
     book->member_name[95] = QStringLiteral("髙橋");
     const QByteArray expected("\xEF\xBB\xBF"
                               "番号,名前\r\n"
                               "1,山田 太郎\r\n"
                               "3,\"\"\"K\"\", 伊藤\"\r\n"
+                              "5,'=1+1\r\n"
                               "96,髙橋\r\n");
     EXPECT_EQ(roster_csv_text(*book), expected);
 
     const RosterFile back = read_roster(expected);
     QStringList names;
     for (const RosterLine& l : back.lines) names << l.name;
-    EXPECT_EQ(names, QStringList({"山田 太郎", "\"K\", 伊藤", "髙橋"}));
+    EXPECT_EQ(names, QStringList({"山田 太郎", "\"K\", 伊藤", "=1+1", "髙橋"}));
 }

@@ -17,16 +17,12 @@ void add_record(QString& text, const QStringList& fields) {
     text += QStringLiteral("\r\n");
 }
 
-// Text as a spreadsheet takes it as text: a leading character that starts a
-// formula (=, +, -, @, or a tab or carriage return before one) gets a "'"
-// before it, so that a name like "=1+1" is not computed, nor anything worse.
+} // namespace
+
 QString text_field(const QString& text) {
-    static const QString starts_formula = QStringLiteral("=+-@\t\r");
-    if (!text.isEmpty() && starts_formula.contains(text.front())) return u'\'' + text;
+    if (!text.isEmpty() && kStartsFormula.contains(text.front())) return u'\'' + text;
     return text;
 }
-
-} // namespace
 
 QString csv_field(const QString& text) {
     static const QString special = QStringLiteral(",\"\r\n");
@@ -76,6 +72,7 @@ QByteArray roster_csv_text(const Book& book) {
     add_record(text, {QStringLiteral("番号"), QStringLiteral("名前")});
     for (int m = 0; m < kMembers; ++m)
         if (!is_blank(book.member_name[m]))
-            add_record(text, {QString::number(m + 1), trim_blanks(book.member_name[m])});
+            add_record(text,
+                       {QString::number(m + 1), text_field(trim_blanks(book.member_name[m]))});
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 }

@@ -22,6 +22,14 @@
 // One field as RFC 4180 writes it.
 QString csv_field(const QString& text);
 
+// The characters that make a spreadsheet take a cell for a formula when they
+// start it: =, +, -, @, a tab, a carriage return.
+inline const QString kStartsFormula = QStringLiteral("=+-@\t\r");
+// Text as a spreadsheet takes it as text: one that would start a formula
+// gets a "'" before it, so that a name like "=1+1" is not computed, nor
+// anything worse.
+QString text_field(const QString& text);
+
 // The table from print_charge and the print sums: print_syukei has run.
 QByteArray csv_text(const Book& book);
 

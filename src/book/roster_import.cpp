@@ -1,4 +1,5 @@
 #include "book/roster_import.h"
+#include "book/csv_table.h"
 
 #include "book/cp932.h"
 #include "book/file_checks.h"
@@ -106,8 +107,11 @@ void find_names_column(const std::vector<RosterRecord>& records, int& column, in
 
 // A name holds no line breaks, tabs or other controls (a quoted cell can):
 // each becomes a blank, and blanks at both ends go.
+// A "'" before a formula's first character is how a table written for
+// spreadsheets (TAVU's own roster export among them) keeps the name text.
 QString clean_name(const QString& text) {
     QString out = text;
+    if (out.size() > 1 && out.front() == u'\'' && kStartsFormula.contains(out[1])) out.remove(0, 1);
     for (QChar& c : out)
         if (c.unicode() < 0x20 || c.unicode() == 0x7F) c = u' ';
     return trim_blanks(out);

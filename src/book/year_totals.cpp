@@ -98,10 +98,11 @@ void add_record(QString& text, const QStringList& fields) {
 
 QByteArray year_totals_csv(const YearTotals& t) {
     QString text;
-    add_record(text, QStringList{QStringLiteral("名前")} + t.periods +
-                         QStringList{QStringLiteral("合計")});
+    QStringList header{QStringLiteral("名前")};
+    for (const QString& period : t.periods) header << text_field(period);
+    add_record(text, header << QStringLiteral("合計"));
     for (size_t r = 0; r < size_t(t.members.size()); ++r) {
-        QStringList row{t.members[qsizetype(r)]};
+        QStringList row{text_field(t.members[qsizetype(r)])};
         for (const std::optional<qint64>& c : t.charge[r]) row << amount_field(c.value_or(0));
         row << amount_field(t.member_total[r]);
         add_record(text, row);
