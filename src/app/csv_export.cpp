@@ -11,7 +11,11 @@
 
 WriteResult write_csv_file(const Book& book, const QString& out, const QString& folder,
                            QString& written) {
-    const QByteArray bytes = csv_text(book);
+    return write_report_csv(csv_text(book), QStringLiteral("book"), out, folder, written);
+}
+
+WriteResult write_report_csv(const QByteArray& bytes, const QString& report, const QString& out,
+                             const QString& folder, QString& written) {
     if (!out.isEmpty()) {
         written = out;
         return write_file_atomically(out, bytes);
@@ -21,8 +25,7 @@ WriteResult write_csv_file(const Book& book, const QString& out, const QString& 
     const QString stamp = ui::report_stamp();
     return write_new_file(
         [&](int n) {
-            return ui::report_file_path(folder, QStringLiteral("book"), stamp, n,
-                                        QStringLiteral("csv"));
+            return ui::report_file_path(folder, report, stamp, n, QStringLiteral("csv"));
         },
         bytes, written);
 }

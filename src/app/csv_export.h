@@ -13,3 +13,6 @@
 // written goes to `written`. On failure no file is left.
 WriteResult write_csv_file(const Book& book, const QString& out, const QString& folder,
                            QString& written);
+// The same for any CSV text, named by `report` ("book", "periods", ...).
+WriteResult write_report_csv(const QByteArray& bytes, const QString& report, const QString& out,
+                             const QString& folder, QString& written);
