@@ -3,12 +3,15 @@
 //
 //   report_book_tool full    allitem.hrm of the full book (96 names, 20 items,
 //                            charges on every page)
+//   report_book_tool paid    the full book with allitem.pay beside it: cells
+//                            unpaid, paid, half paid and paid over in turn
 //   report_book_tool older   allitem.ngs in the older layout: 63 names, the
 //                            period "2019年4月", one equal-split item "お茶代"
 //                            of 300 for members 1 and 3, one individual item
 //                            "花代" with 1200 for member 2
 #include "book/cp932.h"
 #include "book/data_files.h"
+#include "book/payments_file.h"
 #include "support/full_book.h"
 
 #include <cstring>
@@ -22,6 +25,15 @@ int main(int argc, char** argv) {
                        WriteResult::Ok
                    ? 0
                    : 1;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "paid") == 0) {
+        auto book = std::make_unique<Book>();
+        fill_full_book(*book);
+        fill_full_payments(*book);
+        const bool ok = write_file_atomically(QString::fromLatin1(kHrmFile),
+                                              pair_swap(data_text(*book))) == WriteResult::Ok &&
+                        payments_write(*book) == WriteResult::Ok;
+        return ok ? 0 : 1;
     }
     if (argc == 2 && std::strcmp(argv[1], "older") == 0) {
         QString text;
