@@ -65,6 +65,13 @@ TEST_F(FolderSharing, ReadOnlyWindowRefusesEveryWritingCommand) {
         {"項目の 並べ替え", [&] { w->komoku_sort_Click(); }},
         {"名前の 編集", [&] { w->hensyu_name_Click(); }},
         {"名簿の 読み込み", [&] { w->file_meibo_in_Click(); }},
+        {"項目の 書き換え",
+         [&] {
+             w->txtKomoku->setText(QStringLiteral("二次会"));
+             w->txtKomoku_KeyPress(13);
+             EXPECT_EQ(w->txtKomoku->text(), QStringLiteral("歓迎会"));
+             EXPECT_EQ(book.cur_komoku, 0);
+         }},
     };
     for (const auto& c : commands) {
         SCOPED_TRACE(c.command);
@@ -76,6 +83,7 @@ TEST_F(FolderSharing, ReadOnlyWindowRefusesEveryWritingCommand) {
                                                     QStringLiteral(" は でけへんで ！")));
         EXPECT_TRUE(script.shown[0].text.contains(QStringLiteral("別の ＴＡＶＵ が 開いてる")));
         EXPECT_EQ(script.shown[0].icon, ui::Icon::Exclamation);
+        EXPECT_EQ(book.komoku_name[0], QStringLiteral("歓迎会"));
         EXPECT_EQ(book.komoku_name[1], QStringLiteral("送別会"));
         EXPECT_EQ(book.name_mode, 0);
         EXPECT_TRUE(!w->komoku_sort_form || w->komoku_sort_form->isHidden());
