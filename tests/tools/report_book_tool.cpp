@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
         fill_full_payments(*book);
         const bool ok = write_file_atomically(QString::fromLatin1(kHrmFile),
                                               pair_swap(data_text(*book))) == WriteResult::Ok &&
-                        payments_write(*book) == WriteResult::Ok;
+                        payments_write(*book).written == WriteResult::Ok;
         return ok ? 0 : 1;
     }
     if (argc == 2 && std::strcmp(argv[1], "older") == 0) {
