@@ -216,10 +216,12 @@ PayRead parse_payments_text(const QByteArray& text, Book& book) {
     return read;
 }
 
-PayRead payments_read(Book& book) {
+PayRead payments_read(Book& book, const QString& folder) {
     book.payments = PaymentRecord{};
     QByteArray bytes;
-    switch (read_checked(QString::fromLatin1(kPayFile), bytes, nullptr, kMaxFileSize)) {
+    const QString name = QString::fromLatin1(kPayFile);
+    const QString path = folder.isEmpty() ? name : folder + u'/' + name;
+    switch (read_checked(path, bytes, nullptr, kMaxFileSize)) {
     case ReadResult::Ok:
         return parse_payments_text(bytes, book);
     case ReadResult::Missing:
