@@ -55,10 +55,9 @@ void PainterCanvas::font(const QString& name, double points, bool bold) {
 const QFont& PainterCanvas::current_font() {
     if (!font_pending_) return font_;
     font_pending_ = false;
-    const QString key =
-        QStringLiteral("%1\n%2\n%3").arg(font_name_).arg(font_points_).arg(font_bold_);
-    if (const auto known = resolved_.constFind(key); known != resolved_.cend()) {
-        font_ = *known;
+    const auto key = std::make_tuple(font_name_, font_points_, font_bold_);
+    if (const auto found = resolved_.find(key); found != resolved_.end()) {
+        font_ = found->second;
         return font_;
     }
     font_ = gothic_font(font_points_);
@@ -71,7 +70,7 @@ const QFont& PainterCanvas::current_font() {
     // amounts of nine characters ran past their cells and long headings into
     // the next column: the fallback is narrowed to the requested font's width.
     if (!is_family(font_, font_name_)) font_.setStretch(kFallbackStretch);
-    resolved_.insert(key, font_);
+    resolved_[key] = font_;
     return font_;
 }
 

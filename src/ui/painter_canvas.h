@@ -8,8 +8,9 @@
 #include "ui/printer.h"
 
 #include <QFont>
-#include <QHash>
 #include <QPainter>
+#include <map>
+#include <tuple>
 
 namespace ui {
 
@@ -43,10 +44,9 @@ private:
     QString font_name_; // the font asked for last, resolved at the next text
     double font_points_ = 9;
     bool font_bold_ = false, font_pending_ = false;
-    // Fonts resolved before, by name, size and weight: resolving asks the
-    // font configuration, which costs more than drawing the text, and a
-    // table that changes size from cell to cell asks again and again.
-    QHash<QString, QFont> resolved_;
+    // Fonts resolved so far, by name, size and weight: resolving asks the
+    // font database, which is slow when the name is not installed.
+    std::map<std::tuple<QString, double, bool>, QFont> resolved_;
     double x_ = 0, y_ = 0;
     LineStyle style_ = LineStyle::Solid;
     int width_ = 1;
