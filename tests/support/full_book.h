@@ -3,6 +3,7 @@
 // 20 items with charges on every page, titles of every kind of width.
 
 #include "book/book.h"
+#include "book/payments.h"
 
 #include <QStringList>
 
@@ -45,4 +46,21 @@ inline void fill_full_book(Book& book) {
             book.member_kingaku[m][k] = (m + k) % 5 == 0 ? 0 : 500 + 10 * m + k;
         }
     }
+}
+
+// Payments on a full book: every eighth member has paid everything; of the
+// others, half the cells are paid in full, a seventh of the rest in part,
+// and the others not at all.
+inline void pay_half_of_book(Book& book) {
+    const QDate day(2026, 12, 8);
+    for (int m = 0; m < kMembers; ++m)
+        for (int k = 0; k < kItems; ++k) {
+            const qint64 owed = owed_amount(book, m, k);
+            if (owed <= 0) continue;
+            Payment& p = book.payments.cell[m][k];
+            if (m % 8 == 0 || (m + k) % 2 == 0)
+                p = {owed, day};
+            else if ((m + k) % 7 == 1)
+                p = {owed / 2, day};
+        }
 }

@@ -3,12 +3,16 @@
 //
 //   report_book_tool full    allitem.hrm of the full book (96 names, 20 items,
 //                            charges on every page)
+//   report_book_tool half-paid  the full book with allitem.pay: half the cells
+//                            paid (every eighth member in full), some in part
+//   report_book_tool all-paid   the full book with every charge paid
 //   report_book_tool older   allitem.ngs in the older layout: 63 names, the
 //                            period "2019年4月", one equal-split item "お茶代"
 //                            of 300 for members 1 and 3, one individual item
 //                            "花代" with 1200 for member 2
 #include "book/cp932.h"
 #include "book/data_files.h"
+#include "book/payments_file.h"
 #include "support/full_book.h"
 
 #include <cstring>
@@ -20,6 +24,23 @@ int main(int argc, char** argv) {
         fill_full_book(*book);
         return write_file_atomically(QString::fromLatin1(kHrmFile), pair_swap(data_text(*book))) ==
                        WriteResult::Ok
+                   ? 0
+                   : 1;
+    }
+    const bool half = argc == 2 && std::strcmp(argv[1], "half-paid") == 0;
+    if (half || (argc == 2 && std::strcmp(argv[1], "all-paid") == 0)) {
+        auto book = std::make_unique<Book>();
+        fill_full_book(*book);
+        if (half) {
+            pay_half_of_book(*book);
+        } else {
+            for (int m = 0; m < kMembers; ++m)
+                for (int k = 0; k < kItems; ++k)
+                    book->payments.cell[m][k] = {owed_amount(*book, m, k), QDate(2026, 12, 8)};
+        }
+        return write_file_atomically(QString::fromLatin1(kHrmFile), pair_swap(data_text(*book))) ==
+                           WriteResult::Ok &&
+                       payments_write(*book) == WriteResult::Ok
                    ? 0
                    : 1;
     }
