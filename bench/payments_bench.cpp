@@ -79,7 +79,7 @@ void BM_SaveWithPayments(benchmark::State& state) {
     auto book = paid_full_book();
     for (auto _ : state) {
         if (dat_write(*book) != WriteResult::Ok || !is_written(dat_to_hrm_keeping_bak().written) ||
-            payments_write(*book) != WriteResult::Ok)
+            payments_write(*book).written != WriteResult::Ok)
             state.SkipWithError("save failed");
     }
     QDir::setCurrent(previous);
@@ -104,7 +104,7 @@ void BM_PaymentsFileOnly(benchmark::State& state) {
     QDir::setCurrent(dir.path());
     auto book = paid_full_book();
     for (auto _ : state) {
-        if (payments_write(*book) != WriteResult::Ok ||
+        if (payments_write(*book).written != WriteResult::Ok ||
             payments_read(*book).result != ReadResult::Ok)
             state.SkipWithError("payments file failed");
     }

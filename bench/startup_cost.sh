@@ -45,7 +45,9 @@ start_once() {
         pid=$!
         splash="$(wait_window "$pid" '^TAVU$')" || exit 1
         eval "$(xdotool getwindowgeometry --shell "$splash")"
-        xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1
+        # --delay 0: xdotool otherwise sleeps 100 ms after a click, which
+        # would count as TAVU's start-up.
+        xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click --delay 0 1
         wait_window "$pid" '集金管理' >/dev/null || exit 1
     else
         "$build/bare_window" >/dev/null 2>&1 &

@@ -207,4 +207,60 @@ TEST_F(NewPeriod, TheMenuEntryReachesItsHandlerAndHidesInNameEditing) {
     EXPECT_FALSE(w->menu_file->menuAction()->isVisible());
 }
 
+// With 集金チェック in use, what each member still owes goes into item 1 of
+// the new period when the user says yes; the archive keeps the payments.
+TEST_F(NewPeriod, WhatIsStillOwedGoesIntoTheNewPeriodWhenAsked) {
+    w->lbl1[3]->setText(QStringLiteral("人3"));
+    book.member_kingaku[3][1] = 500;
+    // 忘年会 charges 人0 and 人2 1300, 会費 charges 人2 3000 and 人3 500.
+    const struct {
+        int member;
+        qint64 paid_bonenkai;
+        qint32 carried;
+    } members[] = {
+        {0, 2000, 0},    // overpaid: nothing carried, the archive shows it
+        {1, 0, 0},       // charged nothing
+        {2, 1000, 3300}, // partly paid
+        {3, 0, 500},     // nothing paid yet
+    };
+    for (const auto& m : members)
+        book.payments.cell[m.member][0] = {m.paid_bonenkai, QDate(2026, 12, 5)};
+    w->file_all_hozon_Click();
+    const QByteArray paid = read_bytes(QStringLiteral("allitem.pay"));
+    script.shown.clear();
+
+    script.answer(ui::Answer::Ok);
+    script.answer(ui::Answer::Yes);
+    w->file_new_period_Click();
+    ASSERT_EQ(script.shown.size(), 3u);
+    EXPECT_EQ(script.shown[1].buttons, ui::Buttons::YesNo);
+    EXPECT_TRUE(script.shown[1].text.startsWith(
+        QStringLiteral("まだ もろてへん お金が 2人分、 合わせて 3,800円 ありまっせ。")));
+    EXPECT_TRUE(script.shown[1].text.contains(QStringLiteral("「前期未収2026年12月」")));
+    EXPECT_EQ(read_bytes(QStringLiteral("kako/2026年12月/allitem.pay")), paid);
+
+    const Book fresh = read_book(read_bytes(QStringLiteral("allitem.hrm")));
+    EXPECT_EQ(fresh.komoku_name[0], QStringLiteral("前期未収2026年12月"));
+    EXPECT_EQ(fresh.komoku_mode[0], 0);
+    EXPECT_TRUE(fresh.komoku_name[1].isEmpty());
+    for (const auto& m : members)
+        EXPECT_EQ(fresh.member_kingaku[m.member][0], m.carried) << m.member;
+    EXPECT_TRUE(book.payments.empty());
+    EXPECT_FALSE(w->optKinto->isChecked());
+    EXPECT_EQ(w->txt1[2]->text(), QStringLiteral("3300"));
+
+    // Paid in part again and closed with "no": the new period starts empty,
+    // the second archive keeps that payment.
+    book.payments.cell[2][0] = {3300, QDate(2026, 12, 20)};
+    w->txtNengetu->setText(QStringLiteral("2027年1月"));
+    script.shown.clear();
+    w->file_new_period_Click();
+    ASSERT_EQ(script.shown.size(), 3u);
+    EXPECT_TRUE(script.shown[1].text.startsWith(
+        QStringLiteral("まだ もろてへん お金が 1人分、 合わせて 500円")));
+    EXPECT_TRUE(read_bytes(QStringLiteral("kako/2027年1月/allitem.pay"))
+                    .contains("\t3300\t2026-12-20\t人2\t"));
+    EXPECT_TRUE(read_book(read_bytes(QStringLiteral("allitem.hrm"))).komoku_name[0].isEmpty());
+}
+
 } // namespace

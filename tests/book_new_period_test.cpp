@@ -93,4 +93,36 @@ TEST_F(Archives, StartUpRemovesUnfinishedArchivesAndNothingElse) {
     EXPECT_EQ(kako_entries("kako/.archive.Zz9zZ9"), (QStringList{"allitem.hrm", "memo.txt"}));
 }
 
+// The carried item's title holds 20 bytes of code page 932: the period's
+// name is cut there, never inside a character, and no blank is left at the end.
+TEST(CarryOver, TitleCutToTheItemTitleLimitAndAmountsAnItemCanHold) {
+    const std::pair<const char*, const char*> titles[] = {
+        {"2026年12月", "前期未収2026年12月"},
+        {"令和八年十二月分", "前期未収令和八年十二"},
+        {"2026年12月 分", "前期未収2026年12月"},
+        {"R8.12x", "前期未収R8.12x"},
+    };
+    Book closed;
+    for (const auto& [period, title] : titles)
+        EXPECT_EQ(carry_over_of(closed, QString::fromUtf8(period)).title, QString::fromUtf8(title));
+
+    // Two members owe, one beyond what a member's amount holds: nothing fits.
+    closed.member_name[0] = QStringLiteral("山田");
+    closed.member_name[1] = QStringLiteral("佐藤");
+    closed.komoku_name[0] = QStringLiteral("旅行");
+    closed.komoku_mode[0] = 0;
+    closed.member_kingaku[0][0] = 999999;
+    closed.member_kingaku[1][0] = 999999;
+    closed.komoku_name[1] = QStringLiteral("土産");
+    closed.komoku_mode[1] = 1;
+    closed.komoku_kingaku[1] = 1;
+    closed.mark[1][1] = 1;
+    CarryOver carry = carry_over_of(closed, QStringLiteral("x"));
+    EXPECT_EQ(carry.members, 2);
+    EXPECT_EQ(carry.total, 1999999);
+    EXPECT_FALSE(carry.fits);
+    closed.payments.cell[1][1].received = 1;
+    EXPECT_TRUE(carry_over_of(closed, QStringLiteral("x")).fits);
+}
+
 } // namespace

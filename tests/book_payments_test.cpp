@@ -182,14 +182,14 @@ TEST_F(PaymentsFile, RoundTripWithSetAsideEntries) {
 TEST_F(PaymentsFile, SavedWithItsOwnSafetyCopy) {
     auto book = paid_book();
     book->payments = {};
-    EXPECT_EQ(payments_write(*book), WriteResult::Ok);
+    EXPECT_EQ(payments_write(*book).written, WriteResult::Ok);
     EXPECT_EQ(files(), QStringList()); // no payments, no file
 
     book->payments.cell[1][1] = {700, kDay};
-    ASSERT_EQ(payments_write(*book), WriteResult::Ok);
+    ASSERT_EQ(payments_write(*book).written, WriteResult::Ok);
     const QByteArray first = read_bytes(QStringLiteral("allitem.pay"));
     book->payments = {};
-    ASSERT_EQ(payments_write(*book), WriteResult::Ok);
+    ASSERT_EQ(payments_write(*book).written, WriteResult::Ok);
     EXPECT_EQ(files(),
               QStringList({QStringLiteral("allitem.pay"), QStringLiteral("allitem.pay.bak")}));
     EXPECT_EQ(read_bytes(QStringLiteral("allitem.pay.bak")), first);
@@ -200,6 +200,14 @@ TEST_F(PaymentsFile, SavedWithItsOwnSafetyCopy) {
     write_bytes(QStringLiteral("allitem.pay"), first);
     EXPECT_EQ(payments_read(*again).result, ReadResult::Ok);
     EXPECT_EQ(again->payments.cell[1][1].received, 700);
+
+    // A copy that cannot be kept does not stop the record being written.
+    ASSERT_TRUE(QFile::remove(QStringLiteral("allitem.pay.bak")));
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("allitem.pay.bak")));
+    const SavedFile saved = payments_write(*again);
+    EXPECT_EQ(saved.written, WriteResult::Ok);
+    EXPECT_EQ(saved.bak, BakProblem::Folder);
+    EXPECT_EQ(read_bytes(QStringLiteral("allitem.pay")), payments_text(*again));
 }
 
 } // namespace

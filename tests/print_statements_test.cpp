@@ -260,6 +260,65 @@ TEST(StatementLayout, WhoIsPrinted) {
                                                "print ", "end document"}));
 }
 
+// Under the total of a member with a payment recorded: what came in and what
+// remains, on the two grid rows below the frame (Y0 + 45 and + 49 mm, less
+// 30 twips), 1 mm right of the divider, the amounts where the total's stand.
+// Member 0 (slot 1, or slots 1 and 2) is charged 1,500 an item, member 1
+// (the next slot) 800; the rest of the page is as without payments.
+TEST(StatementLayout, PaymentLinesUnderTheTotal) {
+    struct Case {
+        const char* what;
+        int items;                                   // member 0's charged items
+        std::vector<std::tuple<int, int, int>> paid; // member, item, received
+        QStringList added;                           // what the page draws besides
+    };
+    const std::vector<Case> cases{
+        {"nothing received: the page as always", 3, {}, {}},
+        {"part paid",
+         3,
+         {{0, 0, 1500}, {0, 1, 500}},
+         {"text 3855.6 3315.3 9 入金", "text 4422.6 3315.3 9      2,000",
+          "text 3855.6 3542.1 9 残り", "text 4422.6 3542.1 9      2,500"}},
+        {"paid in full: 0 remains",
+         3,
+         {{0, 0, 1500}, {0, 1, 1500}, {0, 2, 1500}},
+         {"text 3855.6 3315.3 9 入金", "text 4422.6 3315.3 9      4,500",
+          "text 3855.6 3542.1 9 残り", "text 4442.6 3542.1 9 0"}},
+        {"paid over",
+         3,
+         {{0, 0, 6000}},
+         {"text 3855.6 3315.3 9 入金", "text 4422.6 3315.3 9      6,000",
+          "text 3855.6 3542.1 9 過払い", "text 4422.6 3542.1 9      1,500"}},
+        {"another member paid: only that statement changes",
+         3,
+         {{1, 0, 300}},
+         {"text 9242.1 3315.3 9 入金", "text 9829.1 3315.3 9        300",
+          "text 9242.1 3542.1 9 残り", "text 9829.1 3542.1 9        500"}},
+        {"No1 and No2: the lines go with the total on No2",
+         11,
+         {{0, 10, 1500}},
+         {"text 9242.1 3315.3 9 入金", "text 9809.1 3315.3 9      1,500",
+          "text 9242.1 3542.1 9 残り", "text 9779.1 3542.1 9     15,000"}},
+    };
+    for (const Case& c : cases) {
+        Book book = titled_book();
+        member(book, 0, c.items);
+        for (int k = 0; k < c.items; ++k) book.member_kingaku[0][k] = 1500;
+        member(book, 1, 1);
+        book.member_kingaku[1][0] = 800;
+        Book unpaid = book;
+        for (const auto& [m, k, received] : c.paid)
+            book.payments.cell[m][k] = {received, QDate(2026, 12, 8)};
+        const QStringList page = ui::drawn_pages(statements(book))[0];
+        const QStringList before = ui::drawn_pages(statements(unpaid))[0];
+        QStringList added;
+        for (const QString& op : page)
+            if (!before.contains(op)) added << op;
+        EXPECT_EQ(added, c.added) << c.what;
+        EXPECT_EQ(page.size(), before.size() + c.added.size()) << c.what;
+    }
+}
+
 // ---- real PDFs ----
 
 namespace {
@@ -323,6 +382,44 @@ TEST_F(StatementPdf, FullBook) {
     EXPECT_NEAR(name->x0 - period->x0, 38 * kPtPerMm, 1.0);
     EXPECT_NEAR(sama->y0, name->y0, 0.5);
     on_the_page(outcome.pdf_path, 24);
+}
+
+// On paper the two lines of every statement of a page stand inside its cut
+// lines: right of the frame's divider, below the frame, above the next cut.
+TEST_F(StatementPdf, PaymentLinesStayInsideTheCutLines) {
+    if (!have_poppler()) GTEST_SKIP() << "poppler-utils missing";
+    Book book;
+    fill_full_book(book);
+    for (int k = 1; k < kItems; k += 2) book.komoku_name[k].clear(); // one statement each
+    fill_full_payments(book);
+    const ui::PrintOutcome outcome = print(book);
+    ASSERT_EQ(outcome.result, ui::PrintOutcome::Result::SavedPdf);
+    const auto words = pdf_words(outcome.pdf_path, 1);
+    // Page millimetres to PDF points: the page is drawn inside the margin.
+    const auto pt = [](double mm) { return (mm + ui::kPdfMarginMm) * kPtPerMm; };
+    int labels = 0, checked = 0;
+    for (const PdfWord& label : words) {
+        if (label.text != QStringLiteral("入金") && label.text != QStringLiteral("残り") &&
+            label.text != QStringLiteral("過払い"))
+            continue;
+        ++labels;
+        const int column = label.x0 < pt(102) ? 0 : 1;
+        const double left = pt(15 + 95 * column + 52);
+        const double right = column == 0 ? pt(102) : pt(200);
+        double top = 0, cut = 0;
+        for (double y0 : {14, 82, 150, 218})
+            if (label.y0 > pt(y0)) top = pt(y0 + 44), cut = pt(y0 + 56);
+        // The label and the amount on its line.
+        for (const PdfWord& w : words) {
+            if (std::abs(w.y0 - label.y0) > 1 || w.x0 < left || w.x0 > right) continue;
+            ++checked;
+            EXPECT_LT(w.x1, right) << w.text.toStdString();
+            EXPECT_GT(w.y0, top) << w.text.toStdString();
+            EXPECT_LT(w.y1, cut) << w.text.toStdString();
+        }
+    }
+    EXPECT_EQ(labels, 16); // eight statements, two lines each
+    EXPECT_EQ(checked, 32);
 }
 
 // What a hand-made file can hold: twenty charged items, the largest and

@@ -4,6 +4,8 @@
 #include "book/new_period.h"
 #include "app/save_messages.h"
 #include "book/data_files.h"
+#include "book/payments.h"
+#include "book/print_rules.h"
 #include "book/text_rules.h"
 #include "sheet/frmTavu.h"
 #include "ui/message_box.h"
@@ -55,6 +57,42 @@ QString shell_lines(const QString& where) {
            QStringLiteral("tavu --folder %1").arg(where) + run_sh_line(where);
 }
 
+enum class Carry { No, Yes, Stop };
+
+// Whether what is still owed goes into the new period. Asked only of a book
+// whose payments are kept in 集金チェック: without them every charge would
+// look unpaid.
+Carry ask_carry_over(const Book& book, const CarryOver& carry) {
+    if (book.payments.empty() || carry.members == 0) return Carry::No;
+    const QString owed =
+        QStringLiteral("まだ もろてへん お金が %1人分、 合わせて %2円 ありまっせ。")
+            .arg(carry.members)
+            .arg(grouped_amount(carry.total));
+    if (!carry.fits) {
+        const QString text =
+            owed + kGap +
+            QStringLiteral("そやけど ９９万９９９９円 を 超える人が いてるから、 "
+                           "１つの 項目に 持ち越されへんねん。") +
+            kGap +
+            QStringLiteral("新しい 期間は 空っぽで 始めて、 未収は 締めた データに "
+                           "残しときまっせ。  それで ええか ？");
+        return ui::msg_box(text, ui::Icon::Exclamation, ui::Buttons::OkCancel, kTitle) ==
+                       ui::Answer::Ok
+                   ? Carry::No
+                   : Carry::Stop;
+    }
+    const QString text =
+        owed + kGap +
+        QStringLiteral("新しい 期間の 最初の 項目 「%1」 に 持ち越しときまひょか ？")
+            .arg(carry.title) +
+        kGap +
+        QStringLiteral("「いいえ」 やったら 項目は 空っぽで 始めまっせ。  どっちでも 締めた "
+                       "データに 集金の 記録は 残りまっせ。");
+    return ui::msg_box(text, ui::Icon::Question, ui::Buttons::YesNo, kTitle) == ui::Answer::Yes
+               ? Carry::Yes
+               : Carry::No;
+}
+
 } // namespace
 
 void frmTavu::file_new_period_Click() {
@@ -70,6 +108,11 @@ void frmTavu::file_new_period_Click() {
     if (ui::msg_box(question, ui::Icon::Question, ui::Buttons::OkCancel, kTitle) ==
         ui::Answer::Cancel)
         return;
+    const QString period = trim_blanks(typed_period);
+    const CarryOver carry = carry_over_of(
+        book, period.isEmpty() ? archive_base_name(period, QDate::currentDate()) : period);
+    const Carry carried = ask_carry_over(book, carry);
+    if (carried == Carry::Stop) return;
 
     // What a failure puts back.
     const auto before = std::make_unique<Book>(book);
@@ -88,6 +131,7 @@ void frmTavu::file_new_period_Click() {
     }
 
     clear_items(book);
+    if (carried == Carry::Yes) start_with_carry_over(book, carry);
     book.cur_komoku = 0;
     txtNengetu->clear();
     gamen_kosin();

@@ -47,25 +47,27 @@ void report_write_failure() {
                 ui::Icon::Critical);
 }
 
-// The book is saved, but "allitem.bak" still holds an older book (or
-// nothing): the user should know that the copy is not the book just replaced.
-void report_bak_not_kept(BakProblem problem) {
+// The file is saved, but its copy ("allitem.bak", "allitem.pay.bak") still
+// holds an older one (or nothing): the user should know that the copy is not
+// the file just replaced. `what` is the file's contents in the user's words.
+void report_bak_not_kept(BakProblem problem, const QString& what, const char* bak) {
+    const QString file = QString::fromLatin1(bak);
     QString why;
     switch (problem) {
     case BakProblem::Folder:
-        why = QStringLiteral("「allitem.bak」 いう 名前の フォルダが 居座ってんねん。");
+        why = QStringLiteral("「%1」 いう 名前の フォルダが 居座ってんねん。").arg(file);
         break;
     case BakProblem::NotOurs:
-        why = QStringLiteral(
-            "「allitem.bak」 は よその人の ファイルで、置き換えさせて もらわれへんねん。");
+        why = QStringLiteral("「%1」 は よその人の ファイルで、置き換えさせて もらわれへんねん。")
+                  .arg(file);
         break;
     default:
         why = QStringLiteral("フォルダに 写しを 置く 場所が あらへんかってん。");
         break;
     }
     ui::msg_box(
-        QStringLiteral("データは 保存したけど、前の データの 写し (allitem.bak) は "
-                       "残されへんかってん ！") +
+        QStringLiteral("%1は 保存したけど、前の %1の 写し (%2) は 残されへんかってん ！")
+                .arg(what, file) +
             QStringLiteral("\r\n\r\n") + why +
             QStringLiteral("  ほっといたら 写しは 古いまま やで。 どけてから また 保存してや。"),
         ui::Icon::Exclamation);
@@ -156,7 +158,7 @@ qint16 frmTavu::data_hozon() {
     // Once "allitem.hrm" has been replaced the save is done, whatever the
     // disk then says: the window must not claim the old book is still there.
     bool changed_meanwhile = false;
-    const SavedHrm saved = dat_to_hrm_keeping_bak([&] {
+    const SavedFile saved = dat_to_hrm_keeping_bak([&] {
         const FileStamp now = stamp_file(kHrm);
         changed_meanwhile = now.state != ReadResult::Missing && now != hrm_stamp;
         return !changed_meanwhile;
@@ -173,15 +175,18 @@ qint16 frmTavu::data_hozon() {
             report_write_failure();
         return -1;
     }
-    if (saved.bak != BakProblem::None) report_bak_not_kept(saved.bak);
+    if (saved.bak != BakProblem::None)
+        report_bak_not_kept(saved.bak, QStringLiteral("データ"), kBakFile);
     if (saved.written == WriteResult::Unconfirmed) warn_unconfirmed(QStringLiteral("データ"));
     // The payments beside it, by the same recipe, with their own safety copy.
-    const WriteResult paid = payments_write(book);
-    if (!is_written(paid)) {
+    const SavedFile paid = payments_write(book);
+    if (!is_written(paid.written)) {
         payments::report_write_failure();
         return -1;
     }
-    if (paid == WriteResult::Unconfirmed) warn_unconfirmed(QStringLiteral("集金の 記録"));
+    if (paid.bak != BakProblem::None)
+        report_bak_not_kept(paid.bak, QStringLiteral("集金の 記録"), kPayBakFile);
+    if (paid.written == WriteResult::Unconfirmed) warn_unconfirmed(QStringLiteral("集金の 記録"));
     return 0;
 }
 

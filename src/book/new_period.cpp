@@ -1,11 +1,16 @@
 #include "book/new_period.h"
+#include "book/cp932.h"
 #include "book/data_files.h"
+#include "book/payments.h"
 #include "book/payments_file.h"
+#include "book/split_share.h"
+#include "book/text_rules.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -221,4 +226,24 @@ void clear_items(Book& book) {
         }
     }
     book.payments = PaymentRecord{};
+}
+
+CarryOver carry_over_of(const Book& closed, const QString& period_name) {
+    CarryOver carry;
+    carry.title = trim_blanks(cp932::clip_bytes(QStringLiteral("前期未収") + period_name, 20));
+    for (int m = 0; m < kMembers; ++m) {
+        const qint64 owed = still_owed(closed, m);
+        if (owed == 0) continue;
+        if (!member_amount_in_range(double(owed))) carry.fits = false;
+        carry.amount[m] = qint32(std::min(owed, qint64(kKingakuMax)));
+        ++carry.members;
+        carry.total += owed;
+    }
+    return carry;
+}
+
+void start_with_carry_over(Book& book, const CarryOver& carry) {
+    book.komoku_name[0] = carry.title;
+    book.komoku_mode[0] = 0;
+    for (int m = 0; m < kMembers; ++m) book.member_kingaku[m][0] = carry.amount[m];
 }

@@ -55,6 +55,23 @@ bool is_unfinished_archive(const QString& entry);
 // folder holding anything else stays. Returns how many went.
 int remove_unfinished_archives();
 
+// What a closed period still has to collect, carried into the new one as
+// its first item: "前期未収" and the closed period's name (cut to the 20
+// bytes a title holds), 任意, each member's still_owed as the member's
+// amount. An overpaid member carries nothing (the archive shows the
+// overpayment). Nothing is carried when an amount is beyond what a member's
+// amount can hold (fits false): it would not be written whole.
+struct CarryOver {
+    QString title;
+    std::array<qint32, kMembers + 1> amount{};
+    int members = 0; // members who still owe
+    qint64 total = 0;
+    bool fits = true;
+};
+CarryOver carry_over_of(const Book& closed, const QString& period_name);
+// Puts the carry-over into item 1 of a book whose items clear_items emptied.
+void start_with_carry_over(Book& book, const CarryOver& carry);
+
 // Empties every item: title, mode 1 (割勘), amounts, head count, total, and
 // the marks, amounts and payments of every member. The roster, the period and the
 // person in charge stay.

@@ -1,6 +1,8 @@
 #include "book/payments.h"
 #include "book/text_rules.h"
 
+#include <algorithm>
+
 bool PaymentRecord::empty() const {
     if (!set_aside.empty()) return false;
     for (const auto& row : cell)
@@ -84,6 +86,16 @@ PayTotals period_totals(const Book& book) {
         t.received += one.received;
     }
     return t;
+}
+
+qint64 still_owed(const Book& book, int m) {
+    return std::max<qint64>(0, member_totals(book, m).remaining());
+}
+
+qint64 period_still_owed(const Book& book) {
+    qint64 sum = 0;
+    for (int m = 0; m < kMembers; ++m) sum += still_owed(book, m);
+    return sum;
 }
 
 bool member_has_payments(const Book& book, int m) {

@@ -37,6 +37,15 @@ PayTotals member_totals(const Book& book, int m);
 PayTotals item_totals(const Book& book, int k);
 PayTotals period_totals(const Book& book);
 
+// What member m still owes for the period: what is owed less what came in,
+// over all the items, and 0 when that is paid in full or more. One member's
+// overpayment never settles another's debt, and a member who is owed money
+// back (a negative charge) owes nothing.
+qint64 still_owed(const Book& book, int m);
+// The sum of still_owed over the members: what the period still has to
+// collect.
+qint64 period_still_owed(const Book& book);
+
 // True when member m (item k) has any payment recorded.
 bool member_has_payments(const Book& book, int m);
 bool item_has_payments(const Book& book, int k);

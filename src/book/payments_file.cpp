@@ -229,11 +229,19 @@ PayRead payments_read(Book& book) {
     }
 }
 
-WriteResult payments_write(const Book& book) {
+SavedFile payments_write(const Book& book) {
     const QString name = QString::fromLatin1(kPayFile);
+    const QString bak = QString::fromLatin1(kPayBakFile);
     const bool there = file_exists(name);
-    if (!there && book.payments.empty()) return WriteResult::Ok;
-    return write_file_atomically(name, payments_text(book), [&] {
-        return !there || is_written(keep_copy(name, QString::fromLatin1(kPayBakFile)));
+    SavedFile saved;
+    if (!there && book.payments.empty()) {
+        saved.written = WriteResult::Ok;
+        return saved;
+    }
+    saved.written = write_file_atomically(name, payments_text(book), [&] {
+        if (there && !is_written(keep_copy(name, bak))) saved.bak = why_bak_not_kept(bak);
+        return true;
     });
+    if (!is_written(saved.written)) saved.bak = BakProblem::None;
+    return saved;
 }

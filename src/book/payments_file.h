@@ -15,6 +15,7 @@
 
 #include "book/book.h"
 #include "book/data_files.h"
+#include "book/safety_copy.h"
 
 inline const char* const kPayFile = "allitem.pay";
 inline const char* const kPayBakFile = "allitem.pay.bak";
@@ -38,6 +39,7 @@ PayRead parse_payments_text(const QByteArray& text, Book& book);
 PayRead payments_read(Book& book);
 
 // Writes "allitem.pay" the way the data file is written (whole or not at
-// all), keeping the file it replaces as "allitem.pay.bak". A book without
-// payments and a folder without the file write nothing.
-WriteResult payments_write(const Book& book);
+// all), keeping the file it replaces as "allitem.pay.bak". As with the data
+// file, a copy that cannot be kept does not stop the write; `bak` says why.
+// A book without payments and a folder without the file write nothing.
+SavedFile payments_write(const Book& book);

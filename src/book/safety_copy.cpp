@@ -4,14 +4,14 @@
 #include <QFileInfo>
 #include <unistd.h>
 
-namespace {
-
-BakProblem why_not_kept(const QString& bak) {
+BakProblem why_bak_not_kept(const QString& bak) {
     const QFileInfo info(bak);
     if (info.isDir()) return BakProblem::Folder;
     if (info.exists() && info.ownerId() != ::geteuid()) return BakProblem::NotOurs;
     return BakProblem::Other;
 }
+
+namespace {
 
 // Keeps the file `target` ("allitem.hrm" or the file its link leads to) as
 // "allitem.bak".
@@ -24,17 +24,18 @@ bool keep_bak(const QString& hrm, const QString& target, const QString& bak) {
 
 } // namespace
 
-SavedHrm dat_to_hrm_keeping_bak(const std::function<bool()>& may_replace) {
+SavedFile dat_to_hrm_keeping_bak(const std::function<bool()>& may_replace) {
     const QString hrm = QString::fromLatin1(kHrmFile);
     const QString bak = QString::fromLatin1(kBakFile);
     const QString dat = QString::fromLatin1(kDatFile);
     const QString target = write_target_of(hrm);
-    SavedHrm saved;
+    SavedFile saved;
     QByteArray bytes;
     if (read_whole_file(dat, bytes)) {
         saved.written = write_file_atomically(target, pair_swap(bytes), [&] {
             if (may_replace && !may_replace()) return false;
-            if (file_exists(target) && !keep_bak(hrm, target, bak)) saved.bak = why_not_kept(bak);
+            if (file_exists(target) && !keep_bak(hrm, target, bak))
+                saved.bak = why_bak_not_kept(bak);
             return true;
         });
         if (!is_written(saved.written)) saved.bak = BakProblem::None;

@@ -9,7 +9,7 @@
 
 inline const char* const kBakFile = "allitem.bak";
 
-// Why "allitem.bak" could not be kept.
+// Why a safety copy ("allitem.bak", "allitem.pay.bak") could not be kept.
 enum class BakProblem {
     None,
     Folder,  // a folder has that name
@@ -17,10 +17,14 @@ enum class BakProblem {
     Other,   // the folder took no copy (full, or no hard links and no room)
 };
 
-struct SavedHrm {
-    WriteResult written = WriteResult::Failed; // of "allitem.hrm"
+// A file replaced whole, and whether the file it replaced was kept.
+struct SavedFile {
+    WriteResult written = WriteResult::Failed;
     BakProblem bak = BakProblem::None;
 };
+
+// Why the copy `bak` was not taken, looked at after the attempt.
+BakProblem why_bak_not_kept(const QString& bak);
 
 // The last step of a save: "allitem.dat" pair-swapped becomes "allitem.hrm",
 // and the "allitem.hrm" it replaces becomes "allitem.bak". The copy is kept
@@ -33,4 +37,4 @@ struct SavedHrm {
 //
 // When "allitem.hrm" is a symbolic link it stays one: the file it leads to
 // is replaced in its own folder, and "allitem.bak" is a plain copy of it.
-SavedHrm dat_to_hrm_keeping_bak(const std::function<bool()>& may_replace = {});
+SavedFile dat_to_hrm_keeping_bak(const std::function<bool()>& may_replace = {});

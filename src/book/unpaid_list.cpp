@@ -11,8 +11,9 @@ QString unpaid_item_text(const Book& book, int m, int k) {
 UnpaidList unpaid_list(const Book& book, UnpaidOrder order) {
     UnpaidList list;
     for (int m = 0; m < kMembers; ++m) {
+        // The same rule as the carry-over into the next period.
+        if (still_owed(book, m) <= 0) continue;
         const PayTotals totals = member_totals(book, m);
-        if (totals.remaining() <= 0) continue;
         UnpaidRow row;
         row.member = m;
         row.owed = totals.owed;

@@ -1,5 +1,6 @@
 #include "print/meisai.h"
 #include "book/meisai_rules.h"
+#include "book/payments.h"
 #include "book/print_rules.h"
 #include "book/text_rules.h"
 
@@ -43,6 +44,37 @@ void total_line(ui::Printer& printer, int slot, const QString& text) {
     text_at(printer, line_x(slot) + 3402 - 30, line_y(slot) + 2268 - 30, text);
 }
 
+// Below the total of a member with a payment recorded this period: what came
+// in and what remains (過払い when more came in than the total), on the two
+// rows of the item grid that follow the total row, below the frame and right
+// of its divider, the amounts under the total's. The footer keeps the left; the cut line is 7 mm
+// below. A statement of a member without payments stays as it always was: its total is then what
+// remains.
+void payment_lines(const Book& book, ui::Printer& printer, int slot, int member) {
+    if (!member_has_payments(book, member)) return;
+    const qint64 received = member_totals(book, member).received;
+    const qint64 remaining = book.print_total[member] - received;
+    const auto amount_text = [](qint64 amount) {
+        return amount == 0 ? QStringLiteral("0") : kingaku_text(amount);
+    };
+    const struct {
+        QString label;
+        qint64 amount;
+    } lines[] = {
+        {QStringLiteral("入金"), received},
+        {remaining < 0 ? QStringLiteral("過払い") : QStringLiteral("残り"),
+         remaining < 0 ? -remaining : remaining},
+    };
+    font(printer, 9);
+    const double label_x = line_x(slot) + 50 * kTwipsPerMm; // 1 mm right of the divider
+    for (int i = 0; i < 2; ++i) {
+        const double y = line_y(slot) + (kStatementItems + 1 + i) * 4 * kTwipsPerMm - 30;
+        text_at(printer, label_x, y, lines[i].label);
+        text_at(printer, meisai_amount_x(line_x(slot), lines[i].amount), y,
+                amount_text(lines[i].amount));
+    }
+}
+
 // The four cut lines of a page, then the next page.
 void complete_page(ui::Printer& printer) {
     printer.unit(ui::Unit::Millimetres);
@@ -76,12 +108,16 @@ void print_meisai(const Book& book, ui::Printer& printer) {
         const bool two = lists[m][kStatementItems] != kListEnd;
         meisai_waku(book, printer, slot, two ? 1 : 0, m);
         item_lines(book, printer, slot, m, lists[m], 0);
-        if (!two) total_line(printer, slot, totals[m]);
+        if (!two) {
+            total_line(printer, slot, totals[m]);
+            payment_lines(book, printer, slot, m);
+        }
         advance();
         if (!two) continue;
         meisai_waku(book, printer, slot, 2, m);
         item_lines(book, printer, slot, m, lists[m], kStatementItems);
         total_line(printer, slot, totals[m]);
+        payment_lines(book, printer, slot, m);
         advance();
     }
     if (slot > 1) complete_page(printer);

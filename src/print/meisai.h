@@ -2,8 +2,9 @@
 // The member statements: eight to an A4 portrait page, in two columns and
 // four rows, with dashed cut lines between them; a member charged for more
 // than ten items gets a "No1" and a "No2". Frames, headers and cut lines are
-// drawn in millimetres, the item lines in twips. print_syukei has run
-// before; nothing of the book changes here.
+// drawn in millimetres, the item lines in twips. A member with a payment
+// recorded gets two more lines under the total: received and remaining.
+// print_syukei has run before; nothing of the book changes here.
 //
 // print_kobetu (every member) and frmSelectPrint (the chosen ones) print
 // through frmTavu::print_meisai, which frames this in a print run.

@@ -3,9 +3,9 @@
 //
 //   report_book_tool full    allitem.hrm of the full book (96 names, 20 items,
 //                            charges on every page)
-//   report_book_tool half-paid  the full book with allitem.pay: half the cells
-//                            paid (every eighth member in full), some in part
-//   report_book_tool all-paid   the full book with every charge paid
+//   report_book_tool paid    the full book with allitem.pay beside it: cells
+//                            unpaid, paid, half paid and paid over in turn
+//   report_book_tool all-paid  the same with every charge paid in full
 //   report_book_tool older   allitem.ngs in the older layout: 63 names, the
 //                            period "2019年4月", one equal-split item "お茶代"
 //                            of 300 for members 1 and 3, one individual item
@@ -27,22 +27,19 @@ int main(int argc, char** argv) {
                    ? 0
                    : 1;
     }
-    const bool half = argc == 2 && std::strcmp(argv[1], "half-paid") == 0;
-    if (half || (argc == 2 && std::strcmp(argv[1], "all-paid") == 0)) {
+    const bool all = argc == 2 && std::strcmp(argv[1], "all-paid") == 0;
+    if (all || (argc == 2 && std::strcmp(argv[1], "paid") == 0)) {
         auto book = std::make_unique<Book>();
         fill_full_book(*book);
-        if (half) {
-            pay_half_of_book(*book);
-        } else {
+        fill_full_payments(*book);
+        if (all)
             for (int m = 0; m < kMembers; ++m)
                 for (int k = 0; k < kItems; ++k)
                     book->payments.cell[m][k] = {owed_amount(*book, m, k), QDate(2026, 12, 8)};
-        }
-        return write_file_atomically(QString::fromLatin1(kHrmFile), pair_swap(data_text(*book))) ==
-                           WriteResult::Ok &&
-                       payments_write(*book) == WriteResult::Ok
-                   ? 0
-                   : 1;
+        const bool ok = write_file_atomically(QString::fromLatin1(kHrmFile),
+                                              pair_swap(data_text(*book))) == WriteResult::Ok &&
+                        payments_write(*book) == WriteResult::Ok;
+        return ok ? 0 : 1;
     }
     if (argc == 2 && std::strcmp(argv[1], "older") == 0) {
         QString text;
