@@ -3,6 +3,7 @@
 #include "book/data_files.h"
 #include "book/file_checks.h"
 #include "book/new_period.h"
+#include "book/payments_file.h"
 #include "book/print_rules.h"
 #include "book/text_rules.h"
 
@@ -20,6 +21,10 @@ PastPeriod::State read_past_book(const QString& folder, Book& book) {
     for (int k = 0; k < kItems; ++k) book.komoku_mode[k] = 1;
     if (parse_data_text(pair_swap(bytes), book) != ReadResult::Ok)
         return PastPeriod::State::Damaged;
+    // Who had paid what, as the period was closed: the archive's 集金チェック
+    // and unpaid list answer from it. A damaged payments file reads as far as
+    // it can, as at start-up.
+    payments_read(book, folder);
     print_syukei(book);
     return PastPeriod::State::Ok;
 }

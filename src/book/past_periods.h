@@ -26,6 +26,6 @@ struct PastPeriod {
 std::vector<PastPeriod> list_past_periods(const QString& working_folder);
 
 // Reads the archive's "allitem.hrm" in place (read_checked: a regular file of
-// at most 1 MiB) and runs the print calculation: print_total and print_charge hold
-// what each member owes. State as above.
+// at most 1 MiB) with the "allitem.pay" beside it, and runs the print calculation: print_total and
+// print_charge hold what each member owes. State as above.
 PastPeriod::State read_past_book(const QString& folder, Book& book);

@@ -2,6 +2,7 @@
 #include "book/file_checks.h"
 #include "book/text_rules.h"
 
+#include <QDir>
 #include <QStringDecoder>
 
 namespace {
@@ -216,10 +217,12 @@ PayRead parse_payments_text(const QByteArray& text, Book& book) {
     return read;
 }
 
-PayRead payments_read(Book& book) {
+PayRead payments_read(Book& book, const QString& folder) {
     book.payments = PaymentRecord{};
     QByteArray bytes;
-    switch (read_checked(QString::fromLatin1(kPayFile), bytes, nullptr, kMaxFileSize)) {
+    const QString name = folder.isEmpty() ? QString::fromLatin1(kPayFile)
+                                          : QDir(folder).filePath(QString::fromLatin1(kPayFile));
+    switch (read_checked(name, bytes, nullptr, kMaxFileSize)) {
     case ReadResult::Ok:
         return parse_payments_text(bytes, book);
     case ReadResult::Missing:

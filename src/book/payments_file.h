@@ -36,7 +36,8 @@ PayRead parse_payments_text(const QByteArray& text, Book& book);
 
 // Reads "allitem.pay" of the working folder (a regular file of sane size
 // only) into the book; without one the record is empty (Missing).
-PayRead payments_read(Book& book);
+// `folder` (an archive's) is read instead when given.
+PayRead payments_read(Book& book, const QString& folder = QString());
 
 // Writes "allitem.pay" the way the data file is written (whole or not at
 // all), keeping the file it replaces as "allitem.pay.bak". As with the data

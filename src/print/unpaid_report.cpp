@@ -40,7 +40,12 @@ std::vector<Page> paginate(const std::vector<QStringList>& lines) {
         ++pages.back().count;
         y += height;
     }
-    if (y + L.line > L.body_bottom) pages.push_back(Page{int(lines.size()), 0, false});
+    // The totals never stand alone on a page: the last member goes along.
+    if (y + L.line > L.body_bottom) {
+        const bool move_one = pages.back().count > 1;
+        if (move_one) --pages.back().count;
+        pages.push_back(Page{int(lines.size()) - (move_one ? 1 : 0), move_one ? 1 : 0, false});
+    }
     pages.back().totals = true;
     return pages;
 }

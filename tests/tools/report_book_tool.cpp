@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
                     book->payments.cell[m][k] = {owed_amount(*book, m, k), QDate(2026, 12, 8)};
         const bool ok = write_file_atomically(QString::fromLatin1(kHrmFile),
                                               pair_swap(data_text(*book))) == WriteResult::Ok &&
-                        payments_write(*book) == WriteResult::Ok;
+                        payments_write(*book).written == WriteResult::Ok;
         return ok ? 0 : 1;
     }
     if (argc == 2 && std::strcmp(argv[1], "older") == 0) {
