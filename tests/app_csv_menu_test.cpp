@@ -1,5 +1,6 @@
 // ＣＳＶ出力 under ファイル: it commits the sheet, writes the table into the
-// working folder by the report files' naming rule and says where; a folder
+// working folder by the report files' naming rule and says where (and so
+// does ＣＳＶ出力 (集金の記録) for the payments); a folder
 // that cannot take the file gets a message and no file; the entry goes with
 // the ファイル menu in name editing.
 #include "sheet_fixture.h"
@@ -60,6 +61,33 @@ TEST_F(CsvMenu, WritesTheCommittedBookAndSaysWhere) {
     EXPECT_EQ(failed[0].second, ui::Icon::Critical);
     ASSERT_TRUE(QDir().mkdir(folder));
     EXPECT_TRUE(files().isEmpty());
+}
+
+// The entry below it: the payments record, with the sheet committed first.
+TEST_F(CsvMenu, PaymentsEntryWritesThePaymentsRecord) {
+    start(3);
+    w->txtNengetu->setText(QStringLiteral("2026年12月"));
+    w->txtKomoku->setText(QStringLiteral("忘年会"));
+    w->txtKingaku->setText(QStringLiteral("3000"));
+    w->chk1[0]->setChecked(true);
+    w->chk1[2]->setChecked(true);
+    book.payments.cell[2][0] = {3000, QDate(2026, 12, 8)};
+    w->file_csv_pay->trigger();
+    const QStringList written = files();
+    ASSERT_EQ(written.size(), 1);
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^payments-\\d{8}-\\d{6}\\.csv$"))
+                    .match(written[0])
+                    .hasMatch())
+        << written[0].toStdString();
+    EXPECT_EQ(read_bytes(written[0]), QByteArray("\xEF\xBB\xBF"
+                                                 "期間,2026年12月,担当,\r\n"
+                                                 "番号,名前,項目,請求,受取,残り,受取日,状態\r\n"
+                                                 "1,名前0,忘年会,3000,,3000,,未\r\n"
+                                                 "3,名前2,忘年会,3000,3000,,2026/12/08,済\r\n"
+                                                 ",合計,,6000,3000,3000,,\r\n"));
+    EXPECT_EQ(boxes(),
+              (Boxes{{QStringLiteral("ＣＳＶ に 書き出したで ！\r\n\r\n") + path(written[0]),
+                      ui::Icon::Information}}));
 }
 
 TEST_F(CsvMenu, AnItemThatCannotBeLeftStopsItAndNameEditingHidesIt) {

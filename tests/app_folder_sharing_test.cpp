@@ -65,6 +65,13 @@ TEST_F(FolderSharing, ReadOnlyWindowRefusesEveryWritingCommand) {
         {"項目の 並べ替え", [&] { w->komoku_sort_Click(); }},
         {"名前の 編集", [&] { w->hensyu_name_Click(); }},
         {"名簿の 読み込み", [&] { w->file_meibo_in_Click(); }},
+        {"項目の 書き換え",
+         [&] {
+             w->txtKomoku->setText(QStringLiteral("二次会"));
+             w->txtKomoku_KeyPress(13);
+             EXPECT_EQ(w->txtKomoku->text(), QStringLiteral("歓迎会"));
+             EXPECT_EQ(book.cur_komoku, 0);
+         }},
     };
     for (const auto& c : commands) {
         SCOPED_TRACE(c.command);
@@ -76,6 +83,7 @@ TEST_F(FolderSharing, ReadOnlyWindowRefusesEveryWritingCommand) {
                                                     QStringLiteral(" は でけへんで ！")));
         EXPECT_TRUE(script.shown[0].text.contains(QStringLiteral("別の ＴＡＶＵ が 開いてる")));
         EXPECT_EQ(script.shown[0].icon, ui::Icon::Exclamation);
+        EXPECT_EQ(book.komoku_name[0], QStringLiteral("歓迎会"));
         EXPECT_EQ(book.komoku_name[1], QStringLiteral("送別会"));
         EXPECT_EQ(book.name_mode, 0);
         EXPECT_TRUE(!w->komoku_sort_form || w->komoku_sort_form->isHidden());
@@ -102,6 +110,29 @@ TEST_F(FolderSharing, ReadOnlyWindowRefusesEveryWritingCommand) {
         EXPECT_TRUE(script.shown[0].text.contains(QStringLiteral("保存でけへんネン")));
         EXPECT_EQ(cancel, answer == ui::Answer::Cancel);
     }
+}
+
+// A payments file with an unreadable line and an entry for a name the book
+// does not hold: the read-only window says what it left out, and that the
+// file stays as it is, not that a save will put it right.
+TEST_F(FolderSharing, ReadOnlyWindowTellsWhatThePaymentsFileLacked) {
+    const QByteArray pay = "tavu-payments 1\n"
+                           "P\t1\t1\t500\t2026-12-08\t山田\t歓迎会\n"
+                           "P\t1\t2\t700\t2026-12-08\t田中\t送別会\n"
+                           "P\tnot a line\n";
+    write_bytes("allitem.pay", pay);
+    w = std::make_unique<frmTavu>(book);
+    w->write_guard = app::WriteGuard::read_only(app::WriteGuard::Reason::HeldByAnother);
+    w->Form_Load();
+    ASSERT_EQ(script.shown.size(), 2u);
+    EXPECT_TRUE(script.shown[0].text.contains(QStringLiteral("1 行 読まれへんかってん")));
+    EXPECT_TRUE(script.shown[1].text.contains(QStringLiteral("1 件")));
+    for (const auto& shown : script.shown) {
+        EXPECT_TRUE(shown.text.contains(QStringLiteral("ファイルは そのまま やで")));
+        EXPECT_FALSE(shown.text.contains(QStringLiteral("保存")));
+    }
+    EXPECT_EQ(book.payments.cell[0][0].received, 500);
+    EXPECT_EQ(read_bytes("allitem.pay"), pay);
 }
 
 // The file is changed behind the window's back in each way a size, a time

@@ -67,6 +67,10 @@ done
 for code in $(grep -oE '^  [0-9]+  ' <<< "$help"); do
     grep -qx ".B $code" <<< "$manual" || fail "the manual page lacks exit status $code"
 done
+# ... and every report the usage lines of --help name.
+for report in $(grep -E '^  tavu ' <<< "$help" | tr ' |[]' '\n' | grep -xE '[a-z]+' | grep -vx tavu | sort -u); do
+    grep -qF "\fB$report\fR" <<< "$manual" || fail "the manual page lacks the report $report"
+done
 grep -q '^License: Expat' "$root/usr/share/doc/tavu/copyright" || fail "copyright names no licence"
 
 # Started as the menu starts it, it makes ~/TAVU and works there (killed

@@ -1,6 +1,7 @@
 // The book as CSV: byte-order mark, CR LF, quoting, empty fields for 0, the
 // totals, and which members and items make rows and columns.
 #include "book/csv_table.h"
+#include "book/payments_csv.h"
 #include "book/print_rules.h"
 
 #include <gtest/gtest.h>
@@ -56,6 +57,39 @@ TEST(Csv, SmallBookAsATable) {
     print_syukei(*empty);
     EXPECT_EQ(csv_text(*empty), QByteArray("\xEF\xBB\xBF"
                                            "期間,,担当,\r\n番号,名前,合計\r\n,合計,\r\n"));
+}
+
+// The payments as a table: a row per member and item that owes or received
+// anything, in every state, the money of a member whose name has gone kept.
+TEST(Csv, PaymentsAsATable) {
+    auto book = std::make_unique<Book>();
+    book->nengetu = QStringLiteral("2026年12月");
+    book->motojime = QStringLiteral("+幹事");
+    book->member_name[0] = QStringLiteral("佐藤");
+    book->member_name[1] = QStringLiteral("@山田, 太郎");
+    book->member_name[2] = QStringLiteral("鈴木"); // owes nothing, paid nothing: no row
+    book->komoku_name[0] = QStringLiteral("忘年会");
+    book->komoku_mode[0] = 1;
+    book->komoku_kingaku[0] = 3000;
+    book->mark[0][0] = book->mark[1][0] = 1;
+    book->komoku_name[1] = QStringLiteral("-返金");
+    book->member_kingaku[0][1] = -500; // paid out to the member
+    book->member_kingaku[1][1] = 1200;
+    const QDate day(2026, 12, 8);
+    book->payments.cell[0][0] = {1000, day};            // 一部
+    book->payments.cell[0][1] = {-500, day};            // 済, paid out
+    book->payments.cell[1][0] = {3500, day.addDays(1)}; // 過払い
+    book->payments.cell[5][0] = {700, day};             // a name since gone
+    const QByteArray expected = "\xEF\xBB\xBF"
+                                "期間,2026年12月,担当,'+幹事\r\n"
+                                "番号,名前,項目,請求,受取,残り,受取日,状態\r\n"
+                                "1,佐藤,忘年会,3000,1000,2000,2026/12/08,一部\r\n"
+                                "1,佐藤,'-返金,-500,-500,,2026/12/08,済\r\n"
+                                "2,\"'@山田, 太郎\",忘年会,3000,3500,-500,2026/12/09,過払い\r\n"
+                                "2,\"'@山田, 太郎\",'-返金,1200,,1200,,未\r\n"
+                                "6,,忘年会,,700,-700,2026/12/08,過払い\r\n"
+                                ",合計,,6700,4700,2000,,\r\n";
+    EXPECT_EQ(payments_csv_text(*book), expected);
 }
 
 } // namespace

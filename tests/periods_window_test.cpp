@@ -129,6 +129,12 @@ TEST_F(PeriodsWindow, AnArchiveOpensBesideTheBookToLookAtOnly) {
     ASSERT_EQ(texts().size(), 1u);
     EXPECT_TRUE(texts()[0].startsWith(QStringLiteral("保存 は でけへんで ！")));
     script.shown.clear();
+    past->txtKomoku->setText(QStringLiteral("書き換え"));
+    past->txtKomoku_KeyPress(13);
+    ASSERT_EQ(texts().size(), 1u);
+    EXPECT_TRUE(texts()[0].startsWith(QStringLiteral("項目の 書き換え は でけへんで ！")));
+    EXPECT_EQ(past->book.komoku_name[0], QStringLiteral("会費"));
+    script.shown.clear();
     past->txtNengetu->setText(QStringLiteral("書き換え")); // an edit: nothing to save
     QPointer<frmTavu> gone = past;
     past->close();

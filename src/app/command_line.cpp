@@ -52,14 +52,18 @@ current folder) is read as it lies, no data file is ever written, and the
 output appears whole or not at all.
   tavu --pdf summary|statements|unpaid [--out FILE] [FOLDER]
   tavu --print summary|statements|unpaid [FOLDER]
-  tavu --csv [--out FILE] [FOLDER]
+  tavu --csv [payments] [--out FILE] [FOLDER]
   tavu --pdf periods|--csv periods [--from NAME] [--to NAME] [--out FILE] [FOLDER]
+--csv payments writes the payments record (集金チェック) instead of the book's
+table: a row per member and item with what is owed and received, the date
+and the state.
 The report periods is the year's totals over the past periods in FOLDER's
 kako/ (NAME an archive's folder name), from the oldest to the current period
 unless --from and --to say otherwise. The report unpaid (未収一覧) lists the
 members who still owe, by roster position.
 Without --out a PDF or CSV goes into FOLDER, named by report and time
-(summary-20261208-153000.pdf, book-20261208-153000.csv), never over a file.
+(summary-20261208-153000.pdf, book-20261208-153000.csv,
+payments-20261208-153000.csv), never over a file.
 
 Exit status:
   0  done
@@ -114,7 +118,8 @@ CommandLine read_command_line(const QStringList& arguments) {
         QStringLiteral("Print <report> (summary, statements or unpaid) on the default printer."),
         QStringLiteral("report"));
     const QCommandLineOption csv(QStringLiteral("csv"),
-                                 QStringLiteral("Write the book as a CSV table (UTF-8)."));
+                                 QStringLiteral("Write the book (or, followed by payments, the "
+                                                "payments record) as a CSV table (UTF-8)."));
     const QCommandLineOption out(QStringLiteral("out"),
                                  QStringLiteral("Write the PDF or CSV to <file>, replacing it."),
                                  QStringLiteral("file"));
@@ -182,11 +187,12 @@ CommandLine read_command_line(const QStringList& arguments) {
         return wrong(QStringLiteral("one of --pdf, --print and --csv, once"));
 
     QStringList positional = parser.positionalArguments();
-    // --csv takes no report, but "periods" right after it names one.
-    if (line.output == Output::Csv && !positional.isEmpty() &&
-        positional.constFirst() == QStringLiteral("periods")) {
-        line.periods = true;
-        positional.removeFirst();
+    // --csv takes no report, but "periods" or "payments" right after it
+    // names one.
+    if (line.output == Output::Csv && !positional.isEmpty()) {
+        line.periods = positional.constFirst() == QStringLiteral("periods");
+        line.payments = positional.constFirst() == QStringLiteral("payments");
+        if (line.periods || line.payments) positional.removeFirst();
     }
     if ((parser.isSet(from) || parser.isSet(to)) && !line.periods)
         return wrong(QStringLiteral("--from and --to go with the report periods"));

@@ -36,6 +36,8 @@ struct CommandLine {
     // period last).
     bool periods = false;
     QString from, to;
+    // --csv payments: the payments record instead of the book's table.
+    bool payments = false;
 };
 
 // Exit statuses, each listed in --help.

@@ -1,7 +1,9 @@
-// ＣＳＶ出力: the book as a table for spreadsheets, written into the working
-// folder, as part of frmTavu.
+// ＣＳＶ出力 and ＣＳＶ出力 (集金の記録): the book and the payments record as
+// tables for spreadsheets, written into the working folder, as part of
+// frmTavu.
 #include "app/csv_export.h"
 #include "book/csv_table.h"
+#include "book/payments_csv.h"
 #include "book/print_rules.h"
 #include "sheet/frmTavu.h"
 #include "ui/message_box.h"
@@ -30,17 +32,14 @@ WriteResult write_report_csv(const QByteArray& bytes, const QString& report, con
         bytes, written);
 }
 
-void frmTavu::file_csv_Click() {
-    // Like the print commands: the sheet is committed first, and the table
-    // holds what the reports would print.
-    if (newdata_memo(0) == -1) return;
-    if (ninzu_check(0) == -1) return;
-    book.nengetu = txtNengetu->text();
-    book.motojime = txtMotojime->text();
-    print_syukei(book);
+namespace {
+
+// Writes a table into the working folder and says where, or that it could
+// not.
+void write_and_tell(const QByteArray& bytes, const QString& report) {
     QString written;
     const QString gap = QStringLiteral("\r\n\r\n");
-    if (!is_written(write_csv_file(book, QString(), QDir::currentPath(), written))) {
+    if (!is_written(write_report_csv(bytes, report, QString(), QDir::currentPath(), written))) {
         ui::msg_box(QStringLiteral("ＣＳＶ が 書かれへんかってん ！") + gap +
                         QStringLiteral("フォルダ「%1」の 空きと 書き込みの 許可を 見てや ！")
                             .arg(QDir::toNativeSeparators(QDir::currentPath())),
@@ -52,6 +51,28 @@ void frmTavu::file_csv_Click() {
                 ui::Icon::Information);
 }
 
+} // namespace
+
+// Both tables are made as the print commands print: the sheet is committed
+// first, with the period and the person in charge as the window shows them.
+void frmTavu::file_csv_Click() {
+    if (newdata_memo(0) == -1) return;
+    if (ninzu_check(0) == -1) return;
+    book.nengetu = txtNengetu->text();
+    book.motojime = txtMotojime->text();
+    print_syukei(book);
+    write_and_tell(csv_text(book), QStringLiteral("book"));
+}
+
+void frmTavu::file_csv_pay_Click() {
+    if (newdata_memo(0) == -1) return;
+    if (ninzu_check(0) == -1) return;
+    book.nengetu = txtNengetu->text();
+    book.motojime = txtMotojime->text();
+    write_and_tell(payments_csv_text(book), QStringLiteral("payments"));
+}
+
 void frmTavu::connect_csv_handlers() {
     connect(file_csv, &QAction::triggered, this, &frmTavu::file_csv_Click);
+    connect(file_csv_pay, &QAction::triggered, this, &frmTavu::file_csv_pay_Click);
 }

@@ -2,6 +2,7 @@
 #include "app/report_output.h"
 #include "book/book_source.h"
 #include "book/csv_table.h"
+#include "book/payments_csv.h"
 #include "book/print_rules.h"
 #include "book/unpaid_list.h"
 #include "periods/periods_command.h"
@@ -57,6 +58,8 @@ int run_report_command(const CommandLine& line) {
     QString out;
     if (!out_target(line.out, out)) return kExitNotWritten;
     print_syukei(*book);
+    if (line.output == CommandLine::Output::Csv && line.payments)
+        return csv_output(payments_csv_text(*book), QStringLiteral("payments"), out);
     if (line.output == CommandLine::Output::Csv)
         return csv_output(csv_text(*book), QStringLiteral("book"), out);
     // An unpaid list without a row is no list: nothing is written.

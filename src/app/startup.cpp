@@ -155,6 +155,7 @@ bool frmTavu::read_data_files() {
         report_read_result(read, source.older_layout, source.file);
         // The rows as after a read in the current layout.
         if (source.older_layout) report_read_result(ReadResult::Ok, false);
+        payments::report_read(source.payments, true);
         return true;
     }
     // The data file is read as it lies: nothing is written, so a full disk

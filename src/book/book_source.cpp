@@ -1,16 +1,16 @@
 #include "book/book_source.h"
-#include "book/payments_file.h"
 #include "book/text_rules.h"
 
 BookSource find_book_source() {
     // Anything of the name counts, so that a folder or a FIFO named like the
     // book is reported instead of passed over.
-    if (entry_exists(QString::fromLatin1(kNgsFile))) return {QString::fromLatin1(kNgsFile), true};
+    if (entry_exists(QString::fromLatin1(kNgsFile)))
+        return {QString::fromLatin1(kNgsFile), true, {}};
     const QString names[] = {QString::fromLatin1(kHrmFile), QString::fromLatin1(kSpareHrmFile),
                              QStringLiteral("allitem.sne"), QStringLiteral("Allitem.sne"),
                              QStringLiteral("ALLITEM.SNE"), QString::fromLatin1(kDatFile)};
     for (const QString& name : names)
-        if (entry_exists(name)) return {name, false};
+        if (entry_exists(name)) return {name, false, {}};
     return {};
 }
 
@@ -32,6 +32,6 @@ ReadResult read_book_in_place(Book& book, BookSource& source) {
     const bool swapped = source.file != QString::fromLatin1(kDatFile);
     const ReadResult parsed = parse_data_text(swapped ? pair_swap(bytes) : bytes, book);
     // The payments beside it, matched against the names and titles just read.
-    payments_read(book);
+    source.payments = payments_read(book);
     return parsed;
 }

@@ -7,12 +7,14 @@
 
 #include "book/book.h"
 #include "book/data_files.h"
+#include "book/payments_file.h"
 
 #include <QString>
 
 struct BookSource {
     QString file;              // the file read; empty when there is none
     bool older_layout = false; // "allitem.ngs"
+    PayRead payments;          // how "allitem.pay" beside it read
 };
 
 // The file start-up would show, in its order: "allitem.ngs" (which it

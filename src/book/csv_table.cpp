@@ -10,14 +10,17 @@ QString amount_field(qint64 amount) {
 }
 
 void add_record(QString& text, const QStringList& fields) {
-    QStringList quoted;
-    quoted.reserve(fields.size());
-    for (const QString& field : fields) quoted << csv_field(field);
-    text += quoted.join(u',');
-    text += QStringLiteral("\r\n");
+    text += csv_record(fields);
 }
 
 } // namespace
+
+QString csv_record(const QStringList& fields) {
+    QStringList quoted;
+    quoted.reserve(fields.size());
+    for (const QString& field : fields) quoted << csv_field(field);
+    return quoted.join(u',') + QStringLiteral("\r\n");
+}
 
 QString text_field(const QString& text) {
     if (!text.isEmpty() && kStartsFormula.contains(text.front())) return u'\'' + text;

@@ -18,9 +18,14 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 // One field as RFC 4180 writes it.
 QString csv_field(const QString& text);
+
+// One record: the fields as csv_field writes them, joined by commas, ended
+// by CR LF.
+QString csv_record(const QStringList& fields);
 
 // The characters that make a spreadsheet take a cell for a formula when they
 // start it: =, +, -, @, a tab, a carriage return.

@@ -25,15 +25,18 @@ bool ask_delete(const QString& whose, qint64 received) {
 
 } // namespace
 
-void report_read(const PayRead& read) {
+void report_read(const PayRead& read, bool read_only) {
+    const QString untouched =
+        QStringLiteral("この 窓は 見るだけ やから、 ファイルは そのまま やで。");
     if (read.result == ReadResult::Damaged) {
         ui::msg_box(QStringLiteral("集金の 記録 (allitem.pay) が 壊れてて、") +
                         (read.damaged_lines > 0
                              ? QStringLiteral("%1 行 読まれへんかってん ！").arg(read.damaged_lines)
                              : QStringLiteral("読まれへんかってん ！")) +
                         kGap +
-                        QStringLiteral("読めた 分だけ 使いまっせ。 元の ファイルは 次の 保存で "
-                                       "allitem.pay.bak に 残しとくで。"),
+                        (read_only ? QStringLiteral("読めた 分だけ 見せまっせ。 ") + untouched
+                                   : QStringLiteral("読めた 分だけ 使いまっせ。 元の ファイルは "
+                                                    "次の 保存で allitem.pay.bak に 残しとくで。")),
                     ui::Icon::Exclamation, ui::Buttons::Ok, kTitle);
     }
     if (read.set_aside > 0) {
@@ -41,9 +44,12 @@ void report_read(const PayRead& read) {
                                    "おましてん。")
                             .arg(read.set_aside) +
                         kGap +
-                        QStringLiteral("間違うた 人に 付けたら えらいこっちゃ から、 脇に "
-                                       "よけときました。 「集金チェック」で 付け直すか 捨てるか "
-                                       "決めてや ！"),
+                        (read_only ? QStringLiteral("間違うた 人に 付けたら えらいこっちゃ から、 "
+                                                    "脇に よけて 見せてまへん。 ") +
+                                         untouched
+                                   : QStringLiteral("間違うた 人に 付けたら えらいこっちゃ から、 "
+                                                    "脇に よけときました。 「集金チェック」で "
+                                                    "付け直すか 捨てるか 決めてや ！")),
                     ui::Icon::Information, ui::Buttons::Ok, kTitle);
     }
 }

@@ -9,8 +9,9 @@
 namespace payments {
 
 // Tells the user when the payments file was damaged or held entries that
-// did not match the book; says nothing otherwise.
-void report_read(const PayRead& read);
+// did not match the book; says nothing otherwise. A read-only window will
+// never rewrite the file, and says so instead of promising a save.
+void report_read(const PayRead& read, bool read_only = false);
 // The book was saved but "allitem.pay" could not be written.
 void report_write_failure();
 // True when item k has no payments, or the user agrees to lose them.

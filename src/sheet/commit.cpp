@@ -45,6 +45,15 @@ bool untitled_limits_refused(frmTavu& w) {
     return false;
 }
 
+// What the sheet shows of the current item, as its boxes hold it.
+QStringList item_on_sheet(const frmTavu& w) {
+    QStringList shown{w.txtKomoku->text(), w.txtKingaku->text(), w.txtSogaku->text(),
+                      w.txtNin->text(), w.optKinto->isChecked() ? QStringLiteral("1") : QString()};
+    for (int i = 0; i < kMembers; ++i)
+        shown << (w.chk1[i]->isChecked() ? QStringLiteral("1") : QString()) + w.txt1[i]->text();
+    return shown;
+}
+
 } // namespace
 
 QString frmTavu::suji_henkan(const QString& text) {
@@ -54,6 +63,17 @@ QString frmTavu::suji_henkan(const QString& text) {
 }
 
 qint16 frmTavu::newdata_memo(qint16 dochi) {
+    // A book opened to look at only is never changed from the sheet: an edit
+    // is refused and the sheet shows the book again.
+    if (write_guard.read_only()) {
+        const QStringList typed = item_on_sheet(*this);
+        const qint16 unsaved = book.hozon_flag;
+        gamen_kosin();
+        book.hozon_flag = unsaved;
+        if (item_on_sheet(*this) == typed) return 0;
+        write_guard.allows(QStringLiteral("項目の 書き換え"));
+        return kStopped;
+    }
     const int c = book.cur_komoku;
     const QString title = trim_blanks(txtKomoku->text());
     const bool kinto = optKinto->isChecked();

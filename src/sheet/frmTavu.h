@@ -17,7 +17,7 @@
 //   src/app/save_exit.cpp          data_hozon, 全体保存, 再読込, 終了, closing, help;
 //                                  closeEvent, event, connect_app_handlers
 //   src/app/new_period.cpp         新しい期間: archive the book, start the next period
-//   src/app/csv_export.cpp         ＣＳＶ出力; connect_csv_handlers
+//   src/app/csv_export.cpp         ＣＳＶ出力 (the book, the payments); connect_csv_handlers
 //   src/items/item_commands.cpp    item delete, the item order dialog;
 //                                  connect_items_handlers
 //   src/roster/name_editing.cpp    name editing mode; connect_roster_handlers
@@ -146,6 +146,7 @@ public:
     QMenu* file_hozon = nullptr;
     QAction* file_all_hozon = nullptr;
     QAction* file_csv = nullptr;        // ＣＳＶ出力
+    QAction* file_csv_pay = nullptr;    // ＣＳＶ出力 (集金の記録)
     QAction* file_meibo_in = nullptr;   // 名簿の読み込み
     QAction* file_meibo_out = nullptr;  // 名簿の書き出し
     QAction* file_new_period = nullptr; // 新しい期間
@@ -237,6 +238,7 @@ public:
 
     // ---- app: the book as a CSV file ----
     void file_csv_Click();
+    void file_csv_pay_Click();
 
     // ---- app: a new period ----
     void file_new_period_Click();

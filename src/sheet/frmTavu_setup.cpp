@@ -290,6 +290,8 @@ void frmTavu::setup_menus() {
     file_all_hozon->setObjectName(QStringLiteral("file_all_hozon"));
     file_csv = menu_file->addAction(QStringLiteral("ＣＳＶ出力"));
     file_csv->setObjectName(QStringLiteral("file_csv"));
+    file_csv_pay = menu_file->addAction(QStringLiteral("ＣＳＶ出力 (集金の記録)"));
+    file_csv_pay->setObjectName(QStringLiteral("file_csv_pay"));
     file_meibo_in = menu_file->addAction(QStringLiteral("名簿の読み込み"));
     file_meibo_in->setObjectName(QStringLiteral("file_meibo_in"));
     file_meibo_out = menu_file->addAction(QStringLiteral("名簿の書き出し"));
