@@ -2,9 +2,9 @@
 // all 8 pages), and the statements of the same book (every member charged
 // for more than ten items: 192 statements on 24 pages): the print
 // calculation and the layout through the recorder, and the same to a PDF
-// file through the painter; the print preview opened on each, and a page
-// turned in it. The unpaid list of a full book with half the cells unpaid,
-// to a PDF.
+// file through the painter, the statements also with payments; the print preview opened on each,
+// and a page turned in it. The unpaid list of a full book with half the cells
+// unpaid, to a PDF.
 #include "app/frmOpen.h"
 #include "book/print_rules.h"
 #include "print/meisai.h"
@@ -100,6 +100,22 @@ void BM_StatementsToPdf(benchmark::State& state) {
     });
 }
 BENCHMARK(BM_StatementsToPdf)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
+// The same with payments in every state on the cells, so that every
+// statement that ends a member's carries the two payment lines (target:
+// under 250 ms).
+void BM_StatementsWithPaymentsToPdf(benchmark::State& state) {
+    Book book = statements_book();
+    fill_full_payments(book);
+    to_pdf(state, QStringLiteral("statements"), [&](ui::Printer& printer) {
+        print_syukei(book);
+        print_meisai(book, printer);
+    });
+}
+BENCHMARK(BM_StatementsWithPaymentsToPdf)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(9)
     ->ReportAggregatesOnly(true);

@@ -5,6 +5,8 @@
 #include "ui/message_box.h"
 
 #include <QApplication>
+#include <QImage>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
 
@@ -16,6 +18,7 @@ TEST(HelpPage, NamesEveryMenuCommandAndButton) {
                                 "再読込",
                                 "全体保存",
                                 "ＣＳＶ出力",
+                                "ＣＳＶ出力 (集金の記録)",
                                 "名簿の読み込み",
                                 "名簿の書き出し",
                                 "名簿の読み込みを取り消す",
@@ -25,8 +28,10 @@ TEST(HelpPage, NamesEveryMenuCommandAndButton) {
                                 "帳票の印刷",
                                 "個別印刷",
                                 "セレクト印刷",
+                                "未収一覧",
                                 "名前の編集",
                                 "項目の並び替え",
+                                "集金チェック",
                                 "全マーク",
                                 "全マークＯＦＦ",
                                 "Ｔａｖｕのヘルプ",
@@ -43,6 +48,29 @@ TEST(HelpPage, NamesEveryMenuCommandAndButton) {
     }
     // The typical use, from names to statements, is walked through.
     EXPECT_TRUE(text.contains(QStringLiteral("1300")));
+}
+
+// Every picture the page shows is in the program.
+TEST(HelpPage, PicturesAreBundled) {
+    HelpWindow window;
+    ASSERT_TRUE(window.load());
+    int pictures = 0;
+    for (QTextBlock block = window.browser->document()->begin(); block.isValid();
+         block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            if (!format.isImageFormat()) continue;
+            ++pictures;
+            const QString name = format.toImageFormat().name();
+            // The browser hands over the file's bytes or an image.
+            const QVariant data =
+                window.browser->loadResource(QTextDocument::ImageResource, QUrl(name));
+            const QImage image = data.typeId() == QMetaType::QImage
+                                     ? data.value<QImage>()
+                                     : QImage::fromData(data.toByteArray());
+            EXPECT_FALSE(image.isNull()) << name.toStdString();
+        }
+    EXPECT_EQ(pictures, 1);
 }
 
 TEST(HelpCommand, ShowsOneWindowWithoutAnyMessage) {

@@ -47,6 +47,10 @@ protected:
         archive("2026-10", owing("2026年10月", {"山田:1000", "佐藤:500"}), 1);
         archive("broken", "\"cut", 2);
         archive("2026-11", owing("2026年11月", {"山田:700", "伊藤:300"}), 3);
+        // 山田 paid 400 of 700 in 2026-11; 2026-10's payments cannot be read.
+        write_bytes("kako/2026-11/allitem.pay",
+                    "tavu-payments 1\nP\t1\t1\t400\t2026-11-05\t山田\t会費\n");
+        write_bytes("kako/2026-10/allitem.pay", "not a payments file\n");
         book.nengetu = QStringLiteral("2026年12月");
         book.member_name[0] = QStringLiteral("伊藤");
         book.komoku_name[0] = QStringLiteral("会費");
@@ -77,19 +81,21 @@ TEST_F(PeriodsWindow, ListedAndTotalledAsCsv) {
     });
     form->file_kako->trigger();
 
-    EXPECT_EQ(rows, QStringList({"2026年11月|2026/12/01 12:03|2人|1,000円",
-                                 "broken（こわれてて 読まれへん）|2026/12/01 12:02||",
-                                 "2026年10月|2026/12/01 12:01|2人|1,500円"}));
+    EXPECT_EQ(rows, QStringList({"2026年11月|2026/12/01 12:03|2人|1,000円|400円|600円",
+                                 "broken（こわれてて 読まれへん）|2026/12/01 12:02||||",
+                                 "2026年10月|2026/12/01 12:01|2人|1,500円|読まれへん|読まれへん"}));
     ASSERT_EQ(texts().size(), 2u);
     EXPECT_EQ(texts()[0], QStringLiteral("読まれへん 期間は 抜いとくで ！\r\n\r\nkako/broken"));
     const QStringList written = QDir().entryList({"periods-*.csv"});
     ASSERT_EQ(written.size(), 1);
     QFile csv(written[0]);
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
-    EXPECT_EQ(csv.readAll(), QByteArray("\xEF\xBB\xBF名前,2026年11月,2026年12月,合計\r\n"
-                                        "山田,700,,700\r\n"
-                                        "伊藤,300,50,350\r\n"
-                                        "合計,1000,50,1050\r\n"));
+    // What remained, beside the periods that kept payments.
+    EXPECT_EQ(csv.readAll(),
+              QByteArray("\xEF\xBB\xBF名前,2026年11月,2026年11月 残り,2026年12月,合計,残り合計\r\n"
+                         "山田,700,300,,700,300\r\n"
+                         "伊藤,300,300,50,350,300\r\n"
+                         "合計,1000,600,50,1050,600\r\n"));
 }
 
 TEST_F(PeriodsWindow, AllPeriodsOnPaper) {

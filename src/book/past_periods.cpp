@@ -3,6 +3,7 @@
 #include "book/data_files.h"
 #include "book/file_checks.h"
 #include "book/new_period.h"
+#include "book/payments.h"
 #include "book/payments_file.h"
 #include "book/print_rules.h"
 #include "book/text_rules.h"
@@ -12,7 +13,8 @@
 #include <algorithm>
 #include <memory>
 
-PastPeriod::State read_past_book(const QString& folder, Book& book) {
+PastPeriod::State read_past_book(const QString& folder, Book& book,
+                                 PastPeriod::Payments* payments) {
     QByteArray bytes;
     const ReadResult read =
         read_checked(QDir(folder).filePath(QString::fromLatin1(kHrmFile)), bytes);
@@ -21,10 +23,13 @@ PastPeriod::State read_past_book(const QString& folder, Book& book) {
     for (int k = 0; k < kItems; ++k) book.komoku_mode[k] = 1;
     if (parse_data_text(pair_swap(bytes), book) != ReadResult::Ok)
         return PastPeriod::State::Damaged;
-    // Who had paid what, as the period was closed: the archive's 集金チェック
-    // and unpaid list answer from it. A damaged payments file reads as far as
-    // it can, as at start-up.
-    payments_read(book, folder);
+    // Matched against the names and titles just read, as start-up does.
+    const PayRead paid = payments_read(book, folder);
+    if (payments) {
+        *payments = paid.result == ReadResult::Missing ? PastPeriod::Payments::None
+                    : paid.result == ReadResult::Ok    ? PastPeriod::Payments::Kept
+                                                       : PastPeriod::Payments::Damaged;
+    }
     print_syukei(book);
     return PastPeriod::State::Ok;
 }
@@ -39,7 +44,7 @@ std::vector<PastPeriod> list_past_periods(const QString& working_folder) {
         p.name = name;
         p.folder = QString::fromLatin1(kArchiveFolder) + u'/' + name;
         const QString path = kako.filePath(name);
-        p.state = read_past_book(path, *book);
+        p.state = read_past_book(path, *book, &p.payments);
         const QFileInfo data(QDir(path).filePath(QString::fromLatin1(kHrmFile)));
         p.closed = data.exists() ? data.lastModified() : QFileInfo(path).lastModified();
         if (p.state == PastPeriod::State::Ok) {
@@ -47,6 +52,10 @@ std::vector<PastPeriod> list_past_periods(const QString& working_folder) {
             for (int m = 0; m < kMembers; ++m) {
                 if (book->print_total[m] != 0) ++p.members_charged;
                 p.total += book->print_total[m];
+            }
+            if (p.payments == PastPeriod::Payments::Kept) {
+                p.received = period_totals(*book).received;
+                p.still_owed = period_still_owed(*book);
             }
         }
         out.push_back(p);

@@ -18,6 +18,11 @@ struct PastPeriod {
     State state = State::Empty;
     int members_charged = 0; // members who owe something
     qint64 total = 0;        // what the period charged in all
+    // What came in and what is still owed, when the archive kept payments
+    // (its allitem.pay); a payments file that cannot be read is Damaged.
+    enum class Payments { None, Kept, Damaged };
+    Payments payments = Payments::None;
+    qint64 received = 0, still_owed = 0;
 };
 
 // The archives under `working_folder`/kako, newest first (by when they were
@@ -26,6 +31,8 @@ struct PastPeriod {
 std::vector<PastPeriod> list_past_periods(const QString& working_folder);
 
 // Reads the archive's "allitem.hrm" in place (read_checked: a regular file of
-// at most 1 MiB) with the "allitem.pay" beside it, and runs the print calculation: print_total and
-// print_charge hold what each member owes. State as above.
-PastPeriod::State read_past_book(const QString& folder, Book& book);
+// at most 1 MiB), with its payments file, and runs the print calculation:
+// print_total and print_charge hold what each member owes. State as above;
+// what became of the payments file goes to `payments` when given.
+PastPeriod::State read_past_book(const QString& folder, Book& book,
+                                 PastPeriod::Payments* payments = nullptr);

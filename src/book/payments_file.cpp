@@ -2,7 +2,6 @@
 #include "book/file_checks.h"
 #include "book/text_rules.h"
 
-#include <QDir>
 #include <QStringDecoder>
 
 namespace {
@@ -220,9 +219,9 @@ PayRead parse_payments_text(const QByteArray& text, Book& book) {
 PayRead payments_read(Book& book, const QString& folder) {
     book.payments = PaymentRecord{};
     QByteArray bytes;
-    const QString name = folder.isEmpty() ? QString::fromLatin1(kPayFile)
-                                          : QDir(folder).filePath(QString::fromLatin1(kPayFile));
-    switch (read_checked(name, bytes, nullptr, kMaxFileSize)) {
+    const QString name = QString::fromLatin1(kPayFile);
+    const QString path = folder.isEmpty() ? name : folder + u'/' + name;
+    switch (read_checked(path, bytes, nullptr, kMaxFileSize)) {
     case ReadResult::Ok:
         return parse_payments_text(bytes, book);
     case ReadResult::Missing:

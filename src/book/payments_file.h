@@ -34,9 +34,9 @@ QByteArray payments_text(const Book& book);
 // line reads nothing (Damaged).
 PayRead parse_payments_text(const QByteArray& text, Book& book);
 
-// Reads "allitem.pay" of the working folder (a regular file of sane size
-// only) into the book; without one the record is empty (Missing).
-// `folder` (an archive's) is read instead when given.
+// Reads "allitem.pay" of the working folder, or of `folder` (an archive),
+// (a regular file of sane size only) into the book; without one the record
+// is empty (Missing).
 PayRead payments_read(Book& book, const QString& folder = QString());
 
 // Writes "allitem.pay" the way the data file is written (whole or not at

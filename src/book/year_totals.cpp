@@ -1,6 +1,7 @@
 #include "book/year_totals.h"
 
 #include "book/csv_table.h"
+#include "book/payments.h"
 #include "book/text_rules.h"
 
 #include <QHash>
@@ -10,11 +11,14 @@ YearTotals year_totals(const std::vector<PeriodCharges>& periods) {
     YearTotals t;
     const size_t columns = periods.size();
     t.period_total.assign(columns, 0);
+    t.period_remaining.assign(columns, 0);
     // (name key, how often it stood before in the same period) -> row
     QHash<QString, int> row_of;
     for (size_t c = 0; c < columns; ++c) {
         t.periods << periods[c].label;
         const Book& book = *periods[c].book;
+        const bool paid = !book.payments.empty();
+        t.with_payments.push_back(paid);
         QHash<QString, int> seen;
         for (int m = 0; m < kMembers; ++m) {
             if (is_blank(book.member_name[m])) continue;
@@ -26,15 +30,27 @@ YearTotals year_totals(const std::vector<PeriodCharges>& periods) {
                 t.members << trim_blanks(book.member_name[m]);
                 t.charge.emplace_back(columns);
                 t.member_total.push_back(0);
+                t.remaining.emplace_back(columns);
+                t.member_remaining.push_back(0);
             }
             const qint64 owed = book.print_total[m];
             t.charge[size_t(*it)][c] = owed;
             t.member_total[size_t(*it)] += owed;
             t.period_total[c] += owed;
             t.total += owed;
+            if (!paid) continue;
+            const qint64 left = still_owed(book, m);
+            t.remaining[size_t(*it)][c] = left;
+            t.member_remaining[size_t(*it)] += left;
+            t.period_remaining[c] += left;
+            t.total_remaining += left;
         }
     }
     return t;
+}
+
+bool YearTotals::any_payments() const {
+    return std::find(with_payments.begin(), with_payments.end(), true) != with_payments.end();
 }
 
 void PeriodBooks::add(std::unique_ptr<Book> book, const QString& label) {
@@ -98,18 +114,34 @@ void add_record(QString& text, const QStringList& fields) {
 
 QByteArray year_totals_csv(const YearTotals& t) {
     QString text;
+    const bool paid = t.any_payments();
     QStringList header{QStringLiteral("名前")};
-    for (const QString& period : t.periods) header << text_field(period);
-    add_record(text, header << QStringLiteral("合計"));
-    for (size_t r = 0; r < size_t(t.members.size()); ++r) {
-        QStringList row{text_field(t.members[qsizetype(r)])};
-        for (const std::optional<qint64>& c : t.charge[r]) row << amount_field(c.value_or(0));
-        row << amount_field(t.member_total[r]);
-        add_record(text, row);
+    for (size_t c = 0; c < size_t(t.periods.size()); ++c) {
+        header << text_field(t.periods[qsizetype(c)]);
+        if (t.paid_in(c)) header << text_field(t.periods[qsizetype(c)] + QStringLiteral(" 残り"));
     }
-    QStringList totals{QStringLiteral("合計")};
-    for (qint64 c : t.period_total) totals << amount_field(c);
-    totals << amount_field(t.total);
-    add_record(text, totals);
+    header << QStringLiteral("合計");
+    if (paid) header << QStringLiteral("残り合計");
+    add_record(text, header);
+    // A row: each period's charge, and what remained where payments were kept.
+    auto amounts = [&](QStringList row, auto charge, auto remaining, qint64 total,
+                       qint64 total_remaining) {
+        for (size_t c = 0; c < size_t(t.periods.size()); ++c) {
+            row << amount_field(charge(c));
+            if (t.paid_in(c)) row << amount_field(remaining(c));
+        }
+        row << amount_field(total);
+        if (paid) row << amount_field(total_remaining);
+        add_record(text, row);
+    };
+    for (size_t r = 0; r < size_t(t.members.size()); ++r)
+        amounts(
+            QStringList{text_field(t.members[qsizetype(r)])},
+            [&](size_t c) { return t.charge[r][c].value_or(0); },
+            [&](size_t c) { return t.remaining[r][c].value_or(0); }, t.member_total[r],
+            t.member_remaining[r]);
+    amounts(
+        QStringList{QStringLiteral("合計")}, [&](size_t c) { return t.period_total[c]; },
+        [&](size_t c) { return t.period_remaining[c]; }, t.total, t.total_remaining);
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 }

@@ -26,6 +26,18 @@ struct YearTotals {
     std::vector<std::vector<std::optional<qint64>>> charge;
     std::vector<qint64> member_total, period_total;
     qint64 total = 0;
+
+    // With payments: a period whose book kept any has, for each member,
+    // what the member still owed (still_owed); none in a period without
+    // payments or where the name is not a member. The totals sum those.
+    std::vector<bool> with_payments; // per period
+    std::vector<std::vector<std::optional<qint64>>> remaining;
+    std::vector<qint64> member_remaining, period_remaining;
+    qint64 total_remaining = 0;
+    bool any_payments() const;
+    bool paid_in(size_t period) const {
+        return period < with_payments.size() && with_payments[period];
+    }
 };
 
 YearTotals year_totals(const std::vector<PeriodCharges>& periods);
@@ -54,4 +66,6 @@ std::vector<PastPeriod> periods_between(const std::vector<PastPeriod>& newest_fi
 //   名前,<period>...,合計
 //   <name>,<charge in each period>,<member total>
 //   合計,<period totals>,<total>
+// With payments, a period that kept them is followed by a column
+// "<period> 残り", and the member totals by "残り合計".
 QByteArray year_totals_csv(const YearTotals& totals);

@@ -20,7 +20,7 @@ QVariant PastPeriodsModel::data(const QModelIndex& index, int role) const {
     const PastPeriod& p = periods_[size_t(index.row())];
     const bool ok = p.state == PastPeriod::State::Ok;
     if (role == Qt::ForegroundRole && !ok) return QColor(Qt::red);
-    if (role == Qt::TextAlignmentRole && (index.column() == kMembers || index.column() == kTotal))
+    if (role == Qt::TextAlignmentRole && index.column() >= kMembers)
         return int(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole) return {};
     switch (Column(index.column())) {
@@ -36,6 +36,12 @@ QVariant PastPeriodsModel::data(const QModelIndex& index, int role) const {
         return ok ? QStringLiteral("%1人").arg(p.members_charged) : QString();
     case kTotal:
         return ok ? grouped_amount(p.total) + QStringLiteral("円") : QString();
+    case kReceived:
+    case kStillOwed:
+        if (!ok || p.payments == PastPeriod::Payments::None) return QString();
+        if (p.payments == PastPeriod::Payments::Damaged) return QStringLiteral("読まれへん");
+        return grouped_amount(index.column() == kReceived ? p.received : p.still_owed) +
+               QStringLiteral("円");
     case kColumns:
         break;
     }
@@ -53,6 +59,10 @@ QVariant PastPeriodsModel::headerData(int section, Qt::Orientation orientation, 
         return QStringLiteral("払う人");
     case kTotal:
         return QStringLiteral("合計");
+    case kReceived:
+        return QStringLiteral("受け取った");
+    case kStillOwed:
+        return QStringLiteral("残り");
     case kColumns:
         break;
     }

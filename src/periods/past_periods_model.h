@@ -1,6 +1,8 @@
 #pragma once
 // The archives of the working folder as a table: period, when it was closed,
-// members charged, total. A damaged or empty archive is a row too, saying so.
+// members charged, total, and for an archive that kept payments what came
+// in and what is still owed. A damaged or empty archive is a row too,
+// saying so.
 
 #include "book/past_periods.h"
 
@@ -10,7 +12,7 @@
 class PastPeriodsModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { kPeriod, kClosed, kMembers, kTotal, kColumns };
+    enum Column { kPeriod, kClosed, kMembers, kTotal, kReceived, kStillOwed, kColumns };
 
     explicit PastPeriodsModel(std::vector<PastPeriod> periods, QObject* parent = nullptr);
 

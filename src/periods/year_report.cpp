@@ -24,6 +24,27 @@ int bands(int count, int per_band) {
     return std::max(1, (count + per_band - 1) / per_band);
 }
 
+// A cell: the amount charged; where payments were kept, smaller and in two
+// lines, the charge above and what was still owed below ("残" and the
+// amount; "済" when nothing was and every period counted kept payments).
+void draw_cell(ui::Printer& printer, double x, double top, qint64 amount, bool paid, qint64 left,
+               bool all_paid) {
+    const QString text = kingaku_text(amount);
+    if (!paid) {
+        font(printer, 9);
+        if (!text.isEmpty()) text_at(printer, x, top + 1.2, text);
+        return;
+    }
+    font(printer, 7.5);
+    if (!text.isEmpty()) text_at(printer, x, top + 0.3, text);
+    if (left != 0) {
+        text_at(printer, x - 0.3, top + 3.1, QStringLiteral("残"));
+        text_at(printer, x, top + 3.1, kingaku_text(left));
+    } else if (amount != 0 && all_paid) {
+        text_at(printer, x - 0.3, top + 3.1, QStringLiteral("済"));
+    }
+}
+
 // One page: rows [first_row, first_row + kRowsPerPage) of the table, where
 // row members.size() is the total row; periods [first_period, ...).
 void draw_page(const YearTotals& t, const QString& heading, ui::Printer& printer, int first_row,
@@ -68,21 +89,30 @@ void draw_page(const YearTotals& t, const QString& heading, ui::Printer& printer
         font(printer, 9);
     }
 
+    bool all_periods_paid = true;
+    for (int p = 0; p < periods; ++p) all_periods_paid = all_periods_paid && t.paid_in(size_t(p));
     for (int r = first_row; r < row_end; ++r) {
-        const double y = kHeadBottom + kRow * (r - first_row) + 1.2;
+        const double top = kHeadBottom + kRow * (r - first_row);
         const bool is_total = r == rows - 1;
-        text_at(printer, kLeft + 2, y,
+        font(printer, 9);
+        text_at(printer, kLeft + 2, top + 1.2,
                 is_total ? QStringLiteral("合  計") : t.members[qsizetype(r)]);
         for (int c = 0; c < columns; ++c) {
-            const int p = first_period + c;
-            qint64 amount = 0;
-            if (p == periods)
+            const size_t p = size_t(first_period + c);
+            const bool total_column = p == size_t(periods);
+            qint64 amount = 0, left = 0;
+            if (total_column) {
                 amount = is_total ? t.total : t.member_total[size_t(r)];
-            else
-                amount = is_total ? t.period_total[size_t(p)]
-                                  : t.charge[size_t(r)][size_t(p)].value_or(0);
-            const QString text = kingaku_text(amount);
-            if (!text.isEmpty()) text_at(printer, kNameRight + kColumn * c + 1, y, text);
+                if (t.any_payments())
+                    left = is_total ? t.total_remaining : t.member_remaining[size_t(r)];
+            } else {
+                amount = is_total ? t.period_total[p] : t.charge[size_t(r)][p].value_or(0);
+                if (t.paid_in(p))
+                    left = is_total ? t.period_remaining[p] : t.remaining[size_t(r)][p].value_or(0);
+            }
+            const bool paid = total_column ? t.any_payments() : t.paid_in(p);
+            const bool all_paid = !total_column || all_periods_paid;
+            draw_cell(printer, kNameRight + kColumn * c + 1, top, amount, paid, left, all_paid);
         }
     }
     font(printer, 9);

@@ -3,7 +3,9 @@
 // member and a column per period, with the member totals in the last column
 // and the period totals in the last row. A table too wide or too long for a
 // page goes on across pages as the summary table does: rows of 26, columns
-// of 12 periods, the pages of a band of rows side by side.
+// of 12 periods, the pages of a band of rows side by side. In a period that
+// kept payments, and in the totals column when any did, a cell shows below
+// the charge what was still owed ("残" and the amount) or "済".
 
 #include "book/year_totals.h"
 #include "ui/printer.h"

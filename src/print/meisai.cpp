@@ -54,8 +54,9 @@ void payment_lines(const Book& book, ui::Printer& printer, int slot, int member)
     if (!member_has_payments(book, member)) return;
     const qint64 received = member_totals(book, member).received;
     const qint64 remaining = book.print_total[member] - received;
+    // 0 is written, padded as the other amounts, so that it stands under them.
     const auto amount_text = [](qint64 amount) {
-        return amount == 0 ? QStringLiteral("0") : kingaku_text(amount);
+        return amount == 0 ? QStringLiteral("0").rightJustified(10) : kingaku_text(amount);
     };
     const struct {
         QString label;

@@ -55,6 +55,11 @@ void PainterCanvas::font(const QString& name, double points, bool bold) {
 const QFont& PainterCanvas::current_font() {
     if (!font_pending_) return font_;
     font_pending_ = false;
+    const auto key = std::make_tuple(font_name_, font_points_, font_bold_);
+    if (const auto found = resolved_.find(key); found != resolved_.end()) {
+        font_ = found->second;
+        return font_;
+    }
     font_ = gothic_font(font_points_);
     QStringList families = font_.families();
     if (!families.contains(font_name_)) families.prepend(font_name_);
@@ -65,6 +70,7 @@ const QFont& PainterCanvas::current_font() {
     // amounts of nine characters ran past their cells and long headings into
     // the next column: the fallback is narrowed to the requested font's width.
     if (!is_family(font_, font_name_)) font_.setStretch(kFallbackStretch);
+    resolved_[key] = font_;
     return font_;
 }
 

@@ -9,6 +9,8 @@
 
 #include <QFont>
 #include <QPainter>
+#include <map>
+#include <tuple>
 
 namespace ui {
 
@@ -42,6 +44,9 @@ private:
     QString font_name_; // the font asked for last, resolved at the next text
     double font_points_ = 9;
     bool font_bold_ = false, font_pending_ = false;
+    // Fonts resolved so far, by name, size and weight: resolving asks the
+    // font database, which is slow when the name is not installed.
+    std::map<std::tuple<QString, double, bool>, QFont> resolved_;
     double x_ = 0, y_ = 0;
     LineStyle style_ = LineStyle::Solid;
     int width_ = 1;
