@@ -3,11 +3,13 @@
 // for more than ten items: 192 statements on 24 pages): the print
 // calculation and the layout through the recorder, and the same to a PDF
 // file through the painter, the statements also with payments; the print preview opened on each,
-// and a page turned in it.
+// and a page turned in it. The unpaid list of a full book with half the cells
+// unpaid, to a PDF.
 #include "app/frmOpen.h"
 #include "book/print_rules.h"
 #include "print/meisai.h"
 #include "print/print_preview.h"
+#include "print/unpaid_report.h"
 #include "print/zentai.h"
 #include "support/full_book.h"
 #include "ui/painted_printer.h"
@@ -114,6 +116,22 @@ void BM_StatementsWithPaymentsToPdf(benchmark::State& state) {
     });
 }
 BENCHMARK(BM_StatementsWithPaymentsToPdf)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
+// The list as the menu makes it: the rule and the layout, in roster order.
+void BM_UnpaidToPdf(benchmark::State& state) {
+    Book book;
+    fill_full_book(book);
+    pay_half_of_book(book);
+    to_pdf(state, QStringLiteral("unpaid"), [&](ui::Printer& printer) {
+        print_syukei(book);
+        print_unpaid(book, unpaid_list(book, UnpaidOrder::Roster), printer);
+    });
+    state.counters["members"] = double(unpaid_list(book, UnpaidOrder::Roster).rows.size());
+}
+BENCHMARK(BM_UnpaidToPdf)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(9)
     ->ReportAggregatesOnly(true);

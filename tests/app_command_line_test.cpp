@@ -71,6 +71,7 @@ TEST(CommandLine, ReportOptionsNameOutputReportFileAndFolder) {
          Report::Summary,
          "表.csv",
          "x"},
+        {{"--print", "unpaid", "x"}, 0, Output::Print, Report::Unpaid, {}, "x"},
         {{"--pdf", "total"}, 2, Output::Window, Report::Summary, {}, {}},
         {{"--pdf"}, 2, Output::Window, Report::Summary, {}, {}},
         {{"--pdf", "summary", "--csv"}, 2, Output::Window, Report::Summary, {}, {}},

@@ -40,11 +40,13 @@ run() {
 
 # The help lists every exit status.
 "$tavu" --help >help.txt
-for code in 0 1 2 3 4 5 6 7; do grep -qE "^  $code  " help.txt || fail "--help misses status $code"; done
+for code in 0 1 2 3 4 5 6 7 8; do grep -qE "^  $code  " help.txt || fail "--help misses status $code"; done
 [[ "$("$tavu" --version)" == "tavu "* ]] || fail "--version"
 
-mkdir empty book older damaged
+mkdir empty book older damaged owing all-paid
 (cd book && "$tool" full)
+(cd owing && "$tool" paid)
+(cd all-paid && "$tool" all-paid)
 (cd older && "$tool" older)
 printf '"only","three","fields"\r\n' >damaged/allitem.hrm
 
@@ -83,6 +85,20 @@ run 0 book --pdf summary --out outputs/s.pdf book
 run 0 book --pdf statements --out outputs/st.pdf book
 [[ "$(pdfinfo outputs/st.pdf | grep '^Pages:')" =~ \ 24$ ]] || fail "statements of the full book are not 24 pages"
 run 6 book --print statements book
+
+# The unpaid list: the members who still owe, named by the fallback's rule;
+# a book where everyone has paid makes none, and says so.
+run 0 owing --pdf unpaid owing
+pdf="$(cat out.txt)"
+[[ "$pdf" == "$top"/owing/unpaid-????????-??????.pdf && -f "$pdf" ]] || fail "unpaid PDF at '$pdf'"
+pdftotext -layout "$pdf" text.txt
+grep -q '未 *収 *一 *覧' text.txt || fail "no heading in the unpaid list"
+grep -q '合  *計 *[0-9][0-9] 人' text.txt || fail "no totals in the unpaid list"
+run 0 book --pdf unpaid --out outputs/u.pdf book
+[[ "$(pdftotext outputs/u.pdf - | grep -c '幹事 花子')" -ge 2 ]] || fail "unpaid list of the full book is one page"
+run 8 all-paid --pdf unpaid all-paid
+run 8 all-paid --print unpaid all-paid
+run 6 owing --print unpaid owing
 
 # The CSV: BOM, CR LF, the first lines, a row per member and the totals.
 run 0 book --csv --out outputs/t.csv book

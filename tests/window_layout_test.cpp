@@ -115,9 +115,13 @@ TEST_F(WindowLayout, MenusNestAsTheCommandsDo) {
                      "名簿の書き出し", "新しい期間", "過去の期間", "終了"}));
     EXPECT_EQ(window.menu_file->actions()[1]->menu(), window.file_hozon);
     EXPECT_EQ(captions(window.file_hozon), QStringList{"全体保存"});
-    EXPECT_EQ(captions(window.file_print), (QStringList{"帳票の印刷", "個別印刷", "セレクト印刷",
-                                                        "", "印刷プレビュー", "印刷先の選択…"}));
-    EXPECT_EQ(captions(window.print_preview), (QStringList{"帳票", "個別", "セレクト"}));
+    EXPECT_EQ(captions(window.file_print),
+              (QStringList{"帳票の印刷", "個別印刷", "セレクト印刷", "未収一覧", "",
+                           "印刷プレビュー", "印刷先の選択…"}));
+    EXPECT_EQ(captions(window.print_preview),
+              (QStringList{"帳票", "個別", "セレクト", "未収一覧"}));
+    for (const QMenu* unpaid : {window.print_unpaid, window.preview_unpaid})
+        EXPECT_EQ(captions(unpaid), (QStringList{"名簿の順", "残りの多い順"}));
     EXPECT_EQ(captions(window.menu_hensyu), (QStringList{"名前の編集", "名簿の読み込みを取り消す",
                                                          "項目の並び替え", "", "集金チェック"}));
     EXPECT_EQ(captions(window.tavu), (QStringList{"全マーク", "全マークＯＦＦ"}));

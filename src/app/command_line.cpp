@@ -50,8 +50,8 @@ Without --pdf, --print or --csv the window opens on the book of the working
 folder. With one of them there is no window: the book in FOLDER (default the
 current folder) is read as it lies, no data file is ever written, and the
 output appears whole or not at all.
-  tavu --pdf summary|statements [--out FILE] [FOLDER]
-  tavu --print summary|statements [FOLDER]
+  tavu --pdf summary|statements|unpaid [--out FILE] [FOLDER]
+  tavu --print summary|statements|unpaid [FOLDER]
   tavu --csv [payments] [--out FILE] [FOLDER]
   tavu --pdf periods|--csv periods [--from NAME] [--to NAME] [--out FILE] [FOLDER]
 --csv payments writes the payments record (集金チェック) instead of the book's
@@ -59,7 +59,8 @@ table: a row per member and item with what is owed and received, the date
 and the state.
 The report periods is the year's totals over the past periods in FOLDER's
 kako/ (NAME an archive's folder name), from the oldest to the current period
-unless --from and --to say otherwise.
+unless --from and --to say otherwise. The report unpaid (未収一覧) lists the
+members who still owe, by roster position.
 Without --out a PDF or CSV goes into FOLDER, named by report and time
 (summary-20261208-153000.pdf, book-20261208-153000.csv,
 payments-20261208-153000.csv), never over a file.
@@ -74,6 +75,7 @@ Exit status:
   5  the output cannot be written (or --out names no regular file)
   6  no printer is installed (--print; use --pdf)
   7  the printer refused the document
+  8  nobody owes anything: no unpaid list made
 )";
 
 // Names that hold a book: --out never writes over one.
@@ -109,11 +111,11 @@ CommandLine read_command_line(const QStringList& arguments) {
         QStringLiteral("folder"));
     const QCommandLineOption pdf(
         QStringLiteral("pdf"),
-        QStringLiteral("Write <report> (summary or statements) of the book as a PDF."),
+        QStringLiteral("Write <report> (summary, statements or unpaid) of the book as a PDF."),
         QStringLiteral("report"));
     const QCommandLineOption to_printer(
         QStringLiteral("print"),
-        QStringLiteral("Print <report> (summary or statements) on the default printer."),
+        QStringLiteral("Print <report> (summary, statements or unpaid) on the default printer."),
         QStringLiteral("report"));
     const QCommandLineOption csv(QStringLiteral("csv"),
                                  QStringLiteral("Write the book (or, followed by payments, the "
@@ -173,10 +175,12 @@ CommandLine read_command_line(const QStringList& arguments) {
             line.report = Report::Summary;
         else if (report == QStringLiteral("statements"))
             line.report = Report::Statements;
+        else if (report == QStringLiteral("unpaid"))
+            line.report = Report::Unpaid;
         else if (report == QStringLiteral("periods"))
             line.periods = true;
         else
-            return wrong(QStringLiteral("unknown report \"%1\": summary, statements or periods")
+            return wrong(QStringLiteral("unknown report \"%1\": summary, statements, unpaid or periods")
                              .arg(report));
     }
     if (outputs > 1 || parser.values(pdf).size() + parser.values(to_printer).size() > 1)

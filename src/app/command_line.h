@@ -50,6 +50,7 @@ enum ExitStatus {
     kExitNotWritten = 5,
     kExitNoPrinter = 6,
     kExitPrinterRefused = 7,
+    kExitNothingOwed = 8, // the unpaid list of a book where nobody owes
 };
 
 // The program's name and version as --version prints them.

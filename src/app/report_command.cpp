@@ -4,6 +4,7 @@
 #include "book/csv_table.h"
 #include "book/payments_csv.h"
 #include "book/print_rules.h"
+#include "book/unpaid_list.h"
 #include "periods/periods_command.h"
 #include "print/reports.h"
 
@@ -61,6 +62,9 @@ int run_report_command(const CommandLine& line) {
         return csv_output(payments_csv_text(*book), QStringLiteral("payments"), out);
     if (line.output == CommandLine::Output::Csv)
         return csv_output(csv_text(*book), QStringLiteral("book"), out);
+    // An unpaid list without a row is no list: nothing is written.
+    if (line.report == Report::Unpaid && unpaid_list(*book, UnpaidOrder::Roster).rows.empty())
+        return failed(kExitNothingOwed, QStringLiteral("nobody owes anything: no unpaid list made"));
     return paper_output(report_name(line.report), line.output == CommandLine::Output::Pdf, out,
                         [&](ui::Printer& printer) { draw_report(line.report, *book, printer); });
 }

@@ -2,18 +2,13 @@
 #include "book/text_rules.h"
 #include "print/frmSelectPrint.h"
 #include "print/meisai.h"
+#include "print/print_confirm.h"
 #include "print/print_run.h"
 #include "print/reports.h"
 #include "sheet/frmTavu.h"
 #include "ui/form_activation.h"
 #include "ui/message_box.h"
 
-namespace {
-
-// What both statement commands ask before anything prints: the sheet
-// committed, the period there and confirmed, the person in charge there and
-// confirmed. -1 when stopped (a message was shown or the focus moved).
-// The period and the person in charge go into the book even then.
 qint16 confirm_period_and_organizer(frmTavu& w) {
     if (w.newdata_memo(0) == -1) return -1;
     if (w.ninzu_check(0) == -1) return -1;
@@ -42,8 +37,6 @@ qint16 confirm_period_and_organizer(frmTavu& w) {
     }
     return 0;
 }
-
-} // namespace
 
 void frmTavu::print_kobetu_Click() {
     if (confirm_period_and_organizer(*this) == -1) return;

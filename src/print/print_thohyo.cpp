@@ -38,4 +38,5 @@ void frmTavu::connect_print_handlers() {
     connect(print_thohyo, &QAction::triggered, this, &frmTavu::print_thohyo_Click);
     connect_statement_handlers();
     connect_preview_handlers();
+    connect_unpaid_handlers();
 }

@@ -1,10 +1,19 @@
 #include "print/reports.h"
 #include "app/frmOpen.h"
 #include "print/meisai.h"
+#include "print/unpaid_report.h"
 #include "print/zentai.h"
 
 QString report_name(Report report) {
-    return report == Report::Summary ? QStringLiteral("summary") : QStringLiteral("statements");
+    switch (report) {
+    case Report::Summary:
+        return QStringLiteral("summary");
+    case Report::Statements:
+        return QStringLiteral("statements");
+    case Report::Unpaid:
+        break;
+    }
+    return QStringLiteral("unpaid");
 }
 
 void draw_report(Report report, Book& book, ui::Printer& printer) {
@@ -18,6 +27,9 @@ void draw_report(Report report, Book& book, ui::Printer& printer) {
         // left out by the statements themselves.
         for (int m = 0; m < kMembers; ++m) book.print_mark[m] = 1;
         print_meisai(book, printer);
+        return;
+    case Report::Unpaid:
+        print_unpaid(book, unpaid_list(book, UnpaidOrder::Roster), printer);
         return;
     }
 }

@@ -8,7 +8,11 @@
 
 #include <QString>
 
-enum class Report { Summary, Statements };
+enum class Report {
+    Summary,
+    Statements,
+    Unpaid, // 未収一覧: who still owes, by roster position
+};
 
 // The plain ASCII name that names the print job and the PDF ("summary").
 QString report_name(Report report);

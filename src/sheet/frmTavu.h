@@ -32,6 +32,7 @@
 //   src/print/print_preview_menu.cpp  印刷プレビュー, 印刷先の選択
 //   src/print/print_kobetu.cpp     個別印刷, セレクト印刷, the statement print run;
 //                                  connect_statement_handlers
+//   src/print/print_unpaid.cpp     未収一覧 (print and preview); connect_unpaid_handlers
 //   src/payments/open_window.cpp   集金チェック: opens frmSyukin; connect_payments_handlers
 // Each subsystem wires its own handlers in its connect_* function, which the
 // constructor calls.
@@ -50,6 +51,7 @@
 #include "book/book.h"
 #include "book/data_files.h"
 #include "book/roster_placement.h"
+#include "book/unpaid_list.h"
 #include "ui/controls.h"
 #include "ui/printer.h"
 
@@ -313,6 +315,16 @@ public:
                                      const std::function<void(Book&, ui::Printer&)>& draw);
     bool preview_selection = false; // the selection dialog previews instead of printing
 
+    // ---- print: the unpaid list, by roster position or by the amount left ----
+    QMenu* print_unpaid = nullptr; // 未収一覧 under 印刷
+    QAction* print_unpaid_roster = nullptr;
+    QAction* print_unpaid_remaining = nullptr;
+    QMenu* preview_unpaid = nullptr; // 未収一覧 under 印刷プレビュー
+    QAction* preview_unpaid_roster = nullptr;
+    QAction* preview_unpaid_remaining = nullptr;
+    void print_unpaid_Click(UnpaidOrder order);
+    void preview_unpaid_Click(UnpaidOrder order);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
@@ -339,6 +351,7 @@ private:
     void connect_statement_handlers();
     void connect_payments_handlers();
     void connect_preview_handlers();
+    void connect_unpaid_handlers();
 
     frmSirase* sirase_ = nullptr; // the printing notice, once loaded
 };

@@ -48,6 +48,23 @@ inline void fill_full_book(Book& book) {
     }
 }
 
+// Payments on a full book: every eighth member has paid everything; of the
+// others, half the cells are paid in full, a seventh of the rest in part,
+// and the others not at all.
+inline void pay_half_of_book(Book& book) {
+    const QDate day(2026, 12, 8);
+    for (int m = 0; m < kMembers; ++m)
+        for (int k = 0; k < kItems; ++k) {
+            const qint64 owed = owed_amount(book, m, k);
+            if (owed <= 0) continue;
+            Payment& p = book.payments.cell[m][k];
+            if (m % 8 == 0 || (m + k) % 2 == 0)
+                p = {owed, day};
+            else if ((m + k) % 7 == 1)
+                p = {owed / 2, day};
+        }
+}
+
 // Payments on a full book in every state, by cell: nothing (未), the whole
 // amount (済), half of it (一部), 500 more (過払い), received on days of
 // December 2026.

@@ -5,6 +5,7 @@
 //                            charges on every page)
 //   report_book_tool paid    the full book with allitem.pay beside it: cells
 //                            unpaid, paid, half paid and paid over in turn
+//   report_book_tool all-paid  the same with every charge paid in full
 //   report_book_tool sample  a small office's book with payments in every
 //                            state (the help's picture of 集金チェック)
 //   report_book_tool older   allitem.ngs in the older layout: 63 names, the
@@ -28,10 +29,15 @@ int main(int argc, char** argv) {
                    ? 0
                    : 1;
     }
-    if (argc == 2 && std::strcmp(argv[1], "paid") == 0) {
+    const bool all = argc == 2 && std::strcmp(argv[1], "all-paid") == 0;
+    if (all || (argc == 2 && std::strcmp(argv[1], "paid") == 0)) {
         auto book = std::make_unique<Book>();
         fill_full_book(*book);
         fill_full_payments(*book);
+        if (all)
+            for (int m = 0; m < kMembers; ++m)
+                for (int k = 0; k < kItems; ++k)
+                    book->payments.cell[m][k] = {owed_amount(*book, m, k), QDate(2026, 12, 8)};
         const bool ok = write_file_atomically(QString::fromLatin1(kHrmFile),
                                               pair_swap(data_text(*book))) == WriteResult::Ok &&
                         payments_write(*book).written == WriteResult::Ok;

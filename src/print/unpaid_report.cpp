@@ -1,0 +1,151 @@
+#include "print/unpaid_report.h"
+#include "book/cp932.h"
+#include "book/print_rules.h"
+
+#include <vector>
+
+namespace {
+
+const UnpaidLayout& L = kUnpaidLayout;
+
+void text_at(ui::Printer& printer, double x, double y, const QString& text) {
+    printer.position(x, y);
+    printer.print_text(text);
+}
+
+void font(ui::Printer& printer, double points, bool bold = false) {
+    printer.font(ui::kPrintFontName, points, bold);
+}
+
+// A text in column c of the row whose top is y.
+void cell(ui::Printer& printer, int c, double y, const QString& text) {
+    text_at(printer, L.column_x[c] + L.text_dx, y + L.text_dy, text);
+}
+
+// The rows of one page (first..first+count) and whether the totals close it.
+struct Page {
+    int first = 0, count = 0;
+    bool totals = false;
+};
+
+std::vector<Page> paginate(const std::vector<QStringList>& lines) {
+    std::vector<Page> pages(1);
+    double y = L.head_bottom;
+    for (int i = 0; i < int(lines.size()); ++i) {
+        const double height = L.line * lines[i].size();
+        if (y + height > L.body_bottom && pages.back().count > 0) {
+            pages.push_back(Page{i, 0, false});
+            y = L.head_bottom;
+        }
+        ++pages.back().count;
+        y += height;
+    }
+    // The totals never stand alone on a page: the last member goes along.
+    if (y + L.line > L.body_bottom) {
+        const bool move_one = pages.back().count > 1;
+        if (move_one) --pages.back().count;
+        pages.push_back(Page{int(lines.size()) - (move_one ? 1 : 0), move_one ? 1 : 0, false});
+    }
+    pages.back().totals = true;
+    return pages;
+}
+
+void heading(const Book& book, ui::Printer& printer, int page, int pages) {
+    font(printer, L.title_pt, true);
+    text_at(printer, L.title_x, L.title_y, QStringLiteral("未   収   一   覧"));
+    font(printer, L.period_pt, true);
+    text_at(printer, L.period_x, L.period_y, book.nengetu);
+    font(printer, L.organizer_pt);
+    text_at(printer, L.organizer_x, L.organizer_y, QStringLiteral("担当  ") + book.motojime);
+    font(printer, L.page_pt);
+    text_at(printer, L.page_x, L.page_y, QStringLiteral("%1 / %2 ページ").arg(page).arg(pages));
+}
+
+// The frame and the column lines from the caption band down to `bottom`.
+void grid(ui::Printer& printer, double bottom) {
+    printer.line_style(ui::LineStyle::Solid);
+    printer.line_width(2);
+    printer.box(L.column_x.front(), L.head_top, L.column_x.back(), bottom);
+    printer.line(L.column_x.front(), L.head_bottom, L.column_x.back(), L.head_bottom);
+    printer.line_width(1);
+    for (std::size_t c = 1; c + 1 < L.column_x.size(); ++c)
+        printer.line(L.column_x[c], L.head_top, L.column_x[c], bottom);
+    font(printer, L.caption_pt, true);
+    const QString captions[] = {QStringLiteral("No"),         QStringLiteral("名  前"),
+                                QStringLiteral("未収の項目"), QStringLiteral("請  求"),
+                                QStringLiteral("入  金"),     QStringLiteral("残  り")};
+    for (int c = 0; c < 6; ++c) cell(printer, c, L.head_top + 0.5, captions[c]);
+}
+
+void amounts(ui::Printer& printer, double y, qint64 owed, qint64 paid) {
+    cell(printer, 3, y, kingaku_text(owed));
+    cell(printer, 4, y, kingaku_text(paid));
+    cell(printer, 5, y, kingaku_text(owed - paid));
+}
+
+} // namespace
+
+QStringList unpaid_item_lines(const QStringList& items, int max_bytes) {
+    const QString comma = QStringLiteral("、");
+    QStringList lines{QString()};
+    for (const QString& title : items) {
+        QString& last = lines.last();
+        if (last.isEmpty()) {
+            last = title;
+        } else if (cp932::byte_length(last + comma + title) <= max_bytes) {
+            last += comma + title;
+        } else {
+            last += comma;
+            lines << title;
+        }
+    }
+    return lines;
+}
+
+void print_unpaid(const Book& book, const UnpaidList& list, ui::Printer& printer) {
+    std::vector<QStringList> lines;
+    for (const UnpaidRow& row : list.rows)
+        lines.push_back(unpaid_item_lines(row.items, L.item_bytes));
+    const std::vector<Page> pages = paginate(lines);
+
+    printer.paper_a4();
+    printer.orientation(ui::Orientation::Portrait);
+    printer.unit(ui::Unit::Millimetres);
+    printer.print_text(QString()); // the document opens with an empty line
+
+    for (std::size_t p = 0; p < pages.size(); ++p) {
+        const Page& page = pages[p];
+        double bottom = L.head_bottom;
+        for (int i = page.first; i < page.first + page.count; ++i)
+            bottom += L.line * lines[i].size();
+        if (page.totals) bottom += L.line;
+
+        heading(book, printer, int(p) + 1, int(pages.size()));
+        grid(printer, bottom);
+        double y = L.head_bottom;
+        for (int i = page.first; i < page.first + page.count; ++i) {
+            const UnpaidRow& row = list.rows[i];
+            if (i > page.first) {
+                printer.line_width(1);
+                printer.line(L.column_x.front(), y, L.column_x.back(), y);
+            }
+            font(printer, L.text_pt);
+            cell(printer, 0, y, QString::number(row.member + 1));
+            cell(printer, 1, y, book.member_name[row.member]);
+            amounts(printer, y, row.owed, row.paid);
+            font(printer, L.item_pt);
+            for (int j = 0; j < lines[i].size(); ++j) cell(printer, 2, y + L.line * j, lines[i][j]);
+            y += L.line * lines[i].size();
+        }
+        if (page.totals) {
+            printer.line_width(2);
+            printer.line(L.column_x.front(), y, L.column_x.back(), y);
+            font(printer, L.text_pt, true);
+            cell(printer, 1, y, QStringLiteral("合  計"));
+            cell(printer, 2, y, QStringLiteral("%1 人").arg(list.rows.size()));
+            amounts(printer, y, list.owed, list.paid);
+        }
+        if (p + 1 < pages.size()) printer.new_page();
+    }
+    printer.end_document();
+}
