@@ -72,47 +72,37 @@ TEST(YearReport, SmallTableAsDrawn) {
 // Payments kept in the first period only: its cells and the totals column
 // show what remained below the charge; "済" only where every period counted.
 TEST(YearReport, WhatRemainedBelowTheChargesWherePaymentsWereKept) {
-    YearTotals t = table(2, 2);
+    YearTotals t = table(3, 2); // 会員1 charged in period 2 only, 会員3 in period 1 only
     t.with_payments = {true, false};
-    t.remaining = {{std::nullopt, std::nullopt}, {0, std::nullopt}};
-    t.member_remaining = {0, 0};
-    t.period_remaining = {0, 0};
-    const auto first_period_and_totals = [&] {
-        ui::PrintRecorder printer;
-        draw_year_report(t, QStringLiteral("年"), printer);
-        QStringList out;
-        for (const QString& op : texts(ui::drawn_pages(printer.ops).front()))
-            for (const char* at : {"text 45.7 ", "text 46 ", "text 79.7 ", "text 80 "})
-                if (op.startsWith(QString::fromUtf8(at))) out << op;
-        return out;
-    };
-    EXPECT_EQ(first_period_and_totals(), QStringList({
-                                             "text 46 26.5 8 2026年1月",
-                                             "text 80 37.3 7.5        101",
-                                             "text 46 43.3 7.5        200",
-                                             "text 45.7 46.1 7.5 済",
-                                             "text 80 43.3 7.5        401",
-                                             "text 46 49.3 7.5        200",
-                                             "text 45.7 52.1 7.5 済",
-                                             "text 80 49.3 7.5        502",
-                                         }));
-    t.remaining[1][0] = t.member_remaining[1] = t.period_remaining[0] = t.total_remaining = 150;
-    EXPECT_EQ(first_period_and_totals(), QStringList({
-                                             "text 46 26.5 8 2026年1月",
-                                             "text 80 37.3 7.5        101",
-                                             "text 46 43.3 7.5        200",
-                                             "text 45.7 46.1 7.5 残",
-                                             "text 46 46.1 7.5        150",
-                                             "text 80 43.3 7.5        401",
-                                             "text 79.7 46.1 7.5 残",
-                                             "text 80 46.1 7.5        150",
-                                             "text 46 49.3 7.5        200",
-                                             "text 45.7 52.1 7.5 残",
-                                             "text 46 52.1 7.5        150",
-                                             "text 80 49.3 7.5        502",
-                                             "text 79.7 52.1 7.5 残",
-                                             "text 80 52.1 7.5        150",
-                                         }));
+    t.remaining = {{std::nullopt, std::nullopt}, {150, std::nullopt}, {0, std::nullopt}};
+    t.member_remaining = {0, 150, 0};
+    t.period_remaining = {150, 0};
+    t.total_remaining = 150;
+    ui::PrintRecorder printer;
+    draw_year_report(t, QStringLiteral("年"), printer);
+    QStringList first_period_and_totals;
+    for (const QString& op : texts(ui::drawn_pages(printer.ops).front()))
+        for (const char* at : {"text 45.7 ", "text 46 ", "text 79.7 ", "text 80 "})
+            if (op.startsWith(QString::fromUtf8(at))) first_period_and_totals << op;
+    EXPECT_EQ(first_period_and_totals, QStringList({
+                                           "text 46 26.5 8 2026年1月",
+                                           "text 80 37.3 7.5        101",
+                                           "text 46 43.3 7.5        200",
+                                           "text 45.7 46.1 7.5 残",
+                                           "text 46 46.1 7.5        150",
+                                           "text 80 43.3 7.5        401",
+                                           "text 79.7 46.1 7.5 残",
+                                           "text 80 46.1 7.5        150",
+                                           "text 46 49.3 7.5        300",
+                                           "text 45.7 52.1 7.5 済",
+                                           "text 80 49.3 7.5        300",
+                                           "text 46 55.3 7.5        500",
+                                           "text 45.7 58.1 7.5 残",
+                                           "text 46 58.1 7.5        150",
+                                           "text 80 55.3 7.5        802",
+                                           "text 79.7 58.1 7.5 残",
+                                           "text 80 58.1 7.5        150",
+                                       }));
 }
 
 TEST(YearReport, LongAndWideTablesGoOnAcrossPages) {
