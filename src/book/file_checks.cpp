@@ -71,7 +71,7 @@ ReadResult read_checked(const QString& name, QByteArray& bytes, FileStamp* stamp
     if (seen.state == ReadResult::Ok) {
         seen.size = bytes.size();
         seen.mtime_ns = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
-        seen.hash = stamp_hash(bytes);
+        if (stamp) seen.hash = stamp_hash(bytes); // only a caller that compares later
     } else {
         bytes.clear();
     }

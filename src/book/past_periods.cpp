@@ -34,7 +34,7 @@ PastPeriod::State read_past_book(const QString& folder, Book& book,
     return PastPeriod::State::Ok;
 }
 
-std::vector<PastPeriod> list_past_periods(const QString& working_folder) {
+std::vector<PastPeriod> list_past_periods(const QString& working_folder, bool summed) {
     std::vector<PastPeriod> out;
     const QDir kako(QDir(working_folder).filePath(QString::fromLatin1(kArchiveFolder)));
     const QStringList names = kako.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
@@ -44,7 +44,7 @@ std::vector<PastPeriod> list_past_periods(const QString& working_folder) {
         p.name = name;
         p.folder = QString::fromLatin1(kArchiveFolder) + u'/' + name;
         const QString path = kako.filePath(name);
-        p.state = read_past_book(path, *book, &p.payments);
+        if (summed) p.state = read_past_book(path, *book, &p.payments);
         const QFileInfo data(QDir(path).filePath(QString::fromLatin1(kHrmFile)));
         p.closed = data.exists() ? data.lastModified() : QFileInfo(path).lastModified();
         if (p.state == PastPeriod::State::Ok) {

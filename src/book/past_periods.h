@@ -27,8 +27,10 @@ struct PastPeriod {
 
 // The archives under `working_folder`/kako, newest first (by when they were
 // closed, then by name). A folder without a data file is Empty, one whose
-// data file cannot be read whole Damaged; both are listed.
-std::vector<PastPeriod> list_past_periods(const QString& working_folder);
+// data file cannot be read whole Damaged; both are listed. Without
+// `summed` only the folders and their times are taken (every state Empty,
+// nothing read): enough to choose a range of them by name.
+std::vector<PastPeriod> list_past_periods(const QString& working_folder, bool summed = true);
 
 // Reads the archive's "allitem.hrm" in place (read_checked: a regular file of
 // at most 1 MiB), with its payments file, and runs the print calculation:

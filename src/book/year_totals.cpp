@@ -72,7 +72,8 @@ PeriodBooks read_period_books(const std::vector<PastPeriod>& oldest_first) {
             out.left_out << p.folder;
             continue;
         }
-        out.add(std::move(book), p.period.isEmpty() ? p.name : p.period);
+        const QString period = trim_blanks(book->nengetu);
+        out.add(std::move(book), period.isEmpty() ? p.name : period);
     }
     return out;
 }

@@ -15,7 +15,7 @@ namespace app {
 int run_periods_command(const CommandLine& line) {
     QString unknown;
     const std::vector<PastPeriod> range =
-        periods_between(list_past_periods(QDir::currentPath()), line.from, line.to, unknown);
+        periods_between(list_past_periods(QDir::currentPath(), false), line.from, line.to, unknown);
     if (!unknown.isEmpty())
         return failed(
             kExitWrongArgument,
