@@ -83,7 +83,7 @@ Carry ask_carry_over(const Book& book, const CarryOver& carry) {
     }
     const QString text =
         owed + kGap +
-        QStringLiteral("新しい 期間の 最初の 項目 「%1」 に 持ち越しときまひょか ？")
+        QStringLiteral("新しい 期間の 最初の 項目 「%1」 に して、\r\n持ち越しときまひょか ？")
             .arg(carry.title) +
         kGap +
         QStringLiteral("「いいえ」 やったら 項目は 空っぽで 始めまっせ。  どっちでも 締めた "
