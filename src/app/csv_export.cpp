@@ -11,11 +11,6 @@
 
 #include <QDir>
 
-WriteResult write_csv_file(const Book& book, const QString& out, const QString& folder,
-                           QString& written) {
-    return write_report_csv(csv_text(book), QStringLiteral("book"), out, folder, written);
-}
-
 WriteResult write_report_csv(const QByteArray& bytes, const QString& report, const QString& out,
                              const QString& folder, QString& written) {
     if (!out.isEmpty()) {
