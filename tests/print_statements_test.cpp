@@ -260,9 +260,9 @@ TEST(StatementLayout, WhoIsPrinted) {
                                                "print ", "end document"}));
 }
 
-// Under the total of a member with a payment recorded: what came in and what
-// remains, on the two grid rows below the frame (Y0 + 45 and + 49 mm, less
-// 30 twips), 1 mm right of the divider, the amounts where the total's stand.
+// Under the footer of a member with a payment recorded: what came in and
+// what remains, one line on the grid row below the footer (Y0 + 49 mm, less
+// 30 twips), where the person in charge starts (X0 + 28 mm).
 // Member 0 (slot 1, or slots 1 and 2) is charged 1,500 an item, member 1
 // (the next slot) 800; the rest of the page is as without payments.
 TEST(StatementLayout, PaymentLinesUnderTheTotal) {
@@ -277,28 +277,20 @@ TEST(StatementLayout, PaymentLinesUnderTheTotal) {
         {"part paid",
          3,
          {{0, 0, 1500}, {0, 1, 500}},
-         {"text 3855.6 3315.3 9 入金", "text 4422.6 3315.3 9      2,000",
-          "text 3855.6 3542.1 9 残り", "text 4422.6 3542.1 9      2,500"}},
+         {"text 2438.1 3542.1 9 入金 2,000　　残り 2,500"}},
         {"paid in full: 0 remains",
          3,
          {{0, 0, 1500}, {0, 1, 1500}, {0, 2, 1500}},
-         {"text 3855.6 3315.3 9 入金", "text 4422.6 3315.3 9      4,500",
-          "text 3855.6 3542.1 9 残り", "text 4442.6 3542.1 9          0"}},
-        {"paid over",
-         3,
-         {{0, 0, 6000}},
-         {"text 3855.6 3315.3 9 入金", "text 4422.6 3315.3 9      6,000",
-          "text 3855.6 3542.1 9 過払い", "text 4422.6 3542.1 9      1,500"}},
+         {"text 2438.1 3542.1 9 入金 4,500　　残り 0"}},
+        {"paid over", 3, {{0, 0, 6000}}, {"text 2438.1 3542.1 9 入金 6,000　　過払い 1,500"}},
         {"another member paid: only that statement changes",
          3,
          {{1, 0, 300}},
-         {"text 9242.1 3315.3 9 入金", "text 9829.1 3315.3 9        300",
-          "text 9242.1 3542.1 9 残り", "text 9829.1 3542.1 9        500"}},
+         {"text 7824.6 3542.1 9 入金 300　　残り 500"}},
         {"No1 and No2: the lines go with the total on No2",
          11,
          {{0, 10, 1500}},
-         {"text 9242.1 3315.3 9 入金", "text 9809.1 3315.3 9      1,500",
-          "text 9242.1 3542.1 9 残り", "text 9779.1 3542.1 9     15,000"}},
+         {"text 7824.6 3542.1 9 入金 1,500　　残り 15,000"}},
     };
     for (const Case& c : cases) {
         Book book = titled_book();
@@ -384,14 +376,16 @@ TEST_F(StatementPdf, FullBook) {
     on_the_page(outcome.pdf_path, 24);
 }
 
-// On paper the two lines of every statement of a page stand inside its cut
-// lines: right of the frame's divider, below the frame, above the next cut.
+// On paper the payment line of every statement of a page stands inside its
+// cut lines: below the footer, inside the frame's width, above the next cut,
+// however long the person in charge's name.
 TEST_F(StatementPdf, PaymentLinesStayInsideTheCutLines) {
     if (!have_poppler()) GTEST_SKIP() << "poppler-utils missing";
     Book book;
     fill_full_book(book);
     for (int k = 1; k < kItems; k += 2) book.komoku_name[k].clear(); // one statement each
     fill_full_payments(book);
+    book.motojime = QStringLiteral("総務部 経理課 庶務係 山田");
     const ui::PrintOutcome outcome = print(book);
     ASSERT_EQ(outcome.result, ui::PrintOutcome::Result::SavedPdf);
     const auto words = pdf_words(outcome.pdf_path, 1);
@@ -404,12 +398,12 @@ TEST_F(StatementPdf, PaymentLinesStayInsideTheCutLines) {
             continue;
         ++labels;
         const int column = label.x0 < pt(102) ? 0 : 1;
-        const double left = pt(15 + 95 * column + 52);
-        const double right = column == 0 ? pt(102) : pt(200);
+        const double left = pt(15 + 95 * column + 27);
+        const double right = pt(15 + 95 * column + 80);
         double top = 0, cut = 0;
         for (double y0 : {14, 82, 150, 218})
-            if (label.y0 > pt(y0)) top = pt(y0 + 44), cut = pt(y0 + 56);
-        // The label and the amount on its line.
+            if (label.y0 > pt(y0)) top = pt(y0 + 48), cut = pt(y0 + 56);
+        // The labels and the amounts on its line.
         for (const PdfWord& w : words) {
             if (std::abs(w.y0 - label.y0) > 1 || w.x0 < left || w.x0 > right) continue;
             ++checked;
@@ -418,8 +412,8 @@ TEST_F(StatementPdf, PaymentLinesStayInsideTheCutLines) {
             EXPECT_LT(w.y1, cut) << w.text.toStdString();
         }
     }
-    EXPECT_EQ(labels, 16); // eight statements, two lines each
-    EXPECT_EQ(checked, 32);
+    EXPECT_EQ(labels, 16); // eight statements, two labels each
+    EXPECT_EQ(checked, 64);
 }
 
 // What a hand-made file can hold: twenty charged items, the largest and

@@ -45,35 +45,26 @@ void total_line(ui::Printer& printer, int slot, const QString& text) {
 }
 
 // Below the total of a member with a payment recorded this period: what came
-// in and what remains (過払い when more came in than the total), on the two
-// rows of the item grid that follow the total row, below the frame and right
-// of its divider, the amounts under the total's. The footer keeps the left; the cut line is 7 mm
-// below. A statement of a member without payments stays as it always was: its total is then what
-// remains.
-void payment_lines(const Book& book, ui::Printer& printer, int slot, int member) {
+// in and what remains (過払い when more came in than the total), as one line
+// on the grid row under the footer, starting where the person in charge
+// does. The footer row itself stays free, so that a long name there runs
+// into nothing; the line ends well inside the frame's width and 3 mm above
+// the cut line. A statement of a member without payments stays as it always
+// was: its total is then what remains.
+void payment_line(const Book& book, ui::Printer& printer, int slot, int member) {
     if (!member_has_payments(book, member)) return;
     const qint64 received = member_totals(book, member).received;
     const qint64 remaining = book.print_total[member] - received;
-    // 0 is written, padded as the other amounts, so that it stands under them.
     const auto amount_text = [](qint64 amount) {
-        return amount == 0 ? QStringLiteral("0").rightJustified(10) : kingaku_text(amount);
+        return amount == 0 ? QStringLiteral("0") : grouped_amount(amount);
     };
-    const struct {
-        QString label;
-        qint64 amount;
-    } lines[] = {
-        {QStringLiteral("入金"), received},
-        {remaining < 0 ? QStringLiteral("過払い") : QStringLiteral("残り"),
-         remaining < 0 ? -remaining : remaining},
-    };
+    const QString text = QStringLiteral("入金 %1　　%2 %3")
+                             .arg(amount_text(received),
+                                  remaining < 0 ? QStringLiteral("過払い") : QStringLiteral("残り"),
+                                  amount_text(remaining < 0 ? -remaining : remaining));
     font(printer, 9);
-    const double label_x = line_x(slot) + 50 * kTwipsPerMm; // 1 mm right of the divider
-    for (int i = 0; i < 2; ++i) {
-        const double y = line_y(slot) + (kStatementItems + 1 + i) * 4 * kTwipsPerMm - 30;
-        text_at(printer, label_x, y, lines[i].label);
-        text_at(printer, meisai_amount_x(line_x(slot), lines[i].amount), y,
-                amount_text(lines[i].amount));
-    }
+    text_at(printer, line_x(slot) + 25 * kTwipsPerMm,
+            line_y(slot) + (kStatementItems + 2) * 4 * kTwipsPerMm - 30, text);
 }
 
 // The four cut lines of a page, then the next page.
@@ -111,14 +102,14 @@ void print_meisai(const Book& book, ui::Printer& printer) {
         item_lines(book, printer, slot, m, lists[m], 0);
         if (!two) {
             total_line(printer, slot, totals[m]);
-            payment_lines(book, printer, slot, m);
+            payment_line(book, printer, slot, m);
         }
         advance();
         if (!two) continue;
         meisai_waku(book, printer, slot, 2, m);
         item_lines(book, printer, slot, m, lists[m], kStatementItems);
         total_line(printer, slot, totals[m]);
-        payment_lines(book, printer, slot, m);
+        payment_line(book, printer, slot, m);
         advance();
     }
     if (slot > 1) complete_page(printer);

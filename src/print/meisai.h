@@ -3,7 +3,7 @@
 // four rows, with dashed cut lines between them; a member charged for more
 // than ten items gets a "No1" and a "No2". Frames, headers and cut lines are
 // drawn in millimetres, the item lines in twips. A member with a payment
-// recorded gets two more lines under the total: received and remaining.
+// recorded gets one more line under the footer: received and remaining.
 // print_syukei has run before; nothing of the book changes here.
 //
 // print_kobetu (every member) and frmSelectPrint (the chosen ones) print
