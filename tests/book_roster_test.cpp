@@ -128,6 +128,15 @@ TEST(RosterFile, FilesReadAsThePreviewShowsThem) {
          {{1, "あいうえおか", kLong, 0},
           {2, "ABCDEFGHIJKL", kLong, 1},
           {3, "ｱｲｳｴｵｶｷｸｹｺｻｼ", kLong, 2}}},
+        {"a quote as the data file keeps it; a cut just after a blank",
+         utf8("番号,名前\n1,\"山田\"\"x\"\n2,ABCDEFGHIJK LM\n"),
+         {},
+         E::Utf8,
+         F::Csv,
+         1,
+         1,
+         2,
+         {{2, "山田＂x", 0, 0}, {3, "ABCDEFGHIJK", kLong, 1}}},
         {"characters the code page lacks",
          utf8("𠮷野\n김\n山田\n"),
          {},
@@ -244,6 +253,12 @@ TEST(RosterFile, PlacedIntoARosterInUseAndUndone) {
         EXPECT_EQ(book->mark[2][j], 0) << "a new member starts without marks";
     }
 
+    // What the new members took since goes with an undo: counted per row.
+    EXPECT_EQ(roster_rows_in_use(*book, undo), 0);
+    book->mark[2][3] = 1;
+    book->payments.cell[4][0].received = 500;
+    EXPECT_EQ(roster_rows_in_use(*book, undo), 2);
+
     // Once a filled row holds another name, an undo would take another's row.
     const QString renamed = book->member_name[4];
     book->member_name[4] = QStringLiteral("高橋 一郎");
@@ -275,5 +290,9 @@ TEST(RosterFile, ExportedByteForByteAndReadBack) {
     const RosterFile back = read_roster(expected);
     QStringList names;
     for (const RosterLine& l : back.lines) names << l.name;
-    EXPECT_EQ(names, QStringList({"山田 太郎", "\"K\", 伊藤", "=1+1", "髙橋"}));
+    // The quote as the data file keeps it; still the same member.
+    EXPECT_EQ(names, QStringList({"山田 太郎", "＂K＂, 伊藤", "=1+1", "髙橋"}));
+    std::vector<RosterLine> lines = back.lines;
+    EXPECT_TRUE(place_roster(*book, lines).filled.empty());
+    EXPECT_EQ(lines[1].slot, 2);
 }

@@ -211,7 +211,7 @@ TEST_F(PreviewWindow, SelectionPreviewsOnlyTheChosenStatements) {
 
 // Without a print service (the tests have none): the list offers the
 // default and a PDF file; the choice is kept; a PDF chosen is said as
-// chosen; a chosen printer that is gone is told and forgotten.
+// chosen; a chosen printer is kept while the service lists nothing.
 TEST_F(PreviewWindow, ChosenDestinationIsKeptAndUsed) {
     PrinterChoice choice;
     EXPECT_EQ(texts(choice.lstPrinter),
@@ -230,10 +230,11 @@ TEST_F(PreviewWindow, ChosenDestinationIsKeptAndUsed) {
     };
     const Row rows[] = {
         {{ui::Destination::Kind::PdfFile, {}}, QStringLiteral("PDF に しといたで ！"), {}},
-        {{ui::Destination::Kind::Printer, QStringLiteral("Gone")},
+        // The print service lists nothing (it is down): the choice is not
+        // taken for gone (that is the private cupsd's test).
+        {{ui::Destination::Kind::Printer, QStringLiteral("Away")},
          QStringLiteral("プリンタが 見つからへんから、PDF に しといたで ！"),
-         {QStringLiteral("選んであった プリンタ「Gone」が 見つからへん。  いつもの "
-                         "プリンタに 回したで ！")}},
+         {}},
     };
     for (const Row& row : rows) {
         ui::choose_destination(row.chosen);
@@ -251,6 +252,10 @@ TEST_F(PreviewWindow, ChosenDestinationIsKeptAndUsed) {
         EXPECT_TRUE(
             w->statusBar()->currentMessage().endsWith(QStringLiteral("に 8 ページ 書いたで。")));
     }
-    EXPECT_EQ(ui::chosen_destination(), ui::Destination{}); // the vanished choice is forgotten
+    const ui::Destination away{ui::Destination::Kind::Printer, QStringLiteral("Away")};
+    EXPECT_EQ(ui::chosen_destination(), away); // kept for when the print service is back
+    PrinterChoice again;
+    EXPECT_EQ(again.lstPrinter->currentItem()->text(),
+              QStringLiteral("プリンタ「Away」（いまは 見つからへん）"));
     EXPECT_EQ(files().filter(QStringLiteral("summary-")).size(), 2);
 }

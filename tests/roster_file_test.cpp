@@ -91,12 +91,23 @@ TEST_F(RosterFiles, ImportedThroughThePreviewAndUndone) {
                            "「編集」→「名簿の読み込みを取り消す」で 元に 戻せるで。")});
     ASSERT_TRUE(form->hensyu_meibo_undo->isEnabled());
 
+    // 田中, new, takes part since: the undo asks first, as the mark goes too.
+    form->chk1[2]->setChecked(true);
+    script.answer(ui::Answer::Cancel);
+    form->hensyu_meibo_undo->trigger();
+    EXPECT_EQ(book.member_name[2], QStringLiteral("田中"));
+    EXPECT_EQ(book.mark[2][0], 1);
+    ASSERT_TRUE(form->hensyu_meibo_undo->isEnabled());
+    script.answer(ui::Answer::Ok);
     form->hensyu_meibo_undo->trigger();
     const QString before[] = {"山田", "佐藤", "", "鈴木", "", ""};
     for (int i = 0; i < 6; ++i) EXPECT_EQ(book.member_name[i], before[i]) << i;
     EXPECT_TRUE(form->chk1[2]->isHidden());
     EXPECT_FALSE(form->hensyu_meibo_undo->isEnabled());
-    EXPECT_EQ(script.shown.size(), 1u);
+    ASSERT_EQ(script.shown.size(), 3u);
+    EXPECT_TRUE(script.shown[1].text.startsWith(
+        QStringLiteral("読み込んだ 人のうち 1人に もう 印か 金額か 入金が 付いてるで ！")));
+    EXPECT_EQ(script.shown[2].text, script.shown[1].text);
 }
 
 TEST_F(RosterFiles, ExportedAsCsvAndNeverOverTheBook) {

@@ -106,14 +106,20 @@ void find_names_column(const std::vector<RosterRecord>& records, int& column, in
 }
 
 // A name holds no line breaks, tabs or other controls (a quoted cell can):
-// each becomes a blank, and blanks at both ends go.
+// each becomes a blank, and blanks at both ends go. A double quote becomes
+// the full-width one the data file keeps, so that the name read back after a
+// save is the name placed.
 // A "'" before a formula's first character is how a table written for
 // spreadsheets (TAVU's own roster export among them) keeps the name text.
 QString clean_name(const QString& text) {
     QString out = text;
     if (out.size() > 1 && out.front() == u'\'' && kStartsFormula.contains(out[1])) out.remove(0, 1);
-    for (QChar& c : out)
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F) c = u' ';
+    for (QChar& c : out) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            c = u' ';
+        else if (c == u'"')
+            c = QChar(0xFF02);
+    }
     return trim_blanks(out);
 }
 
@@ -128,7 +134,9 @@ std::vector<RosterLine> check_lines(const std::vector<RosterRecord>& records, in
         RosterLine line;
         line.line = records[r].line;
         line.text = clean_name(cell(records[r], column));
-        line.name = cp932::clip_bytes(line.text, kNameBytes);
+        // A cut just after a blank leaves none at the end: names are
+        // matched exactly, and the member would not be found again.
+        line.name = trim_blanks(cp932::clip_bytes(line.text, kNameBytes));
         if (line.text.isEmpty()) line.flags |= kRosterBlank;
         if (cp932::byte_length(line.text) > kNameBytes) line.flags |= kRosterTooLong;
         line.unencodable = cp932::encode(line.text).unencodable;

@@ -2,6 +2,18 @@
 
 #include "book/text_rules.h"
 
+namespace {
+
+// A name of the book as a file's line names it: a double quote in the book
+// (typed, not yet saved) is the full-width one the data file keeps.
+QString as_read(const QString& name) {
+    QString out = trim_blanks(name);
+    out.replace(u'"', QChar(0xFF02));
+    return out;
+}
+
+} // namespace
+
 RosterPlacement place_roster(const Book& book, std::vector<RosterLine>& lines) {
     RosterPlacement placement;
     std::array<bool, kMembers> matched{};
@@ -14,7 +26,7 @@ RosterPlacement place_roster(const Book& book, std::vector<RosterLine>& lines) {
         if (!line.taken()) continue;
         for (int i = 0; i < kMembers; ++i)
             if (!matched[i] && !is_blank(book.member_name[i]) &&
-                trim_blanks(book.member_name[i]) == line.name) {
+                as_read(book.member_name[i]) == line.name) {
                 matched[i] = true;
                 line.slot = i;
                 line.kept = true;
@@ -48,9 +60,26 @@ RosterUndo apply_roster(Book& book, const RosterPlacement& placement) {
     return undo;
 }
 
-bool undo_roster(Book& book, const RosterUndo& undo) {
+bool roster_names_unchanged(const Book& book, const RosterUndo& undo) {
     for (size_t k = 0; k < undo.filled.size(); ++k)
         if (book.member_name[undo.filled[k]] != undo.names[k]) return false;
+    return true;
+}
+
+int roster_rows_in_use(const Book& book, const RosterUndo& undo) {
+    int used = 0;
+    for (int slot : undo.filled) {
+        bool any = false;
+        for (int j = 0; j < kItems && !any; ++j)
+            any = book.mark[slot][j] != 0 || book.member_kingaku[slot][j] != 0 ||
+                  book.payments.cell[slot][j].recorded();
+        used += any ? 1 : 0;
+    }
+    return used;
+}
+
+bool undo_roster(Book& book, const RosterUndo& undo) {
+    if (!roster_names_unchanged(book, undo)) return false;
     for (int slot : undo.filled) undo.rows.put(book, slot, slot);
     return true;
 }
@@ -68,7 +97,7 @@ std::array<QString, kMembers> place_pasted(const std::array<QString, kMembers>& 
         }
         bool elsewhere = false;
         for (int i = 0; i < kMembers && !elsewhere; ++i)
-            elsewhere = i != next && trim_blanks(out[i]) == line.name;
+            elsewhere = i != next && as_read(out[i]) == line.name;
         if (elsewhere) {
             line.flags |= kRosterDuplicate;
             continue;

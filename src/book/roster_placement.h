@@ -31,6 +31,11 @@ struct RosterUndo {
 
 // Puts the names in; hands back how to take them out again.
 RosterUndo apply_roster(Book& book, const RosterPlacement& placement);
+// True while every row the placement filled still holds the name put there.
+bool roster_names_unchanged(const Book& book, const RosterUndo& undo);
+// How many filled rows took marks, amounts or payments since the names went
+// in: an undo takes those away with the names.
+int roster_rows_in_use(const Book& book, const RosterUndo& undo);
 // Puts the rows the placement filled back as they were. Refused (false, book
 // unchanged) when a filled row no longer holds the name put there: the roster
 // has been edited since, and the rows would be another person's.

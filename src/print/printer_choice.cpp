@@ -29,6 +29,14 @@ PrinterChoice::PrinterChoice(QWidget* parent) : QDialog(parent) {
         lstPrinter->addItem(QStringLiteral("プリンタ「%1」").arg(printer));
         rows.push_back({Kind::Printer, printer});
     }
+    // The printer chosen before, while the print service does not list it
+    // (down for now, or the queue removed): shown as the choice it still is.
+    const ui::Destination chosen = ui::chosen_destination();
+    if (chosen.kind == Kind::Printer && !printers.contains(chosen.printer)) {
+        lstPrinter->addItem(
+            QStringLiteral("プリンタ「%1」（いまは 見つからへん）").arg(chosen.printer));
+        rows.push_back(chosen);
+    }
     lstPrinter->addItem(QStringLiteral("PDF ファイル（作業フォルダに）"));
     rows.push_back({Kind::PdfFile, {}});
     if (!missing.isEmpty())
@@ -39,7 +47,6 @@ PrinterChoice::PrinterChoice(QWidget* parent) : QDialog(parent) {
         lblNote->setText(QStringLiteral("プリンタが 一台も 見つからへん。"));
     lblNote->setVisible(!lblNote->text().isEmpty());
 
-    const ui::Destination chosen = ui::chosen_destination();
     int row = 0;
     for (size_t i = 0; i < rows.size(); ++i)
         if (rows[i] == chosen) row = static_cast<int>(i);

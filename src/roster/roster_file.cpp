@@ -69,6 +69,17 @@ void frmTavu::hensyu_meibo_undo_Click() {
     if (!roster_undo) return;
     if (newdata_memo(0) == -1) return;
     if (ninzu_check(0) == -1) return;
+    // Marks, amounts or payments recorded for the new names since would go
+    // with them: only when the user says so.
+    if (const int in_use = roster_rows_in_use(book, *roster_undo);
+        in_use > 0 && roster_names_unchanged(book, *roster_undo) &&
+        ui::msg_box(QStringLiteral("読み込んだ 人のうち %1人に もう 印か 金額か 入金が "
+                                   "付いてるで ！")
+                            .arg(in_use) +
+                        kGap +
+                        QStringLiteral("元に 戻したら それも 一緒に 消えてしまうけど、ええか？"),
+                    ui::Icon::Exclamation, ui::Buttons::OkCancel) != ui::Answer::Ok)
+        return;
     if (!undo_roster(book, *roster_undo)) {
         ui::msg_box(QStringLiteral("読み込んだ 名前が もう 変わってるから 元に 戻されへん ！") +
                         kGap + QStringLiteral("「名前の編集」で 直してや。"),

@@ -31,9 +31,15 @@ std::unique_ptr<Printer> open_printer(const QString& report) {
     if (chosen.kind == Destination::Kind::PdfFile)
         return std::make_unique<PaintedPrinter>(report, Target::Pdf, folder);
     if (chosen.kind == Destination::Kind::Printer && print_service::missing().isEmpty()) {
-        if (print_service::destinations().contains(chosen.printer))
+        const QStringList queues = print_service::destinations();
+        if (queues.contains(chosen.printer))
             return std::make_unique<PaintedPrinter>(report, Target::DefaultPrinterOrPdf, folder,
                                                     chosen.printer);
+        // No queue at all: the print service is down or unreachable for now,
+        // which says nothing about the chosen printer. The choice stays for
+        // when it is back; this time the default (a PDF) stands in.
+        if (queues.isEmpty())
+            return std::make_unique<PaintedPrinter>(report, Target::DefaultPrinterOrPdf, folder);
         // Gone from the print service: the default stands in from now on.
         choose_destination({});
         auto printer =
