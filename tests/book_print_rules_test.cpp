@@ -70,6 +70,36 @@ TEST(PrintRules, HeadingCut) {
     }
 }
 
+// A text kept inside its place on paper: whole at its size, smaller when
+// long, cut at the smallest size.
+TEST(PrintRules, LongTextsFitTheirPlace) {
+    struct Case {
+        const char16_t* text;
+        double points, min_points, width;
+        const char16_t* drawn;
+        double drawn_points;
+    };
+    const Case cases[] = {
+        {u"2026年12月", 14, 8, 63, u"2026年12月", 14},
+        // The period of the unpaid list: 34 bytes go in 10.5 points.
+        {u"2026年12月分の集金（忘年会と歳暮）", 14, 8, 63, u"2026年12月分の集金（忘年会と歳暮）",
+         10.5},
+        {u"2026年12月分の集金（忘年会と歳暮と送別会と新年会の分をまとめて）", 14, 8, 63,
+         u"2026年12月分の集金（忘年会と歳暮と送別会と新", 8},
+        // The totals of a full book in a 20 mm column, and a typing slip.
+        {u"     1,000", 10, 6, 20, u"     1,000", 10},
+        {u"1,919,998,080", 10, 6, 20, u"1,919,998,080", 8.5},
+        {u"-999,999,999,994,999", 10, 5, 20, u"-999,999,999,994,999", 5.5},
+        {u"入金 1,000　　残り 500", 9, 5, 52, u"入金 1,000　　残り 500", 9},
+        {u"", 10, 6, 20, u"", 10},
+    };
+    for (const Case& c : cases) {
+        const FittedText f = fit_text(QString::fromUtf16(c.text), c.points, c.min_points, c.width);
+        EXPECT_EQ(f.text, QString::fromUtf16(c.drawn)) << f.text.toStdString();
+        EXPECT_EQ(f.points, c.drawn_points) << f.text.toStdString();
+    }
+}
+
 TEST(PrintRules, PrintCalculation) {
     Book book;
     book.member_name[0] = QStringLiteral("A");

@@ -51,6 +51,10 @@ protected:
         write_bytes("kako/2026-11/allitem.pay",
                     "tavu-payments 1\nP\t1\t1\t400\t2026-11-05\t山田\t会費\n");
         write_bytes("kako/2026-10/allitem.pay", "not a payments file\n");
+        // 2026-09 holds another book's payments file: its names are not the book's.
+        archive("2026-09", owing("2026年9月", {"山田:800"}), 0);
+        write_bytes("kako/2026-09/allitem.pay",
+                    "tavu-payments 1\nP\t1\t1\t800\t2026-09-05\t鈴木\t会費\n");
         book.nengetu = QStringLiteral("2026年12月");
         book.member_name[0] = QStringLiteral("伊藤");
         book.komoku_name[0] = QStringLiteral("会費");
@@ -83,7 +87,8 @@ TEST_F(PeriodsWindow, ListedAndTotalledAsCsv) {
 
     EXPECT_EQ(rows, QStringList({"2026年11月|2026/12/01 12:03|2人|1,000円|400円|600円",
                                  "broken（こわれてて 読まれへん）|2026/12/01 12:02||||",
-                                 "2026年10月|2026/12/01 12:01|2人|1,500円|読まれへん|読まれへん"}));
+                                 "2026年10月|2026/12/01 12:01|2人|1,500円|読まれへん|読まれへん",
+                                 "2026年9月|2026/12/01 12:00|1人|800円|読まれへん|読まれへん"}));
     ASSERT_EQ(texts().size(), 2u);
     EXPECT_EQ(texts()[0], QStringLiteral("読まれへん 期間は 抜いとくで ！\r\n\r\nkako/broken"));
     const QStringList written = QDir().entryList({"periods-*.csv"});
@@ -109,7 +114,34 @@ TEST_F(PeriodsWindow, AllPeriodsOnPaper) {
     form->file_kako->trigger();
     ASSERT_EQ(capture.documents.size(), 1u);
     const QStringList drawn = ui::drawn_pages(capture.documents[0]).front();
-    EXPECT_TRUE(drawn.contains(QStringLiteral("text 15 18 11b 2026年10月 ～ 2026年11月")));
+    EXPECT_TRUE(drawn.contains(QStringLiteral("text 15 18 11b 2026年9月 ～ 2026年11月")));
+}
+
+// Another book's payments are said when the archive opens, and claim no
+// debts in the year's totals.
+TEST_F(PeriodsWindow, AnotherBooksPaymentsAreNeverCounted) {
+    bool open = true;
+    ui::ModalScript answer([&](QDialog& d) {
+        auto& kako = dynamic_cast<frmKako&>(d);
+        kako.grdKako->setCurrentIndex(kako.model->index(3, 0));
+        kako.grdKako->selectRow(3);
+        kako.chkIma->setChecked(false);
+        (open ? kako.cmdOpen : kako.cmdCsv)->click();
+        return kako.result();
+    });
+    form->file_kako->trigger();
+    ASSERT_EQ(texts().size(), 1u);
+    EXPECT_TRUE(texts()[0].startsWith(
+        QStringLiteral("集金の 記録に、 名前か 項目が 帳面と 合わへんのが 1 件")));
+    open = false;
+    form->file_kako->trigger();
+    const QStringList written = QDir().entryList({"periods-*.csv"});
+    ASSERT_EQ(written.size(), 1);
+    QFile csv(written[0]);
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    EXPECT_EQ(csv.readAll(), QByteArray("\xEF\xBB\xBF名前,2026年9月,合計\r\n"
+                                        "山田,800,800\r\n"
+                                        "合計,800,800\r\n"));
 }
 
 TEST_F(PeriodsWindow, AnArchiveOpensBesideTheBookToLookAtOnly) {

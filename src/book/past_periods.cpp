@@ -13,8 +13,8 @@
 #include <algorithm>
 #include <memory>
 
-PastPeriod::State read_past_book(const QString& folder, Book& book,
-                                 PastPeriod::Payments* payments) {
+PastPeriod::State read_past_book(const QString& folder, Book& book, PastPeriod::Payments* payments,
+                                 PayRead* read_out) {
     QByteArray bytes;
     const ReadResult read =
         read_checked(QDir(folder).filePath(QString::fromLatin1(kHrmFile)), bytes);
@@ -25,10 +25,12 @@ PastPeriod::State read_past_book(const QString& folder, Book& book,
         return PastPeriod::State::Damaged;
     // Matched against the names and titles just read, as start-up does.
     const PayRead paid = payments_read(book, folder);
+    if (read_out) *read_out = paid;
     if (payments) {
         *payments = paid.result == ReadResult::Missing ? PastPeriod::Payments::None
-                    : paid.result == ReadResult::Ok    ? PastPeriod::Payments::Kept
-                                                       : PastPeriod::Payments::Damaged;
+                    : paid.result == ReadResult::Ok && paid.unmatched == 0
+                        ? PastPeriod::Payments::Kept
+                        : PastPeriod::Payments::Damaged;
     }
     print_syukei(book);
     return PastPeriod::State::Ok;

@@ -4,6 +4,7 @@
 // sum it. Nothing here writes, renames or removes a file.
 
 #include "book/book.h"
+#include "book/payments_file.h"
 
 #include <QDateTime>
 #include <QString>
@@ -19,7 +20,9 @@ struct PastPeriod {
     int members_charged = 0; // members who owe something
     qint64 total = 0;        // what the period charged in all
     // What came in and what is still owed, when the archive kept payments
-    // (its allitem.pay); a payments file that cannot be read is Damaged.
+    // (its allitem.pay); a payments file that cannot be read whole, or whose
+    // payments name other members or items than the book (another book's
+    // file), is Damaged: its sums would be wrong.
     enum class Payments { None, Kept, Damaged };
     Payments payments = Payments::None;
     qint64 received = 0, still_owed = 0;
@@ -35,6 +38,7 @@ std::vector<PastPeriod> list_past_periods(const QString& working_folder, bool su
 // Reads the archive's "allitem.hrm" in place (read_checked: a regular file of
 // at most 1 MiB), with its payments file, and runs the print calculation:
 // print_total and print_charge hold what each member owes. State as above;
-// what became of the payments file goes to `payments` when given.
+// what became of the payments file goes to `payments` when given, and the
+// reading itself to `read` (to tell the user).
 PastPeriod::State read_past_book(const QString& folder, Book& book,
-                                 PastPeriod::Payments* payments = nullptr);
+                                 PastPeriod::Payments* payments = nullptr, PayRead* read = nullptr);

@@ -209,6 +209,7 @@ PayRead parse_payments_text(const QByteArray& text, Book& book) {
             continue;
         }
         if (kind == 'P' && credit(book, owners, entry)) continue;
+        if (kind == 'P') ++read.unmatched;
         book.payments.set_aside.push_back(entry);
         ++read.set_aside;
     }
@@ -227,7 +228,7 @@ PayRead payments_read(Book& book, const QString& folder) {
     case ReadResult::Missing:
         return {};
     default:
-        return {ReadResult::Damaged, 0, 0}; // no regular file, too large, unreadable
+        return {ReadResult::Damaged, 0, 0, 0}; // no regular file, too large, unreadable
     }
 }
 

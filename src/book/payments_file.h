@@ -24,6 +24,7 @@ struct PayRead {
     ReadResult result = ReadResult::Missing;
     int damaged_lines = 0; // lines that could not be read (dropped)
     int set_aside = 0;     // entries that did not match the book
+    int unmatched = 0;     // of those, payments (P) whose name or title differs
 };
 
 // The file's text for the book's record.

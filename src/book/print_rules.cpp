@@ -2,6 +2,8 @@
 #include "book/cp932.h"
 #include "book/text_rules.h"
 
+#include <algorithm>
+#include <cmath>
 #include <iterator>
 
 namespace {
@@ -127,4 +129,15 @@ bool zentai_page_wanted(const Book& book, int page) {
 
 QString zentai_page_label(int page) {
     return QStringLiteral("ＴＡＶＵ  NO %1-%2").arg((page + 1) / 2).arg(page % 2 == 1 ? 1 : 2);
+}
+
+FittedText fit_text(const QString& text, double points, double min_points, double width) {
+    constexpr double kMmPerPoint = 25.4 / 72;
+    const int bytes = cp932::byte_length(text);
+    const auto fits = [&](double pt) { return bytes * pt * kMmPerPoint / 2 <= width; };
+    if (fits(points)) return {text, points};
+    const double smaller = std::floor(2 * width / (bytes * kMmPerPoint / 2)) / 2;
+    if (smaller >= min_points) return {text, std::min(smaller, points)};
+    const int room = int(width / (min_points * kMmPerPoint / 2));
+    return {cp932::clip_bytes(text, room), min_points};
 }

@@ -25,6 +25,16 @@ QString kingaku_text(qint64 amount);
 // million or less, and 0 leave the cell empty).
 QString table_amount_text(qint64 amount);
 
+// A text that must stay within `width` millimetres: at `points` when it
+// fits, else in a smaller type (in half points, not below `min_points`), and
+// cut when even that is too wide. A code page 932 byte is reckoned half as
+// wide as the type is high, as a full-width character is that high.
+struct FittedText {
+    QString text;
+    double points;
+};
+FittedText fit_text(const QString& text, double points, double min_points, double width);
+
 // Bytes of the first heading line of a title: 10, or 9 when the 10th byte of
 // its code page 932 form would start a double-byte character (a character
 // past the end counts as double-byte).

@@ -68,10 +68,14 @@ PeriodBooks read_period_books(const std::vector<PastPeriod>& oldest_first) {
     PeriodBooks out;
     for (const PastPeriod& p : oldest_first) {
         auto book = std::make_unique<Book>();
-        if (read_past_book(p.folder, *book) != PastPeriod::State::Ok) {
+        PastPeriod::Payments payments = PastPeriod::Payments::None;
+        if (read_past_book(p.folder, *book, &payments) != PastPeriod::State::Ok) {
             out.left_out << p.folder;
             continue;
         }
+        // A record that is not whole, or another book's, would show debts
+        // that were paid: the period goes in without what remained.
+        if (payments == PastPeriod::Payments::Damaged) book->payments = PaymentRecord{};
         const QString period = trim_blanks(book->nengetu);
         out.add(std::move(book), period.isEmpty() ? p.name : period);
     }

@@ -1,6 +1,7 @@
 #include "periods/past_book_window.h"
 
 #include "book/text_rules.h"
+#include "payments/payments_messages.h"
 #include "sheet/frmTavu.h"
 
 #include <QPalette>
@@ -22,7 +23,9 @@ public:
 
 frmTavu* open_past_book(frmTavu& live, const PastPeriod& period) {
     auto book = std::make_unique<Book>();
-    if (read_past_book(period.folder, *book) != PastPeriod::State::Ok) return nullptr;
+    PayRead paid;
+    if (read_past_book(period.folder, *book, nullptr, &paid) != PastPeriod::State::Ok)
+        return nullptr;
     auto* w = new PastBookWindow(std::move(book), &live);
     w->setWindowFlag(Qt::Window);
     w->setAttribute(Qt::WA_DeleteOnClose);
@@ -51,5 +54,8 @@ frmTavu* open_past_book(frmTavu& live, const PastPeriod& period) {
     b.hozon_flag = -1;
     w->move(live.pos() + QPoint(40, 40));
     w->show();
+    // As start-up does: a record that is not whole, or names other members
+    // or items, is said before its unpaid list is trusted.
+    payments::report_read(paid, true);
     return w;
 }

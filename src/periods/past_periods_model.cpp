@@ -4,6 +4,15 @@
 
 #include <QColor>
 
+namespace {
+
+// A sum in yen; nothing received reads 0円, not a bare 円.
+QString yen(qint64 amount) {
+    return (amount == 0 ? QStringLiteral("0") : grouped_amount(amount)) + QStringLiteral("円");
+}
+
+} // namespace
+
 PastPeriodsModel::PastPeriodsModel(std::vector<PastPeriod> periods, QObject* parent)
     : QAbstractTableModel(parent), periods_(std::move(periods)) {}
 
@@ -35,13 +44,12 @@ QVariant PastPeriodsModel::data(const QModelIndex& index, int role) const {
     case kMembers:
         return ok ? QStringLiteral("%1人").arg(p.members_charged) : QString();
     case kTotal:
-        return ok ? grouped_amount(p.total) + QStringLiteral("円") : QString();
+        return ok ? yen(p.total) : QString();
     case kReceived:
     case kStillOwed:
         if (!ok || p.payments == PastPeriod::Payments::None) return QString();
         if (p.payments == PastPeriod::Payments::Damaged) return QStringLiteral("読まれへん");
-        return grouped_amount(index.column() == kReceived ? p.received : p.still_owed) +
-               QStringLiteral("円");
+        return yen(index.column() == kReceived ? p.received : p.still_owed);
     case kColumns:
         break;
     }

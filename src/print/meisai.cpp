@@ -49,8 +49,9 @@ void total_line(ui::Printer& printer, int slot, const QString& text) {
 // on the grid row under the footer, starting where the person in charge
 // does. The footer row itself stays free, so that a long name there runs
 // into nothing; the line ends well inside the frame's width and 3 mm above
-// the cut line. A statement of a member without payments stays as it always
-// was: its total is then what remains.
+// the cut line; amounts too long for that (a large overpayment) are drawn
+// in a smaller type. A statement of a member without payments stays as it
+// always was: its total is then what remains.
 void payment_line(const Book& book, ui::Printer& printer, int slot, int member) {
     if (!member_has_payments(book, member)) return;
     const qint64 received = member_totals(book, member).received;
@@ -62,9 +63,11 @@ void payment_line(const Book& book, ui::Printer& printer, int slot, int member) 
                              .arg(amount_text(received),
                                   remaining < 0 ? QStringLiteral("過払い") : QStringLiteral("残り"),
                                   amount_text(remaining < 0 ? -remaining : remaining));
-    font(printer, 9);
+    // From 28 mm into the frame to its right edge at 80 mm.
+    const FittedText fitted = fit_text(text, 9, 5, 52);
+    font(printer, fitted.points);
     text_at(printer, line_x(slot) + 25 * kTwipsPerMm,
-            line_y(slot) + (kStatementItems + 2) * 4 * kTwipsPerMm - 30, text);
+            line_y(slot) + (kStatementItems + 2) * 4 * kTwipsPerMm - 30, fitted.text);
 }
 
 // The four cut lines of a page, then the next page.

@@ -50,13 +50,23 @@ std::vector<Page> paginate(const std::vector<QStringList>& lines) {
     return pages;
 }
 
+// A text fitted into `width` from x, in the smaller type it may need.
+void fitted_at(ui::Printer& printer, double x, double y, const QString& text, double points,
+               double min_points, double width, bool bold = false) {
+    const FittedText fitted = fit_text(text, points, min_points, width);
+    font(printer, fitted.points, bold);
+    text_at(printer, x, y, fitted.text);
+}
+
 void heading(const Book& book, ui::Printer& printer, int page, int pages) {
     font(printer, L.title_pt, true);
     text_at(printer, L.title_x, L.title_y, QStringLiteral("未   収   一   覧"));
-    font(printer, L.period_pt, true);
-    text_at(printer, L.period_x, L.period_y, book.nengetu);
-    font(printer, L.organizer_pt);
-    text_at(printer, L.organizer_x, L.organizer_y, QStringLiteral("担当  ") + book.motojime);
+    // The period ends before the title, the person in charge at the page's
+    // right edge.
+    fitted_at(printer, L.period_x, L.period_y, book.nengetu, L.period_pt, L.min_heading_pt,
+              L.title_x - L.period_x - 2, true);
+    fitted_at(printer, L.organizer_x, L.organizer_y, QStringLiteral("担当  ") + book.motojime,
+              L.organizer_pt, L.min_heading_pt, L.column_x.back() - L.organizer_x);
     font(printer, L.page_pt);
     text_at(printer, L.page_x, L.page_y, QStringLiteral("%1 / %2 ページ").arg(page).arg(pages));
 }
@@ -77,10 +87,17 @@ void grid(ui::Printer& printer, double bottom) {
     for (int c = 0; c < 6; ++c) cell(printer, c, L.head_top + 0.5, captions[c]);
 }
 
-void amounts(ui::Printer& printer, double y, qint64 owed, qint64 paid) {
-    cell(printer, 3, y, kingaku_text(owed));
-    cell(printer, 4, y, kingaku_text(paid));
-    cell(printer, 5, y, kingaku_text(owed - paid));
+// The three amounts of a row in its type; a long one (the totals of a full
+// book, a large overpayment) in a smaller type that keeps it in its column.
+void amounts(ui::Printer& printer, double y, qint64 owed, qint64 paid, bool bold = false) {
+    const qint64 values[] = {owed, paid, owed - paid};
+    for (int c = 3; c <= 5; ++c) {
+        const double width = L.column_x[c + 1] - L.column_x[c] - L.text_dx - 0.5;
+        const FittedText fitted =
+            fit_text(kingaku_text(values[c - 3]), L.text_pt, L.min_amount_pt, width);
+        font(printer, fitted.points, bold);
+        cell(printer, c, y, fitted.text);
+    }
 }
 
 } // namespace
@@ -129,10 +146,10 @@ void print_unpaid(const Book& book, const UnpaidList& list, ui::Printer& printer
                 printer.line_width(1);
                 printer.line(L.column_x.front(), y, L.column_x.back(), y);
             }
+            amounts(printer, y, row.owed, row.paid);
             font(printer, L.text_pt);
             cell(printer, 0, y, QString::number(row.member + 1));
             cell(printer, 1, y, book.member_name[row.member]);
-            amounts(printer, y, row.owed, row.paid);
             font(printer, L.item_pt);
             for (int j = 0; j < lines[i].size(); ++j) cell(printer, 2, y + L.line * j, lines[i][j]);
             y += L.line * lines[i].size();
@@ -143,7 +160,7 @@ void print_unpaid(const Book& book, const UnpaidList& list, ui::Printer& printer
             font(printer, L.text_pt, true);
             cell(printer, 1, y, QStringLiteral("合  計"));
             cell(printer, 2, y, QStringLiteral("%1 人").arg(list.rows.size()));
-            amounts(printer, y, list.owed, list.paid);
+            amounts(printer, y, list.owed, list.paid, true);
         }
         if (p + 1 < pages.size()) printer.new_page();
     }

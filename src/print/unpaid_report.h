@@ -24,6 +24,11 @@ struct UnpaidLayout {
     double text_dx, text_dy; // a text from its cell's top left corner
     double caption_pt, text_pt, item_pt;
     int item_bytes; // code page 932 bytes of titles on one line
+    // The smallest type a long period or person in charge shrinks to before
+    // it is cut, so that it never runs into the title or off the page; and
+    // that of an amount, small enough for the largest sum a book can hold
+    // (an amount is never cut).
+    double min_heading_pt, min_amount_pt;
 };
 
 inline constexpr UnpaidLayout kUnpaidLayout{
@@ -50,6 +55,8 @@ inline constexpr UnpaidLayout kUnpaidLayout{
     .text_pt = 10,
     .item_pt = 9,
     .item_bytes = 38,
+    .min_heading_pt = 8,
+    .min_amount_pt = 5,
 };
 
 // The open titles of a row as lines of at most item_bytes bytes, joined by
