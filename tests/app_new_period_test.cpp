@@ -249,16 +249,27 @@ TEST_F(NewPeriod, WhatIsStillOwedGoesIntoTheNewPeriodWhenAsked) {
     EXPECT_FALSE(w->optKinto->isChecked());
     EXPECT_EQ(w->txt1[2]->text(), QStringLiteral("3300"));
 
+    // Nobody paid meanwhile: the carried debt is asked about again, not
+    // dropped unseen.
+    w->txtNengetu->setText(QStringLiteral("2027年1月"));
+    script.shown.clear();
+    script.answer(ui::Answer::Ok);
+    script.answer(ui::Answer::Yes);
+    w->file_new_period_Click();
+    ASSERT_EQ(script.shown.size(), 3u);
+    EXPECT_TRUE(script.shown[1].text.contains(QStringLiteral("「前期未収2027年1月」")));
+    EXPECT_EQ(read_book(read_bytes(QStringLiteral("allitem.hrm"))).member_kingaku[2][0], 3300);
+
     // Paid in part again and closed with "no": the new period starts empty,
     // the second archive keeps that payment.
     book.payments.cell[2][0] = {3300, QDate(2026, 12, 20)};
-    w->txtNengetu->setText(QStringLiteral("2027年1月"));
+    w->txtNengetu->setText(QStringLiteral("2027年2月"));
     script.shown.clear();
     w->file_new_period_Click();
     ASSERT_EQ(script.shown.size(), 3u);
     EXPECT_TRUE(script.shown[1].text.startsWith(
         QStringLiteral("まだ もろてへん お金が 1人分、 合わせて 500円")));
-    EXPECT_TRUE(read_bytes(QStringLiteral("kako/2027年1月/allitem.pay"))
+    EXPECT_TRUE(read_bytes(QStringLiteral("kako/2027年2月/allitem.pay"))
                     .contains("\t3300\t2026-12-20\t人2\t"));
     EXPECT_TRUE(read_book(read_bytes(QStringLiteral("allitem.hrm"))).komoku_name[0].isEmpty());
 }

@@ -60,10 +60,10 @@ QString shell_lines(const QString& where) {
 enum class Carry { No, Yes, Stop };
 
 // Whether what is still owed goes into the new period. Asked only of a book
-// whose payments are kept in 集金チェック: without them every charge would
-// look unpaid.
+// that keeps track of it (carry_over_asked): without payments or a carried
+// debt every charge would look unpaid.
 Carry ask_carry_over(const Book& book, const CarryOver& carry) {
-    if (book.payments.empty() || carry.members == 0) return Carry::No;
+    if (!carry_over_asked(book) || carry.members == 0) return Carry::No;
     const QString owed =
         QStringLiteral("まだ もろてへん お金が %1人分、 合わせて %2円 ありまっせ。")
             .arg(carry.members)

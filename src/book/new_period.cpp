@@ -228,9 +228,13 @@ void clear_items(Book& book) {
     book.payments = PaymentRecord{};
 }
 
+namespace {
+const QString kCarryOverTitle = QStringLiteral("前期未収");
+} // namespace
+
 CarryOver carry_over_of(const Book& closed, const QString& period_name) {
     CarryOver carry;
-    carry.title = trim_blanks(cp932::clip_bytes(QStringLiteral("前期未収") + period_name, 20));
+    carry.title = trim_blanks(cp932::clip_bytes(kCarryOverTitle + period_name, 20));
     for (int m = 0; m < kMembers; ++m) {
         const qint64 owed = still_owed(closed, m);
         if (owed == 0) continue;
@@ -240,6 +244,13 @@ CarryOver carry_over_of(const Book& closed, const QString& period_name) {
         carry.total += owed;
     }
     return carry;
+}
+
+bool carry_over_asked(const Book& book) {
+    if (!book.payments.empty()) return true;
+    for (int k = 0; k < kItems; ++k)
+        if (book.komoku_name[k].startsWith(kCarryOverTitle)) return true;
+    return false;
 }
 
 void start_with_carry_over(Book& book, const CarryOver& carry) {

@@ -69,6 +69,11 @@ struct CarryOver {
     bool fits = true;
 };
 CarryOver carry_over_of(const Book& closed, const QString& period_name);
+// Whether the close asks to carry over what is still owed: when the book
+// keeps payments in 集金チェック, or holds a carry-over from the period before
+// (an item titled 前期未収...), which would otherwise be dropped unseen when
+// nobody paid meanwhile. A book with neither has every charge looking unpaid.
+bool carry_over_asked(const Book& book);
 // Puts the carry-over into item 1 of a book whose items clear_items emptied.
 void start_with_carry_over(Book& book, const CarryOver& carry);
 
