@@ -37,6 +37,7 @@ struct Case {
     int column, header_line;
     size_t lines;
     std::vector<Row> rows;
+    std::optional<int> column_chosen = {};
 };
 
 constexpr unsigned kLong = kRosterTooLong, kBad = kRosterUnencodable, kDup = kRosterDuplicate,
@@ -137,6 +138,16 @@ TEST(RosterFile, FilesReadAsThePreviewShowsThem) {
          1,
          2,
          {{2, "山田＂x", 0, 0}, {3, "ABCDEFGHIJK", kLong, 1}}},
+        {"a header of other words: the names column chosen",
+         utf8("社員番号,所属,名前（漢字）\n1,総務,山田\n2,経理,佐藤\n"),
+         {},
+         E::Utf8,
+         F::Csv,
+         2,
+         1,
+         2,
+         {{2, "山田", 0, 0}, {3, "佐藤", 0, 1}},
+         2},
         {"characters the code page lacks",
          utf8("𠮷野\n김\n山田\n"),
          {},
@@ -189,7 +200,7 @@ TEST(RosterFile, FilesReadAsThePreviewShowsThem) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        RosterFile file = read_roster(c.bytes, c.forced);
+        RosterFile file = read_roster(c.bytes, c.forced, {}, c.column_chosen);
         auto book = std::make_unique<Book>();
         place_roster(*book, file.lines);
         EXPECT_EQ(file.encoding, c.encoding);

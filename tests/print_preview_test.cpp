@@ -198,6 +198,7 @@ TEST_F(PreviewWindow, SelectionPreviewsOnlyTheChosenStatements) {
     w->preview_select->trigger();
     frmSelectPrint* dialog = w->select_print_form;
     ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->windowTitle().contains(QStringLiteral("プレビュー")));
     dialog->Form_Activate();
     dialog->lstName->setCurrentRow(2);
     dialog->cmdSelct->click();

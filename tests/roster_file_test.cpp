@@ -62,6 +62,8 @@ TEST_F(RosterFiles, ImportedThroughThePreviewAndUndone) {
         missing = f.lblMissing->text();
         EXPECT_EQ(f.cboEncoding->currentText(), QStringLiteral("UTF-8"));
         EXPECT_EQ(f.cboFormat->currentText(), QStringLiteral("タブ区切り"));
+        EXPECT_EQ(f.cboColumn->currentText(), QStringLiteral("2列目「氏名」"));
+        EXPECT_EQ(f.cboColumn->count(), 2);
         EXPECT_TRUE(f.cmdOk->isEnabled());
         f.cmdOk->click();
         return f.result();

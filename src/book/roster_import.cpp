@@ -219,7 +219,7 @@ std::vector<RosterRecord> split_roster_records(const QString& text, RosterFormat
 }
 
 RosterFile read_roster(const QByteArray& bytes, std::optional<RosterEncoding> encoding,
-                       std::optional<RosterFormat> format) {
+                       std::optional<RosterFormat> format, std::optional<int> column) {
     RosterFile file;
     file.encoding = encoding.value_or(detect_roster_encoding(bytes));
     file.bom = starts_with(bytes, "\xEF\xBB\xBF") || starts_with(bytes, "\xFF\xFE") ||
@@ -230,6 +230,13 @@ RosterFile read_roster(const QByteArray& bytes, std::optional<RosterEncoding> en
     int header = -1;
     find_names_column(records, file.column, header);
     if (header >= 0) file.header_line = records[size_t(header)].line;
+    for (const RosterRecord& r : records)
+        for (qsizetype c = 0; c < r.fields.size(); ++c) {
+            if (c == file.column_titles.size()) file.column_titles << QString();
+            // The header, when there is one, is the first record with text.
+            if (file.column_titles[c].isEmpty()) file.column_titles[c] = clean_name(r.fields[c]);
+        }
+    if (column && *column >= 0 && *column < file.column_titles.size()) file.column = *column;
     file.lines = check_lines(records, file.column, header);
     return file;
 }

@@ -46,6 +46,9 @@ struct RosterFile {
     RosterFormat format = RosterFormat::Lines;
     int column = 0;      // the names column, 0-based
     int header_line = 0; // the line of the header record, 0 when there is none
+    // Each column as the user knows it: its header cell, else its first
+    // cell with text (for choosing another names column).
+    QStringList column_titles;
     std::vector<RosterLine> lines;
 };
 
@@ -65,9 +68,9 @@ struct RosterRecord {
 std::vector<RosterRecord> split_roster_records(const QString& text, RosterFormat format);
 
 // The file's lines as names, checked (flags, cut names); the placement has not
-// run yet (slots -1).
+// run yet (slots -1). `column` overrides the names column found.
 RosterFile read_roster(const QByteArray& bytes, std::optional<RosterEncoding> encoding = {},
-                       std::optional<RosterFormat> format = {});
+                       std::optional<RosterFormat> format = {}, std::optional<int> column = {});
 
 // True for a spreadsheet's own workbook (.xlsx, .ods: a zip; .xls: a compound
 // document), which holds no text to read: it must be saved as CSV first.

@@ -48,6 +48,7 @@ void frmTavu::print_kobetu_Click() {
 void frmTavu::print_select_Click() {
     if (confirm_period_and_organizer(*this) == -1) return;
     preview_selection = false;
+    select_print_dialog()->setWindowTitle(QStringLiteral("セレクト印刷"));
     ui::show_form(select_print_dialog());
 }
 

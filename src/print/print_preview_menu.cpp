@@ -58,6 +58,8 @@ void frmTavu::preview_kobetu_Click() {
 void frmTavu::preview_select_Click() {
     if (!ready_for_preview(*this)) return;
     preview_selection = true;
+    // The same dialog as セレクト印刷: its title says that 印刷 only shows.
+    select_print_dialog()->setWindowTitle(QStringLiteral("セレクト印刷 （プレビューで 見るだけ）"));
     ui::show_form(select_print_dialog());
 }
 

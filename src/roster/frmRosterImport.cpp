@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -57,6 +58,8 @@ frmRosterImport::frmRosterImport(const Book& book, const QByteArray& bytes,
     cboFormat->addItem(QStringLiteral("タブ区切り"), int(RosterFormat::Tsv));
     cboFormat->addItem(QStringLiteral("１行に １人"), int(RosterFormat::Lines));
     cboEncoding->setToolTip(QStringLiteral("字が 化けてたら ここを 変えてみてや"));
+    cboColumn = new QComboBox(this);
+    cboColumn->setToolTip(QStringLiteral("名前と ちゃう 列が 出てたら ここで 選んでや"));
 
     grdLines = new QTableWidget(0, kColumns, this);
     grdLines->setHorizontalHeaderLabels({QStringLiteral("行"), QStringLiteral("名前"),
@@ -78,6 +81,9 @@ frmRosterImport::frmRosterImport(const Book& book, const QByteArray& bytes,
     choices->addSpacing(16);
     choices->addWidget(new QLabel(QStringLiteral("形式"), this));
     choices->addWidget(cboFormat);
+    choices->addSpacing(16);
+    choices->addWidget(new QLabel(QStringLiteral("名前の列"), this));
+    choices->addWidget(cboColumn);
     choices->addStretch();
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -98,18 +104,40 @@ frmRosterImport::frmRosterImport(const Book& book, const QByteArray& bytes,
 
     connect(cboEncoding, &QComboBox::currentIndexChanged, this, &frmRosterImport::reread);
     connect(cboFormat, &QComboBox::currentIndexChanged, this, &frmRosterImport::reread);
+    connect(cboColumn, &QComboBox::currentIndexChanged, this, &frmRosterImport::reread_column);
     connect(cmdOk, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void frmRosterImport::reread() {
+    read({});
+}
+
+void frmRosterImport::reread_column() {
+    if (cboColumn->currentIndex() >= 0) read(cboColumn->currentData().toInt());
+}
+
+void frmRosterImport::read(std::optional<int> column) {
     file_ = read_roster(bytes_, RosterEncoding(cboEncoding->currentData().toInt()),
-                        RosterFormat(cboFormat->currentData().toInt()));
+                        RosterFormat(cboFormat->currentData().toInt()), column);
     placement_ = place_roster(book_, file_.lines);
     fill();
 }
 
 void frmRosterImport::fill() {
+    {
+        // Another encoding or format can make other columns.
+        const QSignalBlocker quiet(cboColumn);
+        cboColumn->clear();
+        for (int c = 0; c < file_.column_titles.size(); ++c) {
+            QString title = file_.column_titles[c];
+            if (title.size() > 12) title = title.left(11) + u'…';
+            cboColumn->addItem(QStringLiteral("%1列目「%2」").arg(c + 1).arg(title), c);
+        }
+        cboColumn->setCurrentIndex(cboColumn->findData(file_.column));
+        cboColumn->setEnabled(cboColumn->count() > 1);
+    }
+
     grdLines->setRowCount(int(file_.lines.size()));
     int kept = 0, refused = 0;
     for (int r = 0; r < int(file_.lines.size()); ++r) {
@@ -127,7 +155,7 @@ void frmRosterImport::fill() {
         if (color != 0)
             for (int c = 0; c < kColumns; ++c) grdLines->item(r, c)->setForeground(color_of(color));
     }
-    grdLines->resizeColumnsToContents();
+    for (int c = 0; c < kNote; ++c) grdLines->resizeColumnToContents(c); // the note stretches
 
     const int added = int(placement_.filled.size());
     lblSummary->setText(

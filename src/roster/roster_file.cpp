@@ -114,7 +114,7 @@ void frmTavu::file_meibo_out_Click() {
                     ui::Icon::Exclamation);
         return;
     }
-    if (write_file_atomically(path, roster_csv_text(book)) != WriteResult::Ok) {
+    if (!is_written(write_file_atomically(path, roster_csv_text(book)))) {
         ui::msg_box(QStringLiteral("名簿が 書かれへんかってん ！") + kGap +
                         QStringLiteral("「%1」の 空きと 書き込みの 許可を 見てや ！")
                             .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath())),
