@@ -150,6 +150,8 @@ run 0 periods --pdf periods --from 2026-10 --to 2026-11 --out outputs/p.pdf peri
 (cd periods && run 0 . --csv periods --from 2026-11)
 [[ "$(cat out.txt)" == "$top"/periods/periods-????????-??????.csv ]] || fail "periods CSV by the naming rule"
 run 2 periods --csv periods --from 2025-01 periods
+run 2 periods --csv periods --from 2026-11 --to 2026-10 periods
+grep -q 'closed after --to 2026-10' err.txt || fail "a backwards range is said"
 run 2 book --pdf summary --to 2026-11 book
 run 3 empty --pdf periods empty
 
