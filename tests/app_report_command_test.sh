@@ -99,6 +99,11 @@ run 0 book --pdf unpaid --out outputs/u.pdf book
 run 8 all-paid --pdf unpaid all-paid
 run 8 all-paid --print unpaid all-paid
 run 6 owing --print unpaid owing
+# A payments file that cannot be counted whole is said beside the list.
+mkdir -p pay-damaged && cp owing/allitem.hrm pay-damaged/
+printf 'tavu-payments 1\nnot an entry\n' >pay-damaged/allitem.pay
+run 0 pay-damaged --pdf unpaid pay-damaged
+grep -q 'of allitem.pay cannot be read and are not counted' err.txt || fail "damaged payments not said"
 
 # The CSV: BOM, CR LF, the first lines, a row per member and the totals.
 run 0 book --csv --out outputs/t.csv book
