@@ -99,6 +99,11 @@ run 0 book --pdf unpaid --out outputs/u.pdf book
 run 8 all-paid --pdf unpaid all-paid
 run 8 all-paid --print unpaid all-paid
 run 6 owing --print unpaid owing
+# A payments file that cannot be counted whole is said beside the list.
+mkdir -p pay-damaged && cp owing/allitem.hrm pay-damaged/
+printf 'tavu-payments 1\nnot an entry\n' >pay-damaged/allitem.pay
+run 0 pay-damaged --pdf unpaid pay-damaged
+grep -q 'of allitem.pay cannot be read and are not counted' err.txt || fail "damaged payments not said"
 
 # The CSV: BOM, CR LF, the first lines, a row per member and the totals.
 run 0 book --csv --out outputs/t.csv book
@@ -150,6 +155,8 @@ run 0 periods --pdf periods --from 2026-10 --to 2026-11 --out outputs/p.pdf peri
 (cd periods && run 0 . --csv periods --from 2026-11)
 [[ "$(cat out.txt)" == "$top"/periods/periods-????????-??????.csv ]] || fail "periods CSV by the naming rule"
 run 2 periods --csv periods --from 2025-01 periods
+run 2 periods --csv periods --from 2026-11 --to 2026-10 periods
+grep -q 'closed after --to 2026-10' err.txt || fail "a backwards range is said"
 run 2 book --pdf summary --to 2026-11 book
 run 3 empty --pdf periods empty
 

@@ -129,3 +129,36 @@ TEST(YearReport, LongAndWideTablesGoOnAcrossPages) {
             texts(pages.back()).last().endsWith(QStringLiteral("ＴＡＶＵ  %1 / %1").arg(c.pages)));
     }
 }
+
+// Amounts too long for a cell (the totals of full books) are drawn smaller,
+// and a remainder of eight digits or more goes after its 残, not under it.
+TEST(YearReport, LongAmountsStayInsideTheirCells) {
+    const struct {
+        qint64 charge, left;
+        QStringList drawn; // the period's cell
+    } cases[] = {
+        {19999980,
+         19999960,
+         {"text 46 37.3 7.5 19,999,980", "text 45.7 40.1 7.5 残", "text 48.5 40.1 7.5 19,999,960"}},
+        {1919998080,
+         1919997440,
+         {"text 46 37.3 6.5 1,919,998,080", "text 45.7 40.1 7.5 残",
+          "text 48.5 40.1 5.5 1,919,997,440"}},
+        {1919998080, -1, {"text 46 38.2 6.5 1,919,998,080"}}, // no payments kept
+    };
+    for (const auto& c : cases) {
+        YearTotals t = table(1, 1);
+        t.charge[0][0] = c.charge;
+        t.with_payments = {c.left >= 0};
+        t.remaining = {{c.left}};
+        t.member_remaining = t.period_remaining = {std::max<qint64>(c.left, 0)};
+        ui::PrintRecorder printer;
+        draw_year_report(t, QStringLiteral("年"), printer);
+        QStringList cell;
+        for (const QString& op : texts(ui::drawn_pages(printer.ops).front()))
+            if (op.startsWith(QStringLiteral("text 4")) && op.split(u' ')[2].toDouble() > 37 &&
+                op.split(u' ')[2].toDouble() < 41)
+                cell << op; // the member's row
+        EXPECT_EQ(cell, c.drawn) << c.charge;
+    }
+}

@@ -13,6 +13,29 @@
 
 namespace app {
 
+namespace {
+
+// A report that shows what was paid says on standard error when the
+// payments file could not be counted whole: the report still comes, but a
+// member it lists as owing may have paid.
+void warn_about_payments(const PayRead& read) {
+    const QString file = QString::fromLatin1(kPayFile);
+    if (read.result == ReadResult::Damaged && read.damaged_lines == 0)
+        say(stderr,
+            QStringLiteral("tavu: %1 cannot be read: no payment in it is counted").arg(file));
+    else if (read.damaged_lines > 0)
+        say(stderr, QStringLiteral("tavu: %1 line(s) of %2 cannot be read and are not counted")
+                        .arg(read.damaged_lines)
+                        .arg(file));
+    if (read.set_aside > 0)
+        say(stderr, QStringLiteral("tavu: %1 entr(ies) of %2 do not match the book's names and "
+                                   "titles and are not counted")
+                        .arg(read.set_aside)
+                        .arg(file));
+}
+
+} // namespace
+
 void prepare_report_command(const CommandLine& line) {
     if (report_needs_gui(line)) qputenv("QT_QPA_PLATFORM", "offscreen");
     // Standard error carries the command's own one-line message; Qt's notes
@@ -58,13 +81,17 @@ int run_report_command(const CommandLine& line) {
     QString out;
     if (!out_target(line.out, out)) return kExitNotWritten;
     print_syukei(*book);
+    if (line.payments ||
+        (line.output != CommandLine::Output::Csv && line.report != Report::Summary))
+        warn_about_payments(source.payments);
     if (line.output == CommandLine::Output::Csv && line.payments)
         return csv_output(payments_csv_text(*book), QStringLiteral("payments"), out);
     if (line.output == CommandLine::Output::Csv)
         return csv_output(csv_text(*book), QStringLiteral("book"), out);
     // An unpaid list without a row is no list: nothing is written.
     if (line.report == Report::Unpaid && unpaid_list(*book, UnpaidOrder::Roster).rows.empty())
-        return failed(kExitNothingOwed, QStringLiteral("nobody owes anything: no unpaid list made"));
+        return failed(kExitNothingOwed,
+                      QStringLiteral("nobody owes anything: no unpaid list made"));
     return paper_output(report_name(line.report), line.output == CommandLine::Output::Pdf, out,
                         [&](ui::Printer& printer) { draw_report(line.report, *book, printer); });
 }

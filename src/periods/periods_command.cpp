@@ -20,6 +20,11 @@ int run_periods_command(const CommandLine& line) {
         return failed(
             kExitWrongArgument,
             QStringLiteral("no past period %1 in %2").arg(unknown, shown(QDir::currentPath())));
+    // Both named and both there, yet nothing between: the range is backwards.
+    if (range.empty() && !line.from.isEmpty() && !line.to.isEmpty())
+        return failed(kExitWrongArgument,
+                      QStringLiteral("--from %1 was closed after --to %2: nothing lies between")
+                          .arg(line.from, line.to));
 
     PeriodBooks read = read_period_books(range);
     for (const QString& folder : read.left_out)

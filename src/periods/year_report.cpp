@@ -24,22 +24,37 @@ int bands(int count, int per_band) {
     return std::max(1, (count + per_band - 1) / per_band);
 }
 
+// An amount from x, in a type small enough for the column (the totals of
+// full books run to 13 digits and more).
+void amount_at(ui::Printer& printer, double x, double y, const QString& text, double points,
+               double width) {
+    const FittedText fitted = fit_text(text, points, 5, width);
+    font(printer, fitted.points);
+    text_at(printer, x, y, fitted.text);
+}
+
 // A cell: the amount charged; where payments were kept, smaller and in two
 // lines, the charge above and what was still owed below ("残" and the
 // amount; "済" when nothing was and every period counted kept payments).
 void draw_cell(ui::Printer& printer, double x, double top, qint64 amount, bool paid, qint64 left,
                bool all_paid) {
     const QString text = kingaku_text(amount);
+    const double width = kColumn - 1;
     if (!paid) {
-        font(printer, 9);
-        if (!text.isEmpty()) text_at(printer, x, top + 1.2, text);
+        if (!text.isEmpty()) amount_at(printer, x, top + 1.2, text, 9, width);
         return;
     }
+    if (!text.isEmpty()) amount_at(printer, x, top + 0.3, text, 7.5, width);
     font(printer, 7.5);
-    if (!text.isEmpty()) text_at(printer, x, top + 0.3, text);
     if (left != 0) {
         text_at(printer, x - 0.3, top + 3.1, QStringLiteral("残"));
-        text_at(printer, x, top + 3.1, kingaku_text(left));
+        // The amount's leading blanks leave 残 its room; one of eight digits
+        // or more has none, and goes after it.
+        const QString owed = kingaku_text(left);
+        if (owed.startsWith(QStringLiteral("   ")))
+            text_at(printer, x, top + 3.1, owed);
+        else
+            amount_at(printer, x + 2.5, top + 3.1, grouped_amount(left), 7.5, width - 2.5);
     } else if (amount != 0 && all_paid) {
         text_at(printer, x - 0.3, top + 3.1, QStringLiteral("済"));
     }
