@@ -208,6 +208,15 @@ TEST_F(PreviewWindow, SelectionPreviewsOnlyTheChosenStatements) {
     EXPECT_EQ(previews[0]->document().page_count(), 1);
     EXPECT_TRUE(capture->documents.empty()); // nothing printed
     EXPECT_FALSE(w->preview_selection);      // セレクト印刷 prints again
+
+    // The selection preview left by 中止: 個別印刷 still goes to paper.
+    w->preview_select->trigger();
+    dialog->cmdYame->click();
+    script.answer(ui::Answer::Ok); // the period
+    script.answer(ui::Answer::Ok); // the person in charge
+    w->print_kobetu_Click();
+    EXPECT_EQ(capture->documents.size(), 1u);
+    EXPECT_EQ(w->findChildren<PrintPreview*>().size(), 1u);
 }
 
 // Without a print service (the tests have none): the list offers the

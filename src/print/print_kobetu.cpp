@@ -9,6 +9,8 @@
 #include "ui/form_activation.h"
 #include "ui/message_box.h"
 
+#include <utility>
+
 qint16 confirm_period_and_organizer(frmTavu& w) {
     if (w.newdata_memo(0) == -1) return -1;
     if (w.ninzu_check(0) == -1) return -1;
@@ -41,7 +43,11 @@ qint16 confirm_period_and_organizer(frmTavu& w) {
 void frmTavu::print_kobetu_Click() {
     if (confirm_period_and_organizer(*this) == -1) return;
     for (int m = 0; m < kMembers; ++m) book.print_mark[m] = 1;
+    // Always to paper: a selection dialog left open (or cancelled) from
+    // 印刷プレビュー does not turn this print into a preview.
+    const bool selection_previews = std::exchange(preview_selection, false);
     print_meisai();
+    preview_selection = selection_previews;
 }
 
 // The dialog opens beside the sheet without blocking it.
