@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QPointer>
 #include <QPushButton>
 #include <QTableView>
@@ -76,6 +77,10 @@ TEST_F(PeriodsWindow, ListedAndTotalledAsCsv) {
                 cells << kako.model->index(r, c).data().toString();
             rows << cells.join(u'|');
         }
+        // Every column in sight, a damaged archive's note and all.
+        kako.show();
+        QApplication::processEvents();
+        EXPECT_LE(kako.grdKako->horizontalHeader()->length(), kako.grdKako->viewport()->width());
         // The newest two: the damaged one is left out, the current one added.
         kako.grdKako->selectRow(0);
         kako.grdKako->selectionModel()->select(

@@ -9,6 +9,7 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -17,16 +18,19 @@ frmKako::frmKako(std::vector<PastPeriod> periods, QWidget* parent) : QDialog(par
     setObjectName(QStringLiteral("frmKako"));
     setWindowTitle(QStringLiteral("過去の期間"));
     setFont(ui::gothic_font(9.75));
-    resize(560, 420);
-
     model = new PastPeriodsModel(std::move(periods), this);
     grdKako = new QTableView(this);
     grdKako->setModel(model);
     grdKako->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdKako->setSelectionMode(QAbstractItemView::ExtendedSelection);
     grdKako->verticalHeader()->hide();
-    grdKako->horizontalHeader()->setStretchLastSection(true);
     grdKako->resizeColumnsToContents();
+    // Wide enough that every column shows without scrolling: a long period
+    // or a damaged archive's note would otherwise push 残り out of sight.
+    const int columns = grdKako->horizontalHeader()->length() + 2 * grdKako->frameWidth() +
+                        grdKako->verticalScrollBar()->sizeHint().width();
+    resize(std::clamp(columns + 40, 560, 1200), 420);
+    grdKako->horizontalHeader()->setStretchLastSection(true);
 
     lblHint = new QLabel(QStringLiteral("年間集計は 選んだ 期間の 最初から 最後まで "
                                         "（選ばへんかったら 全部）で 作りまっせ。"),
