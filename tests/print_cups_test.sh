@@ -206,4 +206,19 @@ for report in summary statements; do
     [[ -z "$(ls -A)" ]] || { echo "files left after the refused job:"; ls -A; exit 1; }
 done
 cli 7
+
+# Printers, but no default, and the chosen one gone: a PDF, and the user is
+# told to choose a printer, not that the default took the job.
+timeout 30 lpadmin -p TavuThird -E -v cups-pdf:/ -P "$ppd" 2>>"$dir/log/lpadmin.err" &&
+    timeout 30 lpadmin -p TavuFourth -E -v cups-pdf:/ -P "$ppd" 2>>"$dir/log/lpadmin.err" ||
+    { echo "the last queues could not be set up:"; cat "$dir/log/lpadmin.err"; exit 1; }
+probe_says 'プリンタ「TavuThird」に 8 ページ' to TavuThird
+done_jobs TavuThird >/dev/null
+timeout 30 lpadmin -x TavuThird
+timeout 30 lpadmin -x TavuPDF
+rc=0
+timeout 120 "$probe" summary >"$dir/log/no-default.out" 2>&1 || rc=$?
+(( rc == 2 )) && grep -qxF '選んであった プリンタ「TavuThird」が 見つからへん。' "$dir/log/no-default.out" &&
+    grep -qF 'いつもの プリンタが 決まってへんから、PDF に' "$dir/log/no-default.out" ||
+    { echo "no default printer ($rc):"; cat "$dir/log/no-default.out"; exit 1; }
 echo "printed through cups-pdf:$printed"

@@ -23,6 +23,9 @@ QString pdf_reason(const ui::PrintOutcome& outcome) {
     case Reason::NoPrintService:
         return QStringLiteral("印刷の ライブラリ (libcups) が 見つからへんから、PDF に しといたで "
                               "！  紙に 出すなら libcups2 を 入れてや。");
+    case Reason::NoDefault:
+        return QStringLiteral("いつもの プリンタが 決まってへんから、PDF に しといたで ！  "
+                              "「印刷」→「印刷先の選択…」で プリンタを 選んどいてや。");
     case Reason::NoPrinter:
         break;
     }
@@ -69,11 +72,13 @@ QString print_feedback(const ui::PrintOutcome& outcome) {
 void report_print_outcome(const ui::PrintOutcome& outcome) {
     using Result = ui::PrintOutcome::Result;
     const QString pdf = QDir::toNativeSeparators(outcome.pdf_path);
+    // Without a default printer the PDF's own message follows.
     if (!outcome.vanished.isEmpty())
-        ui::msg_box(QStringLiteral("選んであった プリンタ「%1」が 見つからへん。  いつもの "
-                                   "プリンタに 回したで ！")
-                        .arg(outcome.vanished),
-                    ui::Icon::Exclamation);
+        ui::msg_box(
+            QStringLiteral("選んであった プリンタ「%1」が 見つからへん。").arg(outcome.vanished) +
+                (outcome.printer.isEmpty() ? QString()
+                                           : QStringLiteral("  いつもの プリンタに 回したで ！")),
+            ui::Icon::Exclamation);
     switch (outcome.result) {
     case Result::Printed:
         return;

@@ -36,6 +36,8 @@ PaintedPrinter::PaintedPrinter(const QString& report, Target target, const QStri
         outcome_.detail = why;
     } else {
         outcome_.printer = queue.isEmpty() ? print_service::default_destination() : queue;
+        if (outcome_.printer.isEmpty() && !print_service::destinations().isEmpty())
+            outcome_.pdf_reason = Reason::NoDefault;
     }
     if (target == Target::Printer && outcome_.printer.isEmpty())
         fail(outcome_.detail.isEmpty() ? QStringLiteral("there is no default printer")

@@ -29,14 +29,15 @@ inline const QString kPrintFontName = QStringLiteral("ＭＳ Ｐゴシック");
 struct PrintOutcome {
     enum class Result { Printed, SavedPdf, Failed };
     // Why a PDF was kept rather than printed.
-    enum class PdfReason { NoPrinter, Chosen, NoPrintService };
+    // NoDefault: the print service has printers, but none is the default.
+    enum class PdfReason { NoPrinter, Chosen, NoPrintService, NoDefault };
     Result result = Result::Printed;
     QString printer;  // the printer's name, when there was one
     QString pdf_path; // the PDF written (or the one that could not be)
     QString detail;   // what went wrong, as the system said it
     int pages = 0;    // the pages handed over
     PdfReason pdf_reason = PdfReason::NoPrinter;
-    QString vanished; // the chosen printer that was gone: the default stood in
+    QString vanished; // the chosen printer that was gone: the default (or a PDF) stood in
 };
 
 class Printer {
