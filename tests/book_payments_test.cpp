@@ -2,6 +2,7 @@
 // record travelling with its member and item through every shift, and the
 // payments file read back, entries that no longer match set aside.
 
+#include "book/data_files.h"
 #include "book/item_order.h"
 #include "book/member_shift.h"
 #include "book/payments.h"
@@ -154,6 +155,17 @@ TEST_F(PaymentsFile, RoundTripWithSetAsideEntries) {
     EXPECT_EQ(read.result, ReadResult::Ok);
     EXPECT_EQ(read.set_aside, 1);
     EXPECT_EQ(payments_text(*same), text);
+
+    // Names and titles as the data file gives them back (a wave dash from an
+    // input method, a double quote) still match what the entries recorded.
+    auto typed = paid_book();
+    typed->komoku_name[0] = QStringLiteral("忘年会〜新年会");
+    typed->member_name[0] = QStringLiteral("佐藤\"花子\"");
+    auto reread = std::make_unique<Book>();
+    ASSERT_EQ(parse_data_text(data_text(*typed), *reread), ReadResult::Ok);
+    read = parse_payments_text(payments_text(*typed), *reread);
+    EXPECT_EQ(read.set_aside, 0);
+    EXPECT_EQ(reread->payments.cell[0][0].received, typed->payments.cell[0][0].received);
 
     // Another book (or the names moved while the file lay there): nothing
     // is credited to whoever holds the slot now.

@@ -73,6 +73,9 @@ TEST(PrintRules, HeadingCut) {
 // A text kept inside its place on paper: whole at its size, smaller when
 // long, cut at the smallest size.
 TEST(PrintRules, LongTextsFitTheirPlace) {
+    const char16_t* const kRange =
+        u"2026年12月分の集金（忘年会と歳暮と送別会と新年会と大掃除とゴルフコンペの分をまとめて） "
+        u"～ 2027年1月分の集金（新年会と歳暮と送別会と新年会と大掃除とゴルフコンペの分をまとめて）";
     struct Case {
         const char16_t* text;
         double points, min_points, width;
@@ -86,6 +89,9 @@ TEST(PrintRules, LongTextsFitTheirPlace) {
          10.5},
         {u"2026年12月分の集金（忘年会と歳暮と送別会と新年会の分をまとめて）", 14, 8, 63,
          u"2026年12月分の集金（忘年会と歳暮と送別会と新", 8},
+        // The year's totals under two long periods (175 bytes), across a
+        // landscape page.
+        {kRange, 11, 7, 261, kRange, 8},
         // The totals of a full book in a 20 mm column, and a typing slip.
         {u"     1,000", 10, 6, 20, u"     1,000", 10},
         {u"1,919,998,080", 10, 6, 20, u"1,919,998,080", 8.5},

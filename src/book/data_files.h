@@ -60,3 +60,8 @@ ReadResult parse_old_data_text(const QByteArray& text, Book& book);
 // The current-layout text of the book as dat_write writes it (with every
 // head-count field a single blank, as convert_write writes it).
 QByteArray data_text(const Book& book, bool blank_head_counts = false);
+
+// A name or title as the data file gives it back: a double quote as the
+// full-width one, control characters as blanks, look-alikes (a wave dash
+// from an input method) folded and characters the code page lacks as "？".
+QString stored_text(const QString& text);

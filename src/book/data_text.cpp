@@ -10,7 +10,7 @@ namespace {
 // escaped), so they are written as the full-width quote and a blank; other
 // control characters become blanks too (a zero byte would be dropped by the
 // pair swap). Characters the code page cannot hold are written as "？".
-void append_text_field(QByteArray& out, const QString& text) {
+QByteArray text_field_bytes(const QString& text) {
     QString clean = text;
     for (QChar& c : clean) {
         if (c == u'"')
@@ -18,8 +18,12 @@ void append_text_field(QByteArray& out, const QString& text) {
         else if (c.unicode() < 0x20 || c.unicode() == 0x7F)
             c = u' ';
     }
+    return cp932::encode(clean).bytes;
+}
+
+void append_text_field(QByteArray& out, const QString& text) {
     out.append('"');
-    out.append(cp932::encode(clean).bytes);
+    out.append(text_field_bytes(text));
     out.append('"');
 }
 
@@ -74,4 +78,8 @@ QByteArray data_text(const Book& book, bool blank_head_counts) {
         append_item_line(out, book, k, blank_head_counts);
     }
     return out;
+}
+
+QString stored_text(const QString& text) {
+    return cp932::from_bytes(text_field_bytes(text));
 }

@@ -153,12 +153,22 @@ struct Owners {
     }
 };
 
+// The same name or title: as typed, or as the data file gives it back (a
+// title typed with a wave dash or a double quote comes back from the data
+// file in another form than the one the entry was recorded under).
+bool same_owner(const QString& owner, const QString& recorded) {
+    return owner == recorded ||
+           trim_blanks(stored_text(owner)) == trim_blanks(stored_text(recorded));
+}
+
 // The entry goes into its cell when the slot still holds the member and the
 // item it was recorded for and nothing is recorded there yet.
 bool credit(Book& book, const Owners& owners, const PaymentEntry& e) {
     const int m = e.member - 1, k = e.item - 1;
     Payment& cell = book.payments.cell[m][k];
-    if (cell.recorded() || owners.name[m] != e.name || owners.title[k] != e.title) return false;
+    if (cell.recorded() || !same_owner(owners.name[m], e.name) ||
+        !same_owner(owners.title[k], e.title))
+        return false;
     cell = {e.received, e.date};
     return true;
 }

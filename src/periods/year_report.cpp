@@ -86,8 +86,10 @@ void draw_page(const YearTotals& t, const QString& heading, ui::Printer& printer
 
     font(printer, 20, true);
     text_at(printer, 110, 11, QStringLiteral("年  間  集  計  表"));
-    font(printer, 11, true);
-    text_at(printer, kLeft, 18, heading);
+    // The range of periods, long names and all, within the page's width.
+    const FittedText range = fit_text(heading, 11, 7, kRight - kLeft);
+    font(printer, range.points, true);
+    text_at(printer, kLeft, 18, range.text);
     font(printer, 9);
     text_at(printer, kLeft + 2, kTop + 4, QStringLiteral("名  前"));
     for (int c = 0; c < columns; ++c) {
