@@ -301,9 +301,14 @@ TEST(RosterFile, ExportedByteForByteAndReadBack) {
     const RosterFile back = read_roster(expected);
     QStringList names;
     for (const RosterLine& l : back.lines) names << l.name;
-    // The quote as the data file keeps it; still the same member.
+    // The quote as the data file keeps it; still the same member. So is a
+    // wave dash typed one way and read back the other.
     EXPECT_EQ(names, QStringList({"山田 太郎", "＂K＂, 伊藤", "=1+1", "髙橋"}));
     std::vector<RosterLine> lines = back.lines;
     EXPECT_TRUE(place_roster(*book, lines).filled.empty());
     EXPECT_EQ(lines[1].slot, 2);
+    book->member_name[95] = QStringLiteral("髙橋〜");
+    RosterFile again = read_roster(QStringLiteral("髙橋～\n").toUtf8());
+    EXPECT_TRUE(place_roster(*book, again.lines).filled.empty());
+    EXPECT_EQ(again.lines[0].slot, 95);
 }

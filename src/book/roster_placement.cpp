@@ -1,15 +1,15 @@
 #include "book/roster_placement.h"
 
+#include "book/data_files.h"
 #include "book/text_rules.h"
 
 namespace {
 
-// A name of the book as a file's line names it: a double quote in the book
-// (typed, not yet saved) is the full-width one the data file keeps.
+// A name as the data file gives it back (a double quote full-width, a wave
+// dash folded, blanks at the ends gone): a name typed or read in and not yet
+// saved matches the same name read back after a save.
 QString as_read(const QString& name) {
-    QString out = trim_blanks(name);
-    out.replace(u'"', QChar(0xFF02));
-    return out;
+    return trim_blanks(stored_text(name));
 }
 
 } // namespace
@@ -26,7 +26,7 @@ RosterPlacement place_roster(const Book& book, std::vector<RosterLine>& lines) {
         if (!line.taken()) continue;
         for (int i = 0; i < kMembers; ++i)
             if (!matched[i] && !is_blank(book.member_name[i]) &&
-                as_read(book.member_name[i]) == line.name) {
+                as_read(book.member_name[i]) == as_read(line.name)) {
                 matched[i] = true;
                 line.slot = i;
                 line.kept = true;
@@ -97,7 +97,7 @@ std::array<QString, kMembers> place_pasted(const std::array<QString, kMembers>& 
         }
         bool elsewhere = false;
         for (int i = 0; i < kMembers && !elsewhere; ++i)
-            elsewhere = i != next && as_read(out[i]) == line.name;
+            elsewhere = i != next && as_read(out[i]) == as_read(line.name);
         if (elsewhere) {
             line.flags |= kRosterDuplicate;
             continue;
