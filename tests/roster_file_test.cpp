@@ -157,4 +157,14 @@ TEST_F(RosterTest, TheEmptyRosterSaysHowNamesGetIn) {
     type_name(QStringLiteral("一番"));
     finish_editing();
     EXPECT_TRUE(form->lblMeiboHint->isHidden());
+
+    // A window open to look at only does not point to the ways it refuses.
+    book = Book{};
+    form = std::make_unique<frmTavu>(book);
+    form->write_guard = app::WriteGuard::read_only(app::WriteGuard::Reason::HeldByAnother);
+    form->Form_Load();
+    ASSERT_NE(form->lblMeiboHint, nullptr);
+    EXPECT_FALSE(form->lblMeiboHint->isHidden());
+    EXPECT_TRUE(form->lblMeiboHint->text().contains(QStringLiteral("見るだけ")));
+    EXPECT_FALSE(form->lblMeiboHint->text().contains(QStringLiteral("名簿の読み込み")));
 }
