@@ -13,12 +13,6 @@
 #include <memory>
 #include <sys/stat.h>
 
-namespace {
-
-const QString kChanged = QStringLiteral("「allitem.hrm」 が 読んだ 後で 書き換わってるネン！");
-
-} // namespace
-
 class FolderSharing : public TempWorkdir {
 protected:
     void SetUp() override {
@@ -32,12 +26,6 @@ protected:
         saved.komoku_name[1] = QStringLiteral("送別会");
         saved.komoku_kingaku[0] = 1000;
         write_bytes("allitem.hrm", pair_swap(data_text(saved)));
-    }
-    void start(const app::WriteGuard& guard) {
-        w = std::make_unique<frmTavu>(book);
-        w->write_guard = guard;
-        w->Form_Load();
-        script.shown.clear();
     }
     QStringList folder() const {
         QStringList all = QDir().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
@@ -148,7 +136,9 @@ TEST_F(FolderSharing, SaveNeverReplacesABookChangedOnDisk) {
     for (const auto& r : rows) {
         SCOPED_TRACE(r.what);
         write_book();
-        start(app::WriteGuard());
+        w = std::make_unique<frmTavu>(book);
+        w->Form_Load();
+        script.shown.clear();
         const QByteArray read = read_bytes("allitem.hrm");
         QByteArray other = r.other;
         if (r.same_time) {
@@ -171,7 +161,8 @@ TEST_F(FolderSharing, SaveNeverReplacesABookChangedOnDisk) {
         w->file_all_hozon_Click();
         ASSERT_EQ(script.shown.size(), 1u);
         if (r.refused) {
-            EXPECT_TRUE(script.shown[0].text.startsWith(kChanged));
+            EXPECT_TRUE(script.shown[0].text.startsWith(
+                QStringLiteral("「allitem.hrm」 が 読んだ 後で 書き換わってるネン！")));
             EXPECT_EQ(book.hozon_flag, 0);
             EXPECT_EQ(read_bytes("allitem.hrm"), other);
             EXPECT_EQ(folder(), files);

@@ -162,24 +162,14 @@ TEST_F(PeriodsWindow, AnArchiveOpensBesideTheBookToLookAtOnly) {
     EXPECT_EQ(past->chk1[1]->text(), QStringLiteral("伊藤"));
     EXPECT_TRUE(past->file_end->isVisible() == false && past->data_reload->isVisible() == false);
 
-    const struct {
-        const char* refused;
-        std::function<void()> run;
-    } commands[] = {
-        {"保存", [&] { past->file_all_hozon_Click(); }},
-        {"項目の 書き換え",
-         [&] {
-             past->txtKomoku->setText(QStringLiteral("書き換え"));
-             past->txtKomoku_KeyPress(13);
-         }},
-    };
-    for (const auto& c : commands) {
-        script.shown.clear();
-        c.run();
-        ASSERT_EQ(texts().size(), 1u) << c.refused;
-        EXPECT_TRUE(texts()[0].startsWith(QString::fromUtf8(c.refused) +
-                                          QStringLiteral(" は でけへんで ！")));
-    }
+    past->file_all_hozon_Click();
+    ASSERT_EQ(texts().size(), 1u);
+    EXPECT_TRUE(texts()[0].startsWith(QStringLiteral("保存 は でけへんで ！")));
+    script.shown.clear();
+    past->txtKomoku->setText(QStringLiteral("書き換え"));
+    past->txtKomoku_KeyPress(13);
+    ASSERT_EQ(texts().size(), 1u);
+    EXPECT_TRUE(texts()[0].startsWith(QStringLiteral("項目の 書き換え は でけへんで ！")));
     EXPECT_EQ(past->book.komoku_name[0], QStringLiteral("会費"));
     script.shown.clear();
     past->txtNengetu->setText(QStringLiteral("書き換え")); // an edit: nothing to save
