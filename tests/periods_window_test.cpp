@@ -117,54 +117,48 @@ TEST_F(PeriodsWindow, ListedAndTotalledAsCsv) {
                          "合計,1000,600,50,1050,600\r\n"));
 }
 
-TEST_F(PeriodsWindow, AllPeriodsOnPaper) {
+// Every closed period, without the current one: on paper and as CSV, where
+// the periods whose payments cannot be read or are another book's claim no
+// debts.
+TEST_F(PeriodsWindow, AllPeriodsOnPaperAndAsCsv) {
     ui::PrinterCapture capture;
-    in_kako([](frmKako& kako) {
-        kako.chkIma->setChecked(false);
-        kako.cmdPrint->click();
-    });
+    for (const bool paper : {true, false})
+        in_kako([&](frmKako& kako) {
+            kako.chkIma->setChecked(false);
+            (paper ? kako.cmdPrint : kako.cmdCsv)->click();
+        });
     ASSERT_EQ(capture.documents.size(), 1u);
     const QStringList drawn = ui::drawn_pages(capture.documents[0]).front();
     EXPECT_TRUE(drawn.contains(QStringLiteral("text 15 18 11b 2026年9月 ～ 2026年11月")));
-}
-
-// Another book's payments are said when the archive opens, and claim no
-// debts in the year's totals.
-TEST_F(PeriodsWindow, AnotherBooksPaymentsAreNeverCounted) {
-    for (const bool open : {true, false}) {
-        in_kako([&](frmKako& kako) {
-            kako.grdKako->setCurrentIndex(kako.model->index(3, 0));
-            kako.grdKako->selectRow(3);
-            kako.chkIma->setChecked(false);
-            (open ? kako.cmdOpen : kako.cmdCsv)->click();
-        });
-        if (!open) continue;
-        ASSERT_EQ(texts().size(), 1u);
-        EXPECT_TRUE(texts()[0].startsWith(
-            QStringLiteral("集金の 記録に、 名前か 項目が 帳面と 合わへんのが 1 件")));
-    }
-    EXPECT_EQ(written_csv(), QByteArray("\xEF\xBB\xBF名前,2026年9月,合計\r\n"
-                                        "山田,800,800\r\n"
-                                        "合計,800,800\r\n"));
+    EXPECT_EQ(
+        written_csv(),
+        QByteArray(
+            "\xEF\xBB\xBF名前,2026年9月,2026年10月,2026年11月,2026年11月 残り,合計,残り合計\r\n"
+            "山田,800,1000,700,300,2500,300\r\n"
+            "佐藤,,500,,,500,\r\n"
+            "伊藤,,,300,300,300,300\r\n"
+            "合計,800,1500,1000,600,3300,600\r\n"));
 }
 
 TEST_F(PeriodsWindow, AnArchiveOpensBesideTheBookToLookAtOnly) {
-    const QByteArray before = read_bytes("kako/2026-11/allitem.hrm");
+    const QByteArray before = read_bytes("kako/2026-09/allitem.hrm");
     in_kako([](frmKako& kako) {
-        kako.grdKako->setCurrentIndex(kako.model->index(0, 0));
+        kako.grdKako->setCurrentIndex(kako.model->index(3, 0));
         kako.cmdOpen->click();
     });
     const auto windows = form->findChildren<frmTavu*>();
     ASSERT_EQ(windows.size(), 1);
     frmTavu* past = windows[0];
     EXPECT_EQ(past->windowTitle(),
-              QStringLiteral("過去の期間  2026年11月  【過去の期間：見るだけ】"));
-    EXPECT_EQ(past->chk1[1]->text(), QStringLiteral("伊藤"));
+              QStringLiteral("過去の期間  2026年9月  【過去の期間：見るだけ】"));
+    EXPECT_EQ(past->chk1[0]->text(), QStringLiteral("山田"));
     EXPECT_TRUE(past->file_end->isVisible() == false && past->data_reload->isVisible() == false);
-
-    past->file_all_hozon_Click();
+    // Another book's payments file is said so, never read as this book's.
     ASSERT_EQ(texts().size(), 1u);
-    EXPECT_TRUE(texts()[0].startsWith(QStringLiteral("保存 は でけへんで ！")));
+    EXPECT_TRUE(texts()[0].startsWith(
+        QStringLiteral("集金の 記録に、 名前か 項目が 帳面と 合わへんのが 1 件")));
+    EXPECT_EQ(past->book.payments.cell[0][0].received, 0);
+
     script.shown.clear();
     past->txtKomoku->setText(QStringLiteral("書き換え"));
     past->txtKomoku_KeyPress(13);
@@ -178,6 +172,6 @@ TEST_F(PeriodsWindow, AnArchiveOpensBesideTheBookToLookAtOnly) {
     QApplication::processEvents();
     EXPECT_TRUE(script.shown.empty());
     EXPECT_TRUE(gone.isNull());
-    EXPECT_EQ(read_bytes("kako/2026-11/allitem.hrm"), before);
+    EXPECT_EQ(read_bytes("kako/2026-09/allitem.hrm"), before);
     EXPECT_EQ(book.nengetu, QStringLiteral("2026年12月")) << "the live book is untouched";
 }
