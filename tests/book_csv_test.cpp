@@ -10,15 +10,13 @@
 namespace {
 
 TEST(Csv, FieldsAreQuotedAsSpreadsheetsReadThem) {
+    // clang-format off
     const std::pair<QString, QString> cases[] = {
-        {"佐藤", "佐藤"},
-        {"", ""},
-        {"＂全角＂", "＂全角＂"}, // not a quote to a spreadsheet
-        {"田中, 一郎", "\"田中, 一郎\""},
-        {"say \"hi\"", "\"say \"\"hi\"\"\""},
-        {"a\r\nb", "\"a\r\nb\""},
+        {"佐藤", "佐藤"}, {"", ""}, {"＂全角＂", "＂全角＂"} /* not a quote to a spreadsheet */,
+        {"田中, 一郎", "\"田中, 一郎\""}, {"say \"hi\"", "\"say \"\"hi\"\"\""}, {"a\r\nb", "\"a\r\nb\""},
         {" 空白 ", " 空白 "},
     };
+    // clang-format on
     for (const auto& [text, field] : cases) EXPECT_EQ(csv_field(text), field) << text.toStdString();
 }
 

@@ -43,17 +43,17 @@ TEST(PaymentState, ChargesChangedAfterThePayment) {
         qint64 owed;
         PayState state;
     };
+    // clang-format off
     const Row rows[] = {
         {"as paid", [](Book&) {}, 1000, PayState::Paid},
         {"share raised", [](Book& b) { b.komoku_kingaku[0] = 1200; }, 1200, PayState::Partly},
         {"share lowered", [](Book& b) { b.komoku_kingaku[0] = 800; }, 800, PayState::Overpaid},
         {"mark taken off", [](Book& b) { b.mark[0][0] = 0; }, 0, PayState::Overpaid},
-        {"own amount", [](Book& b) { b.komoku_mode[0] = 0, b.member_kingaku[0][0] = 1000; }, 1000,
-         PayState::Paid},
+        {"own amount", [](Book& b) { b.komoku_mode[0] = 0, b.member_kingaku[0][0] = 1000; }, 1000, PayState::Paid},
         {"title cleared", [](Book& b) { b.komoku_name[0].clear(); }, 0, PayState::Overpaid},
-        {"name cleared", [](Book& b) { b.member_name[0] = QStringLiteral(" "); }, 0,
-         PayState::Overpaid},
+        {"name cleared", [](Book& b) { b.member_name[0] = QStringLiteral(" "); }, 0, PayState::Overpaid},
     };
+    // clang-format on
     for (const Row& r : rows) {
         auto book = std::make_unique<Book>();
         book->member_name[0] = QStringLiteral("佐藤");
@@ -97,29 +97,17 @@ TEST(PaymentShifts, PaymentsStayWithTheirMemberAndItem) {
         std::function<bool(Book&)> shift;
         QString gone_name, gone_title; // whose payments go with a deletion
     };
+    // clang-format off
     const Row rows[] = {
-        {"Del of item 2", [](Book& b) { return delete_item(b, 1); }, {}, QStringLiteral("項目1")},
-        {"Del of the last item",
-         [](Book& b) { return delete_item(b, 2); },
-         {},
-         QStringLiteral("項目2")},
-        {"item order 3 1 2",
-         [](Book& b) {
-             return apply_order(b, {2, 0, 1});
-         },
-         {},
-         {}},
+        {"Del of item 2", [](Book& b) { return delete_item(b, 1); }, {}, "項目1"},
+        {"Del of the last item", [](Book& b) { return delete_item(b, 2); }, {}, "項目2"},
+        {"item order 3 1 2", [](Book& b) { return apply_order(b, {2, 0, 1}); }, {}, {}},
         {"member inserted before 2", [](Book& b) { return insert_member(b, 1); }, {}, {}},
         {"member inserted first", [](Book& b) { return insert_member(b, 0); }, {}, {}},
-        {"member 2 deleted",
-         [](Book& b) { return delete_member(b, 1); },
-         QStringLiteral("人1"),
-         {}},
-        {"member 4 deleted",
-         [](Book& b) { return delete_member(b, 3); },
-         QStringLiteral("人3"),
-         {}},
+        {"member 2 deleted", [](Book& b) { return delete_member(b, 1); }, "人1", {}},
+        {"member 4 deleted", [](Book& b) { return delete_member(b, 3); }, "人3", {}},
     };
+    // clang-format on
     for (const Row& r : rows) {
         auto book = paid_book();
         auto expected = payments_by_owner(*book);

@@ -129,20 +129,17 @@ TEST(PrintRules, PrintCalculation) {
 
     print_syukei(book);
 
-    EXPECT_EQ(book.print_charge[0][0], 1300);
-    EXPECT_EQ(book.print_charge[1][0], 0);
-    EXPECT_EQ(book.print_charge[0][12], 250);
-    EXPECT_EQ(book.print_charge[1][12], -50);
-    EXPECT_EQ(book.print_charge[0][5], 0);
-    EXPECT_EQ(book.print_charge[50][3], 0);
+    // {member, item, charged}; named members keep their amounts, the blank row does not.
+    const int charges[][3] = {{0, 0, 1300}, {1, 0, 0}, {0, 12, 250},
+                              {1, 12, -50}, {0, 5, 0}, {50, 3, 0}};
+    for (const auto& [m, k, amount] : charges)
+        EXPECT_EQ(book.print_charge[m][k], amount) << m << "," << k;
     EXPECT_EQ(book.mark[2][0], 0);
     EXPECT_EQ(book.member_kingaku[2][12], 0);
-    EXPECT_EQ(book.member_kingaku[0][5], 800); // named members keep their amounts
-    EXPECT_EQ(book.print_total[0], 1550);
-    EXPECT_EQ(book.print_total1[0], 1300);
-    EXPECT_EQ(book.print_total2[0], 250);
-    EXPECT_EQ(book.print_total[1], -50);
-    EXPECT_EQ(book.print_total[2], 0);
+    EXPECT_EQ(book.member_kingaku[0][5], 800);
+    EXPECT_EQ(std::vector<qint64>({book.print_total[0], book.print_total1[0], book.print_total2[0],
+                                   book.print_total[1], book.print_total[2]}),
+              std::vector<qint64>({1550, 1300, 250, -50, 0}));
     EXPECT_EQ(book.print_komoku_total[0], 1300);
     EXPECT_EQ(book.print_komoku_total[12], 200);
 }
@@ -161,7 +158,6 @@ TEST(PrintRules, SumsBeyondThirtyTwoBits) {
         EXPECT_EQ(book.print_total[95], qint64(amount) * 20);
         EXPECT_EQ(book.print_total1[95], qint64(amount) * 10);
         EXPECT_EQ(book.print_komoku_total[19], qint64(amount) * 96);
-        EXPECT_EQ(table_amount_text(book.print_total[95]), QString());
         EXPECT_EQ(zentai_page_wanted(book, 1), amount > 0);
     }
 }

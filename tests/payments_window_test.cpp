@@ -134,9 +134,7 @@ TEST_F(PaymentsWindowTest, TickingPaymentsSavingAndStartingAgain) {
 
     // Filter and search.
     s->chkMadaDake->setChecked(true);
-    EXPECT_EQ(row_names(),
-              QStringList({QStringLiteral("人1"), QStringLiteral("人2"), QStringLiteral("人4"),
-                           QStringLiteral("人5"), QStringLiteral("人6")}));
+    EXPECT_EQ(row_names(), (QStringList{"人1", "人2", "人4", "人5", "人6"}));
     s->txtSagasu->setText(QStringLiteral("人 5"));
     EXPECT_EQ(row_names(), QStringList{QStringLiteral("人5")});
     s->txtSagasu->clear();

@@ -13,17 +13,6 @@
 
 namespace {
 
-void write(const QString& name, const QByteArray& bytes) {
-    QFile f(name);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray read(const QString& name) {
-    QFile f(name);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 class RosterFiles : public RosterTest {
 protected:
     void SetUp() override {
@@ -39,6 +28,15 @@ protected:
         }
         open();
     }
+    // The first six rows, in the book and as the window shows them.
+    void expect_names(const QStringList& names) const {
+        for (int i = 0; i < names.size(); ++i) {
+            EXPECT_EQ(book.member_name[i], names[i]) << i;
+            if (!names[i].isEmpty()) {
+                EXPECT_EQ(form->chk1[i]->text(), names[i]) << i;
+            }
+        }
+    }
     ui::FileScript files;
 };
 
@@ -46,8 +44,8 @@ protected:
 
 TEST_F(RosterFiles, ImportedThroughThePreviewAndUndone) {
     // Tab-separated, as a spreadsheet saves it, with a header and a number column.
-    write("meibo.txt", QByteArray("番号\t氏名\r\n1\t佐藤\r\n2\t田中\r\n3\t山田\r\n"
-                                  "4\t\r\n5\t田中\r\n6\t長い長い長い名前さん\r\n"));
+    write_bytes("meibo.txt", QByteArray("番号\t氏名\r\n1\t佐藤\r\n2\t田中\r\n3\t山田\r\n"
+                                        "4\t\r\n5\t田中\r\n6\t長い長い長い名前さん\r\n"));
     files.answer("meibo.txt");
     QStringList rows;
     QString missing;
@@ -79,11 +77,7 @@ TEST_F(RosterFiles, ImportedThroughThePreviewAndUndone) {
                         "7|長い長い長い|5|長すぎ：１２バイトで 切るで",
                     }));
     EXPECT_EQ(missing, QStringLiteral("ファイルに おらへん人（消さへんで）：4 鈴木"));
-    const QString after[] = {"山田", "佐藤", "田中", "鈴木", "長い長い長い", ""};
-    for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(book.member_name[i], after[i]) << i;
-        EXPECT_EQ(form->chk1[i]->text(), after[i]) << i;
-    }
+    expect_names({"山田", "佐藤", "田中", "鈴木", "長い長い長い", ""});
     EXPECT_EQ(book.mark[0][5], 1);
     EXPECT_EQ(book.mark[2][5], 0);
     EXPECT_FALSE(form->chk1[2]->isChecked());
@@ -102,8 +96,7 @@ TEST_F(RosterFiles, ImportedThroughThePreviewAndUndone) {
     ASSERT_TRUE(form->hensyu_meibo_undo->isEnabled());
     script.answer(ui::Answer::Ok);
     form->hensyu_meibo_undo->trigger();
-    const QString before[] = {"山田", "佐藤", "", "鈴木", "", ""};
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(book.member_name[i], before[i]) << i;
+    expect_names({"山田", "佐藤", "", "鈴木", "", ""});
     EXPECT_TRUE(form->chk1[2]->isHidden());
     EXPECT_FALSE(form->hensyu_meibo_undo->isEnabled());
     ASSERT_EQ(script.shown.size(), 3u);
@@ -119,7 +112,7 @@ TEST_F(RosterFiles, ExportedAsCsvAndNeverOverTheBook) {
 
     files.answer("out.csv");
     form->file_meibo_out->trigger();
-    EXPECT_EQ(read("out.csv"),
+    EXPECT_EQ(read_bytes("out.csv"),
               QByteArray("\xEF\xBB\xBF番号,名前\r\n1,山田\r\n2,佐藤\r\n4,鈴木\r\n"));
     ASSERT_EQ(texts().size(), 2u);
     EXPECT_TRUE(texts()[0].startsWith(QStringLiteral("「allitem.hrm」は ＴＡＶＵの データの")));
@@ -133,8 +126,7 @@ TEST_F(RosterFiles, SeveralLinesPastedFillTheRowsDown) {
     form->txtName_Input->insert(QStringLiteral("田中\r\n髙橋\r\n𠮷野\r\n山田\r\n"
                                                "あいうえおかきくけ\r\n"));
 
-    const QString names[] = {"山田", "田中", "髙橋", "あいうえおか", "", ""};
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(book.member_name[i], names[i]) << i;
+    expect_names({"山田", "田中", "髙橋", "あいうえおか", "", ""});
     EXPECT_EQ(book.name_no, 5);
     EXPECT_EQ(form->txtName_Input->text(), QString());
     EXPECT_EQ(texts(), std::vector<QString>{

@@ -101,10 +101,9 @@ TEST_F(FormActivation, OnlyFromAnotherFormOrWhenShown) {
         {"another application", {Step::Outside}, Target::SortDialog, false},
         {"message box, shown again by the program", {Step::Box}, Target::SortDialogShown, true},
         {"item order dialog", {}, Target::Main, true},
-        {"message box over the main window",
-         {Step::Outside, Step::Main, Step::Box},
-         Target::Main,
-         false},
+        // clang-format off
+        {"message box over the main window", {Step::Outside, Step::Main, Step::Box}, Target::Main, false},
+        // clang-format on
         {"another application", {Step::Outside}, Target::Main, false},
     };
     frmKomokuSort* dialog = w->komoku_sort_form;
@@ -121,20 +120,14 @@ TEST_F(FormActivation, OnlyFromAnotherFormOrWhenShown) {
             take(step);
             if (HasFatalFailure()) return;
         }
-        switch (row.target) {
-        case Target::SortDialog:
-            ASSERT_TRUE(make_active(dialog));
-            EXPECT_EQ(dialog->lstSelectKomoku->count() == 0, row.activation);
-            break;
-        case Target::SortDialogShown:
-            ui::show_form(dialog);
-            ASSERT_TRUE(wait_active(dialog));
-            EXPECT_EQ(dialog->lstSelectKomoku->count() == 0, row.activation);
-            break;
-        case Target::Main:
+        if (row.target == Target::Main) {
             ASSERT_TRUE(make_active(w.get()));
             EXPECT_EQ(dialog->isHidden(), row.activation);
-            break;
+        } else {
+            if (row.target == Target::SortDialogShown) ui::show_form(dialog);
+            ASSERT_TRUE(row.target == Target::SortDialogShown ? wait_active(dialog)
+                                                              : make_active(dialog));
+            EXPECT_EQ(dialog->lstSelectKomoku->count() == 0, row.activation);
         }
         other.hide();
         w->select_print_form->hide();
