@@ -13,12 +13,6 @@
 #include <memory>
 #include <sys/stat.h>
 
-namespace {
-
-const QString kChanged = QStringLiteral("「allitem.hrm」 が 読んだ 後で 書き換わってるネン！");
-
-} // namespace
-
 class FolderSharing : public TempWorkdir {
 protected:
     void SetUp() override {
@@ -33,12 +27,6 @@ protected:
         saved.komoku_kingaku[0] = 1000;
         write_bytes("allitem.hrm", pair_swap(data_text(saved)));
     }
-    void start(const app::WriteGuard& guard) {
-        w = std::make_unique<frmTavu>(book);
-        w->write_guard = guard;
-        w->Form_Load();
-        script.shown.clear();
-    }
     QStringList folder() const {
         QStringList all = QDir().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
         all.sort();
@@ -50,8 +38,26 @@ protected:
     std::unique_ptr<frmTavu> w;
 };
 
+// A payments file with an unreadable line and an entry for a name the book
+// does not hold: the read-only window says what it left out, and that the
+// file stays as it is, not that a save will put it right.
 TEST_F(FolderSharing, ReadOnlyWindowRefusesEveryWritingCommand) {
-    start(app::WriteGuard::read_only(app::WriteGuard::Reason::HeldByAnother));
+    const QByteArray pay = "tavu-payments 1\n"
+                           "P\t1\t1\t500\t2026-12-08\t山田\t歓迎会\n"
+                           "P\t1\t2\t700\t2026-12-08\t田中\t送別会\n"
+                           "P\tnot a line\n";
+    write_bytes("allitem.pay", pay);
+    w = std::make_unique<frmTavu>(book);
+    w->write_guard = app::WriteGuard::read_only(app::WriteGuard::Reason::HeldByAnother);
+    w->Form_Load();
+    ASSERT_EQ(script.shown.size(), 2u);
+    EXPECT_TRUE(script.shown[0].text.contains(QStringLiteral("1 行 読まれへんかってん")));
+    EXPECT_TRUE(script.shown[1].text.contains(QStringLiteral("1 件")));
+    for (const auto& shown : script.shown) {
+        EXPECT_TRUE(shown.text.contains(QStringLiteral("ファイルは そのまま やで")));
+        EXPECT_FALSE(shown.text.contains(QStringLiteral("保存")));
+    }
+    EXPECT_EQ(book.payments.cell[0][0].received, 500);
     EXPECT_TRUE(w->windowTitle().endsWith(QStringLiteral("【見るだけ (読み取り専用)】")));
     const QByteArray saved = read_bytes("allitem.hrm");
     const QStringList files = folder();
@@ -88,6 +94,7 @@ TEST_F(FolderSharing, ReadOnlyWindowRefusesEveryWritingCommand) {
         EXPECT_EQ(book.name_mode, 0);
         EXPECT_TRUE(!w->komoku_sort_form || w->komoku_sort_form->isHidden());
         EXPECT_EQ(read_bytes("allitem.hrm"), saved);
+        EXPECT_EQ(read_bytes("allitem.pay"), pay);
         EXPECT_EQ(folder(), files);
     }
 
@@ -112,29 +119,6 @@ TEST_F(FolderSharing, ReadOnlyWindowRefusesEveryWritingCommand) {
     }
 }
 
-// A payments file with an unreadable line and an entry for a name the book
-// does not hold: the read-only window says what it left out, and that the
-// file stays as it is, not that a save will put it right.
-TEST_F(FolderSharing, ReadOnlyWindowTellsWhatThePaymentsFileLacked) {
-    const QByteArray pay = "tavu-payments 1\n"
-                           "P\t1\t1\t500\t2026-12-08\t山田\t歓迎会\n"
-                           "P\t1\t2\t700\t2026-12-08\t田中\t送別会\n"
-                           "P\tnot a line\n";
-    write_bytes("allitem.pay", pay);
-    w = std::make_unique<frmTavu>(book);
-    w->write_guard = app::WriteGuard::read_only(app::WriteGuard::Reason::HeldByAnother);
-    w->Form_Load();
-    ASSERT_EQ(script.shown.size(), 2u);
-    EXPECT_TRUE(script.shown[0].text.contains(QStringLiteral("1 行 読まれへんかってん")));
-    EXPECT_TRUE(script.shown[1].text.contains(QStringLiteral("1 件")));
-    for (const auto& shown : script.shown) {
-        EXPECT_TRUE(shown.text.contains(QStringLiteral("ファイルは そのまま やで")));
-        EXPECT_FALSE(shown.text.contains(QStringLiteral("保存")));
-    }
-    EXPECT_EQ(book.payments.cell[0][0].received, 500);
-    EXPECT_EQ(read_bytes("allitem.pay"), pay);
-}
-
 // The file is changed behind the window's back in each way a size, a time
 // or only the bytes tell; a file gone or first made is the last row's
 // concern.
@@ -152,7 +136,9 @@ TEST_F(FolderSharing, SaveNeverReplacesABookChangedOnDisk) {
     for (const auto& r : rows) {
         SCOPED_TRACE(r.what);
         write_book();
-        start(app::WriteGuard());
+        w = std::make_unique<frmTavu>(book);
+        w->Form_Load();
+        script.shown.clear();
         const QByteArray read = read_bytes("allitem.hrm");
         QByteArray other = r.other;
         if (r.same_time) {
@@ -175,7 +161,8 @@ TEST_F(FolderSharing, SaveNeverReplacesABookChangedOnDisk) {
         w->file_all_hozon_Click();
         ASSERT_EQ(script.shown.size(), 1u);
         if (r.refused) {
-            EXPECT_TRUE(script.shown[0].text.startsWith(kChanged));
+            EXPECT_TRUE(script.shown[0].text.startsWith(
+                QStringLiteral("「allitem.hrm」 が 読んだ 後で 書き換わってるネン！")));
             EXPECT_EQ(book.hozon_flag, 0);
             EXPECT_EQ(read_bytes("allitem.hrm"), other);
             EXPECT_EQ(folder(), files);

@@ -39,12 +39,18 @@ QStringList texts(const QStringList& page) {
     return out;
 }
 
+// The pages of the table drawn through the recorder.
+std::vector<QStringList> pages_of(const YearTotals& t,
+                                  const QString& range = QStringLiteral("年")) {
+    ui::PrintRecorder printer;
+    draw_year_report(t, range, printer);
+    return ui::drawn_pages(printer.ops);
+}
+
 } // namespace
 
 TEST(YearReport, SmallTableAsDrawn) {
-    ui::PrintRecorder printer;
-    draw_year_report(table(2, 2), QStringLiteral("2026年1月 ～ 2026年2月"), printer);
-    const auto pages = ui::drawn_pages(printer.ops);
+    const auto pages = pages_of(table(2, 2), QStringLiteral("2026年1月 ～ 2026年2月"));
     ASSERT_EQ(pages.size(), 1u);
     EXPECT_EQ(texts(pages[0]), QStringList({
                                    "text 110 11 20b 年  間  集  計  表",
@@ -78,10 +84,8 @@ TEST(YearReport, WhatRemainedBelowTheChargesWherePaymentsWereKept) {
     t.member_remaining = {0, 150, 0};
     t.period_remaining = {150, 0};
     t.total_remaining = 150;
-    ui::PrintRecorder printer;
-    draw_year_report(t, QStringLiteral("年"), printer);
     QStringList first_period_and_totals;
-    for (const QString& op : texts(ui::drawn_pages(printer.ops).front()))
+    for (const QString& op : texts(pages_of(t).front()))
         for (const char* at : {"text 45.7 ", "text 46 ", "text 79.7 ", "text 80 "})
             if (op.startsWith(QString::fromUtf8(at))) first_period_and_totals << op;
     EXPECT_EQ(first_period_and_totals, QStringList({
@@ -119,9 +123,7 @@ TEST(YearReport, LongAndWideTablesGoOnAcrossPages) {
         SCOPED_TRACE(testing::Message() << c.members << " members, " << c.periods << " periods");
         const YearTotals t = table(c.members, c.periods);
         EXPECT_EQ(year_report_pages(t), c.pages);
-        ui::PrintRecorder printer;
-        draw_year_report(t, QStringLiteral("年"), printer);
-        const auto pages = ui::drawn_pages(printer.ops);
+        const auto pages = pages_of(t);
         ASSERT_EQ(int(pages.size()), c.pages);
         EXPECT_TRUE(
             texts(pages.back()).contains(QStringLiteral("text 17 38.2 9 ") + c.first_of_last_page));
@@ -152,10 +154,8 @@ TEST(YearReport, LongAmountsStayInsideTheirCells) {
         t.with_payments = {c.left >= 0};
         t.remaining = {{c.left}};
         t.member_remaining = t.period_remaining = {std::max<qint64>(c.left, 0)};
-        ui::PrintRecorder printer;
-        draw_year_report(t, QStringLiteral("年"), printer);
         QStringList cell;
-        for (const QString& op : texts(ui::drawn_pages(printer.ops).front()))
+        for (const QString& op : texts(pages_of(t).front()))
             if (op.startsWith(QStringLiteral("text 4")) && op.split(u' ')[2].toDouble() > 37 &&
                 op.split(u' ')[2].toDouble() < 41)
                 cell << op; // the member's row

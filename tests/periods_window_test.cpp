@@ -63,14 +63,29 @@ protected:
         book.mark[0][0] = 1;
         open();
     }
+
+    // Opens 過去の期間 from the menu; `act` works the window until it closes.
+    void in_kako(const std::function<void(frmKako&)>& act) {
+        ui::ModalScript answer([&](QDialog& d) {
+            auto& kako = dynamic_cast<frmKako&>(d);
+            act(kako);
+            return kako.result();
+        });
+        form->file_kako->trigger();
+    }
+    static QByteArray written_csv() {
+        const QStringList written = QDir().entryList({"periods-*.csv"});
+        EXPECT_EQ(written.size(), 1);
+        QFile csv(written.value(0));
+        return csv.open(QIODevice::ReadOnly) ? csv.readAll() : QByteArray();
+    }
 };
 
 } // namespace
 
 TEST_F(PeriodsWindow, ListedAndTotalledAsCsv) {
     QStringList rows;
-    ui::ModalScript answer([&](QDialog& d) {
-        auto& kako = dynamic_cast<frmKako&>(d);
+    in_kako([&](frmKako& kako) {
         for (int r = 0; r < kako.model->rowCount(); ++r) {
             QStringList cells;
             for (int c = 0; c < PastPeriodsModel::kColumns; ++c)
@@ -86,9 +101,7 @@ TEST_F(PeriodsWindow, ListedAndTotalledAsCsv) {
         kako.grdKako->selectionModel()->select(
             kako.model->index(1, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
         kako.cmdCsv->click();
-        return kako.result();
     });
-    form->file_kako->trigger();
 
     EXPECT_EQ(rows, QStringList({"2026年11月|2026/12/01 12:03|2人|1,000円|400円|600円",
                                  "broken（こわれてて 読まれへん）|2026/12/01 12:02||||",
@@ -96,12 +109,8 @@ TEST_F(PeriodsWindow, ListedAndTotalledAsCsv) {
                                  "2026年9月|2026/12/01 12:00|1人|800円|読まれへん|読まれへん"}));
     ASSERT_EQ(texts().size(), 2u);
     EXPECT_EQ(texts()[0], QStringLiteral("読まれへん 期間は 抜いとくで ！\r\n\r\nkako/broken"));
-    const QStringList written = QDir().entryList({"periods-*.csv"});
-    ASSERT_EQ(written.size(), 1);
-    QFile csv(written[0]);
-    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
     // What remained, beside the periods that kept payments.
-    EXPECT_EQ(csv.readAll(),
+    EXPECT_EQ(written_csv(),
               QByteArray("\xEF\xBB\xBF名前,2026年11月,2026年11月 残り,2026年12月,合計,残り合計\r\n"
                          "山田,700,300,,700,300\r\n"
                          "伊藤,300,300,50,350,300\r\n"
@@ -110,13 +119,10 @@ TEST_F(PeriodsWindow, ListedAndTotalledAsCsv) {
 
 TEST_F(PeriodsWindow, AllPeriodsOnPaper) {
     ui::PrinterCapture capture;
-    ui::ModalScript answer([&](QDialog& d) {
-        auto& kako = dynamic_cast<frmKako&>(d);
+    in_kako([](frmKako& kako) {
         kako.chkIma->setChecked(false);
         kako.cmdPrint->click();
-        return kako.result();
     });
-    form->file_kako->trigger();
     ASSERT_EQ(capture.documents.size(), 1u);
     const QStringList drawn = ui::drawn_pages(capture.documents[0]).front();
     EXPECT_TRUE(drawn.contains(QStringLiteral("text 15 18 11b 2026年9月 ～ 2026年11月")));
@@ -125,41 +131,29 @@ TEST_F(PeriodsWindow, AllPeriodsOnPaper) {
 // Another book's payments are said when the archive opens, and claim no
 // debts in the year's totals.
 TEST_F(PeriodsWindow, AnotherBooksPaymentsAreNeverCounted) {
-    bool open = true;
-    ui::ModalScript answer([&](QDialog& d) {
-        auto& kako = dynamic_cast<frmKako&>(d);
-        kako.grdKako->setCurrentIndex(kako.model->index(3, 0));
-        kako.grdKako->selectRow(3);
-        kako.chkIma->setChecked(false);
-        (open ? kako.cmdOpen : kako.cmdCsv)->click();
-        return kako.result();
-    });
-    form->file_kako->trigger();
-    ASSERT_EQ(texts().size(), 1u);
-    EXPECT_TRUE(texts()[0].startsWith(
-        QStringLiteral("集金の 記録に、 名前か 項目が 帳面と 合わへんのが 1 件")));
-    open = false;
-    form->file_kako->trigger();
-    const QStringList written = QDir().entryList({"periods-*.csv"});
-    ASSERT_EQ(written.size(), 1);
-    QFile csv(written[0]);
-    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
-    EXPECT_EQ(csv.readAll(), QByteArray("\xEF\xBB\xBF名前,2026年9月,合計\r\n"
+    for (const bool open : {true, false}) {
+        in_kako([&](frmKako& kako) {
+            kako.grdKako->setCurrentIndex(kako.model->index(3, 0));
+            kako.grdKako->selectRow(3);
+            kako.chkIma->setChecked(false);
+            (open ? kako.cmdOpen : kako.cmdCsv)->click();
+        });
+        if (!open) continue;
+        ASSERT_EQ(texts().size(), 1u);
+        EXPECT_TRUE(texts()[0].startsWith(
+            QStringLiteral("集金の 記録に、 名前か 項目が 帳面と 合わへんのが 1 件")));
+    }
+    EXPECT_EQ(written_csv(), QByteArray("\xEF\xBB\xBF名前,2026年9月,合計\r\n"
                                         "山田,800,800\r\n"
                                         "合計,800,800\r\n"));
 }
 
 TEST_F(PeriodsWindow, AnArchiveOpensBesideTheBookToLookAtOnly) {
-    QFile file("kako/2026-11/allitem.hrm");
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray before = file.readAll();
-    ui::ModalScript answer([&](QDialog& d) {
-        auto& kako = dynamic_cast<frmKako&>(d);
+    const QByteArray before = read_bytes("kako/2026-11/allitem.hrm");
+    in_kako([](frmKako& kako) {
         kako.grdKako->setCurrentIndex(kako.model->index(0, 0));
         kako.cmdOpen->click();
-        return kako.result();
     });
-    form->file_kako->trigger();
     const auto windows = form->findChildren<frmTavu*>();
     ASSERT_EQ(windows.size(), 1);
     frmTavu* past = windows[0];
@@ -184,7 +178,6 @@ TEST_F(PeriodsWindow, AnArchiveOpensBesideTheBookToLookAtOnly) {
     QApplication::processEvents();
     EXPECT_TRUE(script.shown.empty());
     EXPECT_TRUE(gone.isNull());
-    file.seek(0);
-    EXPECT_EQ(file.readAll(), before);
+    EXPECT_EQ(read_bytes("kako/2026-11/allitem.hrm"), before);
     EXPECT_EQ(book.nengetu, QStringLiteral("2026年12月")) << "the live book is untouched";
 }
