@@ -8,46 +8,22 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build="$(cd "${1:-build}" && pwd)"
 out="$PWD/docs/payments_window.png"
-tmp="$(mktemp -d)"
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2> /dev/null || true; done
-    wait 2> /dev/null || true
-    rm -rf "$tmp"
-}
-trap cleanup EXIT
-
-poll() {
-    local tries=$(($1 * 10))
-    shift
-    for ((i = 0; i < tries; ++i)); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
-}
-find_window() { xdotool search --onlyvisible --name "$1" 2> /dev/null | head -n1; }
-shown() { [ -n "$(find_window "$1")" ]; }
-click() {
-    local x y
-    read -r x y < <(xwininfo -id "$1" |
-        awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 } END { print x, y }')
-    xdotool mousemove $((x + $2)) $((y + $3)) click 1
-}
+top="$(mktemp -d)"
+source tests/support/x_session.sh
 
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-export CUPS_SERVER="$tmp/no-cups.sock"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> "$tmp/display" 2> /dev/null &
+export CUPS_SERVER="$top/no-cups.sock"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> "$top/display" 2> /dev/null &
 pids+=($!)
-poll 10 test -s "$tmp/display"
-export DISPLAY=":$(head -n1 "$tmp/display")"
+poll 10 test -s "$top/display"
+export DISPLAY=":$(head -n1 "$top/display")"
 openbox --sm-disable > /dev/null 2>&1 &
 pids+=($!)
 sleep 1
 
-mkdir "$tmp/book"
-(cd "$tmp/book" && "$build/report_book_tool" sample)
-(cd "$tmp/book" && exec "$build/tavu" > /dev/null 2>&1) &
+mkdir "$top/book"
+(cd "$top/book" && "$build/report_book_tool" sample)
+(cd "$top/book" && exec "$build/tavu" > /dev/null 2>&1) &
 pids+=($!)
 poll 10 shown '^TAVU$'
 click "$(find_window '^TAVU$')" 100 60

@@ -82,15 +82,14 @@ TEST(PrintRules, LongTextsFitTheirPlace) {
         const char16_t* drawn;
         double drawn_points;
     };
+    // clang-format off
     const Case cases[] = {
         {u"2026年12月", 14, 8, 63, u"2026年12月", 14},
         // The period of the unpaid list: 34 bytes go in 10.5 points.
-        {u"2026年12月分の集金（忘年会と歳暮）", 14, 8, 63, u"2026年12月分の集金（忘年会と歳暮）",
-         10.5},
+        {u"2026年12月分の集金（忘年会と歳暮）", 14, 8, 63, u"2026年12月分の集金（忘年会と歳暮）", 10.5},
         {u"2026年12月分の集金（忘年会と歳暮と送別会と新年会の分をまとめて）", 14, 8, 63,
          u"2026年12月分の集金（忘年会と歳暮と送別会と新", 8},
-        // The year's totals under two long periods (175 bytes), across a
-        // landscape page.
+        // The year's totals under two long periods (175 bytes), across a landscape page.
         {kRange, 11, 7, 261, kRange, 8},
         // The totals of a full book in a 20 mm column, and a typing slip.
         {u"     1,000", 10, 6, 20, u"     1,000", 10},
@@ -99,6 +98,7 @@ TEST(PrintRules, LongTextsFitTheirPlace) {
         {u"入金 1,000　　残り 500", 9, 5, 52, u"入金 1,000　　残り 500", 9},
         {u"", 10, 6, 20, u"", 10},
     };
+    // clang-format on
     for (const Case& c : cases) {
         const FittedText f = fit_text(QString::fromUtf16(c.text), c.points, c.min_points, c.width);
         EXPECT_EQ(f.text, QString::fromUtf16(c.drawn)) << f.text.toStdString();

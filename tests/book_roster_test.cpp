@@ -139,13 +139,11 @@ TEST(RosterFile, PlacedIntoARosterInUseAndUndone) {
     // missing; only two rows are free, so 小林 finds no room.
     RosterFile file = read_roster(utf8("佐藤\n田中\n山田\n高橋\n小林\n"));
     const RosterPlacement placement = place_roster(*book, file.lines);
-    const std::vector<std::tuple<int, bool, unsigned>> expected = {
-        {1, true, 0}, {2, false, 0}, {0, true, 0}, {4, false, 0}, {-1, false, kNoRoom}};
-    for (size_t k = 0; k < expected.size(); ++k) {
-        EXPECT_EQ(file.lines[k].slot, std::get<0>(expected[k])) << k;
-        EXPECT_EQ(file.lines[k].kept, std::get<1>(expected[k])) << k;
-        EXPECT_EQ(file.lines[k].flags, std::get<2>(expected[k])) << k;
-    }
+    std::vector<std::tuple<int, bool, unsigned>> placed; // slot, kept, flags
+    for (const RosterLine& l : file.lines) placed.emplace_back(l.slot, l.kept, l.flags);
+    EXPECT_EQ(placed,
+              (decltype(placed){
+                  {1, true, 0}, {2, false, 0}, {0, true, 0}, {4, false, 0}, {-1, false, kNoRoom}}));
     EXPECT_EQ(placement.filled, (std::vector<int>{2, 4}));
     std::vector<int> missing_expected{3, 5};
     for (int i = 6; i < kMembers; ++i) missing_expected.push_back(i);

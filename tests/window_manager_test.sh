@@ -20,13 +20,7 @@ for tool in Xvfb openbox xdotool xwininfo xprop xmessage pdftotext; do
 done
 
 top="$(mktemp -d)"
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2> /dev/null || true; done
-    wait 2> /dev/null || true
-    rm -rf "$top"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/support/x_session.sh"
 
 # Also from inside $(...): the message goes to stderr.
 fail() {
@@ -37,17 +31,6 @@ fail() {
             echo "screen: $build/window_manager_test.png"
     } >&2
     exit 1
-}
-
-# poll SECONDS COMMAND...: runs COMMAND every 0.1 s until it succeeds.
-poll() {
-    local tries=$(($1 * 10))
-    shift
-    for ((i = 0; i < tries; ++i)); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
 }
 
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
@@ -71,9 +54,6 @@ visible_titles() {
         printf ' [%s]' "$(xdotool getwindowname "$id")"
     done
 }
-# The id of the visible window whose title matches the pattern.
-find_window() { xdotool search --onlyvisible --name "$1" 2> /dev/null | head -n1; }
-shown() { [ -n "$(find_window "$1")" ]; }
 wait_window() {
     poll 10 shown "$1" || fail "no window \"$1\""
     find_window "$1"
@@ -81,13 +61,6 @@ wait_window() {
 is_viewable() { xwininfo -id "$1" 2> /dev/null | grep -q 'Map State: IsViewable'; }
 has_focus() { [ "$(xdotool getwindowfocus 2> /dev/null)" == "$1" ]; }
 wait_focus() { poll 10 has_focus "$1" || fail "$2 does not get the focus"; }
-# click ID X Y: a click at (X, Y) inside the window, from its origin on screen.
-click() {
-    local x y
-    read -r x y < <(xwininfo -id "$1" |
-        awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 } END { print x, y }')
-    xdotool mousemove $((x + $2)) $((y + $3)) click 1
-}
 # twips X Y: pixels at 96 dpi.
 px() { echo $(($1 / 15)); }
 # Answers the message box (title TAVU) that has the focus with Enter.

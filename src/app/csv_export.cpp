@@ -27,11 +27,7 @@ WriteResult write_report_csv(const QByteArray& bytes, const QString& report, con
         bytes, written);
 }
 
-namespace {
-
-// Writes a table into the working folder and says where, or that it could
-// not.
-void write_and_tell(const QByteArray& bytes, const QString& report) {
+void write_csv_and_tell(const QByteArray& bytes, const QString& report, const QString& what) {
     QString written;
     const QString gap = QStringLiteral("\r\n\r\n");
     if (!is_written(write_report_csv(bytes, report, QString(), QDir::currentPath(), written))) {
@@ -41,12 +37,10 @@ void write_and_tell(const QByteArray& bytes, const QString& report) {
                     ui::Icon::Critical);
         return;
     }
-    ui::msg_box(QStringLiteral("ＣＳＶ に 書き出したで ！") + gap +
+    ui::msg_box(what + QStringLiteral("ＣＳＶ に 書き出したで ！") + gap +
                     QDir::toNativeSeparators(written),
                 ui::Icon::Information);
 }
-
-} // namespace
 
 // Both tables are made as the print commands print: the sheet is committed
 // first, with the period and the person in charge as the window shows them.
@@ -56,7 +50,7 @@ void frmTavu::file_csv_Click() {
     book.nengetu = txtNengetu->text();
     book.motojime = txtMotojime->text();
     print_syukei(book);
-    write_and_tell(csv_text(book), QStringLiteral("book"));
+    write_csv_and_tell(csv_text(book), QStringLiteral("book"));
 }
 
 void frmTavu::file_csv_pay_Click() {
@@ -64,7 +58,7 @@ void frmTavu::file_csv_pay_Click() {
     if (ninzu_check(0) == -1) return;
     book.nengetu = txtNengetu->text();
     book.motojime = txtMotojime->text();
-    write_and_tell(payments_csv_text(book), QStringLiteral("payments"));
+    write_csv_and_tell(payments_csv_text(book), QStringLiteral("payments"));
 }
 
 void frmTavu::connect_csv_handlers() {

@@ -13,3 +13,9 @@
 // written goes to `written`. On failure no file is left.
 WriteResult write_report_csv(const QByteArray& bytes, const QString& report, const QString& out,
                              const QString& folder, QString& written);
+
+// The window's CSV commands: writes the table as a new file of the working
+// folder and tells the user where, or that it could not. `what` names the
+// table in the message ("年間集計を "), or is empty.
+void write_csv_and_tell(const QByteArray& bytes, const QString& report,
+                        const QString& what = QString());

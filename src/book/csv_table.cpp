@@ -3,11 +3,15 @@
 
 #include <QStringList>
 
-namespace {
-
 QString amount_field(qint64 amount) {
     return amount == 0 ? QString() : QString::number(amount);
 }
+
+QByteArray csv_bytes(const QString& text) {
+    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+}
+
+namespace {
 
 void add_record(QString& text, const QStringList& fields) {
     text += csv_record(fields);
@@ -67,7 +71,7 @@ QByteArray csv_text(const Book& book) {
     totals << amount_field(grand_total);
     add_record(text, totals);
 
-    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+    return csv_bytes(text);
 }
 
 QByteArray roster_csv_text(const Book& book) {
@@ -77,5 +81,5 @@ QByteArray roster_csv_text(const Book& book) {
         if (!is_blank(book.member_name[m]))
             add_record(text,
                        {QString::number(m + 1), text_field(trim_blanks(book.member_name[m]))});
-    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+    return csv_bytes(text);
 }

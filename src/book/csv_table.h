@@ -35,6 +35,13 @@ inline const QString kStartsFormula = QStringLiteral("=+-@\t\r");
 // anything worse.
 QString text_field(const QString& text);
 
+// An amount as the tables write it: 0 is an empty cell.
+QString amount_field(qint64 amount);
+
+// The file's bytes: a UTF-8 byte order mark, so that a spreadsheet on
+// Windows takes the text as UTF-8, then the text.
+QByteArray csv_bytes(const QString& text);
+
 // The table from print_charge and the print sums: print_syukei has run.
 QByteArray csv_text(const Book& book);
 

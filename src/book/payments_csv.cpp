@@ -3,14 +3,6 @@
 #include "book/payments.h"
 #include "book/text_rules.h"
 
-namespace {
-
-QString amount_field(qint64 amount) {
-    return amount == 0 ? QString() : QString::number(amount);
-}
-
-} // namespace
-
 QByteArray payments_csv_text(const Book& book) {
     QString text = csv_record({QStringLiteral("期間"), text_field(trim_blanks(book.nengetu)),
                                QStringLiteral("担当"), text_field(trim_blanks(book.motojime))});
@@ -38,5 +30,5 @@ QByteArray payments_csv_text(const Book& book) {
     text += csv_record({QString(), QStringLiteral("合計"), QString(), amount_field(all.owed),
                         amount_field(all.received), amount_field(all.remaining()), QString(),
                         QString()});
-    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+    return csv_bytes(text);
 }

@@ -103,20 +103,6 @@ std::vector<PastPeriod> periods_between(const std::vector<PastPeriod>& newest_fi
     return std::vector<PastPeriod>(first, last);
 }
 
-namespace {
-
-QString amount_field(qint64 amount) {
-    return amount == 0 ? QString() : QString::number(amount);
-}
-
-void add_record(QString& text, const QStringList& fields) {
-    QStringList quoted;
-    for (const QString& f : fields) quoted << csv_field(f);
-    text += quoted.join(u',') + QStringLiteral("\r\n");
-}
-
-} // namespace
-
 QByteArray year_totals_csv(const YearTotals& t) {
     QString text;
     const bool paid = t.any_payments();
@@ -127,7 +113,7 @@ QByteArray year_totals_csv(const YearTotals& t) {
     }
     header << QStringLiteral("合計");
     if (paid) header << QStringLiteral("残り合計");
-    add_record(text, header);
+    text += csv_record(header);
     // A row: each period's charge, and what remained where payments were kept.
     auto amounts = [&](QStringList row, auto charge, auto remaining, qint64 total,
                        qint64 total_remaining) {
@@ -137,7 +123,7 @@ QByteArray year_totals_csv(const YearTotals& t) {
         }
         row << amount_field(total);
         if (paid) row << amount_field(total_remaining);
-        add_record(text, row);
+        text += csv_record(row);
     };
     for (size_t r = 0; r < size_t(t.members.size()); ++r)
         amounts(
@@ -148,5 +134,5 @@ QByteArray year_totals_csv(const YearTotals& t) {
     amounts(
         QStringList{QStringLiteral("合計")}, [&](size_t c) { return t.period_total[c]; },
         [&](size_t c) { return t.period_remaining[c]; }, t.total, t.total_remaining);
-    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+    return csv_bytes(text);
 }

@@ -2,8 +2,8 @@
 // the year's totals of those chosen (with the current period) printed or
 // written as CSV into the working folder.
 
+#include "app/csv_export.h"
 #include "book/print_rules.h"
-#include "book/work_files.h"
 #include "book/year_totals.h"
 #include "periods/frmKako.h"
 #include "periods/past_book_window.h"
@@ -12,7 +12,6 @@
 #include "sheet/frmTavu.h"
 #include "ui/message_box.h"
 #include "ui/modal.h"
-#include "ui/report_files.h"
 
 #include <QDir>
 #include <memory>
@@ -72,23 +71,8 @@ void frmTavu::file_kako_Click() {
                   [&](Book&, ui::Printer& printer) { draw_year_report(totals, heading, printer); });
         return;
     }
-    const QString stamp = ui::report_stamp();
-    QString written;
-    if (write_new_file(
-            [&](int n) {
-                return ui::report_file_path(QDir::currentPath(), QStringLiteral("periods"), stamp,
-                                            n, QStringLiteral("csv"));
-            },
-            year_totals_csv(totals), written) != WriteResult::Ok) {
-        ui::msg_box(QStringLiteral("ＣＳＶ が 書かれへんかってん ！") + kGap +
-                        QStringLiteral("フォルダ「%1」の 空きと 書き込みの 許可を 見てや ！")
-                            .arg(QDir::toNativeSeparators(QDir::currentPath())),
-                    ui::Icon::Critical);
-        return;
-    }
-    ui::msg_box(QStringLiteral("年間集計を ＣＳＶ に 書き出したで ！") + kGap +
-                    QDir::toNativeSeparators(written),
-                ui::Icon::Information);
+    write_csv_and_tell(year_totals_csv(totals), QStringLiteral("periods"),
+                       QStringLiteral("年間集計を "));
 }
 
 void frmTavu::connect_periods_handlers() {
