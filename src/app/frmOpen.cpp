@@ -3,15 +3,10 @@
 #include "sheet/frmTavu.h"
 #include "ui/clock.h"
 #include "ui/fonts.h"
+#include "ui/pictures.h"
 #include "ui/screen.h"
 
 #include <QPixmap>
-
-// The pictures live in the library's resources, which a static library
-// must register itself.
-static void load_splash_pictures() {
-    Q_INIT_RESOURCE(splash);
-}
 
 namespace {
 
@@ -28,14 +23,13 @@ frmOpen::frmOpen(Book& book, QWidget* parent) : QWidget(parent), book_(book) {
 
     imgTora = new ui::ClickLabel(this);
     imgTora->setObjectName(QStringLiteral("imgTora"));
-    load_splash_pictures();
-    imgTora->setPixmap(QPixmap(QStringLiteral(":/splash/tora.png")));
+    imgTora->setPixmap(ui::splash_picture());
     imgTora->setGeometry(12, 12, 197, 161);
     imgTora->setCursor(Qt::PointingHandCursor);
 
     pctTora = new ui::ClickLabel(this);
     pctTora->setObjectName(QStringLiteral("pctTora"));
-    pctTora->setPixmap(small_picture());
+    pctTora->setPixmap(ui::small_picture());
     pctTora->setGeometry(224, 12, 32, 32);
     pctTora->setCursor(Qt::PointingHandCursor);
 
@@ -62,11 +56,6 @@ frmOpen::frmOpen(Book& book, QWidget* parent) : QWidget(parent), book_(book) {
 }
 
 frmOpen::~frmOpen() = default;
-
-QPixmap frmOpen::small_picture() {
-    load_splash_pictures();
-    return QPixmap(QStringLiteral(":/splash/tora_small.png"));
-}
 
 void frmOpen::Form_Load() {
     ui::center_on_screen(this);

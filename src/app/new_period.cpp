@@ -10,6 +10,7 @@
 #include "sheet/frmTavu.h"
 #include "ui/message_box.h"
 #include "ui/program.h"
+#include "ui/write_refusal.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -96,7 +97,7 @@ Carry ask_carry_over(const Book& book, const CarryOver& carry) {
 } // namespace
 
 void frmTavu::file_new_period_Click() {
-    if (!write_guard.allows(kTitle)) return;
+    if (!ui::write_allowed(write_guard, kTitle)) return;
     if (newdata_memo(0) == -1) return;
     if (ninzu_check(0) == -1) return;
     const QString typed_period = txtNengetu->text();

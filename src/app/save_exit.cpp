@@ -13,6 +13,7 @@
 #include "ui/colors.h"
 #include "ui/form_activation.h"
 #include "ui/message_box.h"
+#include "ui/write_refusal.h"
 
 #include <QCloseEvent>
 
@@ -143,7 +144,7 @@ qint16 frmTavu::take_window_into_book() {
 // cannot carry, or the file could not be written (the last saved file is
 // then still in place).
 qint16 frmTavu::data_hozon() {
-    if (!write_guard.allows(QStringLiteral("保存"))) return -1;
+    if (!ui::write_allowed(write_guard, QStringLiteral("保存"))) return -1;
     if (newdata_memo(0) == -1) return -1;
     if (ninzu_check(0) == -1) return -1;
     if (take_window_into_book() == -1) return -1;
@@ -250,7 +251,7 @@ void frmTavu::file_end_Click() {
 void frmTavu::Form_QueryUnload(bool& cancel, int /*unload_mode*/) {
     if (book.hozon_flag == -1) return;
     // A closed period's window has nothing of its own to lose.
-    if (write_guard.reason() == app::WriteGuard::Reason::PastPeriod) return;
+    if (write_guard.reason() == WriteGuard::Reason::PastPeriod) return;
     if (write_guard.read_only()) {
         cancel = !may_drop_read_only_changes();
         return;

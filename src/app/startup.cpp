@@ -12,6 +12,7 @@
 #include "ui/fonts.h"
 #include "ui/message_box.h"
 #include "ui/screen.h"
+#include "ui/write_refusal.h"
 
 #include <QFontMetrics>
 
@@ -108,7 +109,7 @@ QString refused_file_text(ReadResult result, const QString& file) {
 } // namespace
 
 void frmTavu::Form_Load() {
-    if (write_guard.read_only()) setWindowTitle(write_guard.title(windowTitle()));
+    if (write_guard.read_only()) setWindowTitle(ui::guarded_title(write_guard, windowTitle()));
     // Only the program that holds the folder's lock tidies it: another one's
     // save in progress looks just like a leftover.
     if (write_guard.may_tidy_folder()) {

@@ -2,6 +2,7 @@
 #include "book/text_rules.h"
 #include "ui/fonts.h"
 #include "ui/message_box.h"
+#include "ui/write_refusal.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -32,10 +33,10 @@ QString yen(qint64 amount) {
 
 } // namespace
 
-frmSyukin::frmSyukin(Book& book_, const app::WriteGuard& guard_, QWidget* parent)
+frmSyukin::frmSyukin(Book& book_, const WriteGuard& guard_, QWidget* parent)
     : QWidget(parent, Qt::Window), book(book_), guard(guard_), model(book_, undo) {
-    setWindowTitle(guard.title(kTitle));
-    model.may_change = [this] { return guard.allows(QStringLiteral("集金の 記録")); };
+    setWindowTitle(ui::guarded_title(guard, kTitle));
+    model.may_change = [this] { return ui::write_allowed(guard, QStringLiteral("集金の 記録")); };
     setFont(ui::gothic_font(10));
     filter.setSourceModel(&model);
     filter.setDynamicSortFilter(true);

@@ -2,7 +2,6 @@
 // the year's totals of those chosen (with the current period) printed or
 // written as CSV into the working folder.
 
-#include "app/csv_export.h"
 #include "book/print_rules.h"
 #include "book/year_totals.h"
 #include "periods/frmKako.h"
@@ -12,6 +11,7 @@
 #include "sheet/frmTavu.h"
 #include "ui/message_box.h"
 #include "ui/modal.h"
+#include "ui/report_files.h"
 
 #include <QDir>
 #include <memory>
@@ -71,8 +71,8 @@ void frmTavu::file_kako_Click() {
                   [&](Book&, ui::Printer& printer) { draw_year_report(totals, heading, printer); });
         return;
     }
-    write_csv_and_tell(year_totals_csv(totals), QStringLiteral("periods"),
-                       QStringLiteral("年間集計を "));
+    ui::write_csv_and_tell(year_totals_csv(totals), QStringLiteral("periods"),
+                           QStringLiteral("年間集計を "));
 }
 
 void frmTavu::connect_periods_handlers() {

@@ -11,6 +11,7 @@
 #include "ui/file_choice.h"
 #include "ui/message_box.h"
 #include "ui/modal.h"
+#include "ui/write_refusal.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -28,7 +29,7 @@ bool is_book_file(const QString& path) {
 } // namespace
 
 void frmTavu::file_meibo_in_Click() {
-    if (!write_guard.allows(QStringLiteral("名簿の 読み込み"))) return;
+    if (!ui::write_allowed(write_guard, QStringLiteral("名簿の 読み込み"))) return;
     // The sheet's marks go into the book first, as every whole-book command does.
     if (newdata_memo(0) == -1) return;
     if (ninzu_check(0) == -1) return;

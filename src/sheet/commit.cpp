@@ -7,6 +7,7 @@
 #include "sheet/entry_messages.h"
 #include "sheet/frmTavu.h"
 #include "ui/message_box.h"
+#include "ui/write_refusal.h"
 
 using namespace entry_msg;
 
@@ -71,7 +72,7 @@ qint16 frmTavu::newdata_memo(qint16 dochi) {
         gamen_kosin();
         book.hozon_flag = unsaved;
         if (item_on_sheet(*this) == typed) return 0;
-        write_guard.allows(QStringLiteral("項目の 書き換え"));
+        ui::write_allowed(write_guard, QStringLiteral("項目の 書き換え"));
         return kStopped;
     }
     const int c = book.cur_komoku;

@@ -47,11 +47,11 @@
 // "visible" means the control's own flag (!isHidden()), which holds for
 // members on tab pages that are not shown.
 
-#include "app/write_guard.h"
 #include "book/book.h"
 #include "book/data_files.h"
 #include "book/roster_placement.h"
 #include "book/unpaid_list.h"
+#include "book/write_guard.h"
 #include "ui/controls.h"
 #include "ui/printer.h"
 
@@ -80,7 +80,7 @@ public:
     Book& book;
     // Set before Form_Load: a read-only window reads its book where it lies
     // and leaves every file of the folder as it is.
-    app::WriteGuard write_guard;
+    WriteGuard write_guard;
     // "allitem.hrm" as this window last read or wrote it: a save refuses to
     // replace a file that has changed since.
     FileStamp hrm_stamp;
@@ -324,6 +324,11 @@ public:
     QAction* preview_unpaid_remaining = nullptr;
     void print_unpaid_Click(UnpaidOrder order);
     void preview_unpaid_Click(UnpaidOrder order);
+
+signals:
+    // The sheet was drawn again from the book, or the roster changed: the
+    // windows that show the book show it again.
+    void book_changed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
