@@ -12,8 +12,7 @@
 // Both tables are made as the print commands print: the sheet is committed
 // first, with the period and the person in charge as the window shows them.
 void frmTavu::file_csv_Click() {
-    if (newdata_memo(0) == -1) return;
-    if (ninzu_check(0) == -1) return;
+    if (!commit_sheet()) return;
     book.nengetu = txtNengetu->text();
     book.motojime = txtMotojime->text();
     print_syukei(book);
@@ -21,8 +20,7 @@ void frmTavu::file_csv_Click() {
 }
 
 void frmTavu::file_csv_pay_Click() {
-    if (newdata_memo(0) == -1) return;
-    if (ninzu_check(0) == -1) return;
+    if (!commit_sheet()) return;
     book.nengetu = txtNengetu->text();
     book.motojime = txtMotojime->text();
     ui::write_csv_and_tell(payments_csv_text(book), QStringLiteral("payments"));

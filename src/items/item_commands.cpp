@@ -23,8 +23,7 @@ void frmTavu::cmdKomokuDel_Click() {
 // The dialog works on the committed book, so the sheet is committed first.
 void frmTavu::komoku_sort_Click() {
     if (!ui::write_allowed(write_guard, QStringLiteral("項目の 並べ替え"))) return;
-    if (newdata_memo(0) == -1) return;
-    if (ninzu_check(0) == -1) return;
+    if (!commit_sheet()) return;
     ui::show_form(komoku_sort_dialog());
 }
 

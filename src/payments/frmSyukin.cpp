@@ -1,5 +1,6 @@
 #include "payments/frmSyukin.h"
 #include "book/text_rules.h"
+#include "book/yen_text.h"
 #include "ui/fonts.h"
 #include "ui/message_box.h"
 #include "ui/write_refusal.h"
@@ -26,10 +27,6 @@ void PaymentsView::keyPressEvent(QKeyEvent* event) {
 namespace {
 
 const QString kTitle = QStringLiteral("集金チェック");
-
-QString yen(qint64 amount) {
-    return payments::yen_text(amount) + QStringLiteral("円");
-}
 
 } // namespace
 

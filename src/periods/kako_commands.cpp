@@ -18,8 +18,6 @@
 
 namespace {
 
-const QString kGap = QStringLiteral("\r\n\r\n");
-
 QString heading_of(const std::vector<PeriodCharges>& periods) {
     if (periods.size() == 1) return periods.front().label;
     return periods.front().label + QStringLiteral(" ～ ") + periods.back().label;
@@ -29,12 +27,11 @@ QString heading_of(const std::vector<PeriodCharges>& periods) {
 
 void frmTavu::file_kako_Click() {
     // The current period may go into the totals as the sheet shows it.
-    if (newdata_memo(0) == -1) return;
-    if (ninzu_check(0) == -1) return;
+    if (!commit_sheet()) return;
     std::vector<PastPeriod> list = list_past_periods(QDir::currentPath());
     if (list.empty()) {
         ui::msg_box(
-            QStringLiteral("締めた 期間は まだ おまへん。") + kGap +
+            QStringLiteral("締めた 期間は まだ おまへん。") + ui::kGap +
                 QStringLiteral("「ファイル」→「新しい期間」で 締めたら ここに 並びまっせ。"),
             ui::Icon::Information);
         return;
@@ -45,7 +42,7 @@ void frmTavu::file_kako_Click() {
         const std::optional<PastPeriod> period = dialog.current();
         if (!period) return;
         if (!open_past_book(*this, *period))
-            ui::msg_box(QStringLiteral("「%1」は 読まれへん ！").arg(period->folder) + kGap +
+            ui::msg_box(QStringLiteral("「%1」は 読まれへん ！").arg(period->folder) + ui::kGap +
                             QStringLiteral("データが ないか、こわれてまっせ。"),
                         ui::Icon::Exclamation);
         return;
@@ -59,7 +56,7 @@ void frmTavu::file_kako_Click() {
         read.add_current(std::move(current));
     }
     if (!read.left_out.isEmpty())
-        ui::msg_box(QStringLiteral("読まれへん 期間は 抜いとくで ！") + kGap +
+        ui::msg_box(QStringLiteral("読まれへん 期間は 抜いとくで ！") + ui::kGap +
                         read.left_out.join(QStringLiteral("\r\n")),
                     ui::Icon::Exclamation);
     if (read.periods.empty()) return;

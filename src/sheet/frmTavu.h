@@ -173,6 +173,10 @@ public:
     // ---- sheet: item entry, validation and commit ----
     qint16 newdata_memo(qint16 dochi);
     qint16 ninzu_check(qint16 dochi);
+    // What every command that reads the whole book does first: the shown
+    // item into the book (newdata_memo) and its head count checked
+    // (ninzu_check). False when either refused; the user has been told.
+    bool commit_sheet();
     QString suji_henkan(const QString& text);
     void clip_names(int width);
     void cmdNext_Click();

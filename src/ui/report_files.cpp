@@ -34,15 +34,14 @@ WriteResult write_report_csv(const QByteArray& bytes, const QString& report, con
 
 void write_csv_and_tell(const QByteArray& bytes, const QString& report, const QString& what) {
     QString written;
-    const QString gap = QStringLiteral("\r\n\r\n");
     if (!is_written(write_report_csv(bytes, report, QString(), QDir::currentPath(), written))) {
-        msg_box(QStringLiteral("ＣＳＶ が 書かれへんかってん ！") + gap +
+        msg_box(QStringLiteral("ＣＳＶ が 書かれへんかってん ！") + kGap +
                     QStringLiteral("フォルダ「%1」の 空きと 書き込みの 許可を 見てや ！")
                         .arg(QDir::toNativeSeparators(QDir::currentPath())),
                 Icon::Critical);
         return;
     }
-    msg_box(what + QStringLiteral("ＣＳＶ に 書き出したで ！") + gap +
+    msg_box(what + QStringLiteral("ＣＳＶ に 書き出したで ！") + kGap +
                 QDir::toNativeSeparators(written),
             Icon::Information);
 }

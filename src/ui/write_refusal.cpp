@@ -5,23 +5,22 @@ namespace ui {
 
 bool write_allowed(const WriteGuard& guard, const QString& command) {
     if (!guard.read_only()) return true;
-    const QString gap = QStringLiteral("\r\n\r\n");
     QString why;
     switch (guard.reason()) {
     case WriteGuard::Reason::HeldByAnother:
         why = QStringLiteral("この 帳簿は 別の ＴＡＶＵ が 開いてるから、") +
-              QStringLiteral("こっちは 見るだけ (読み取り専用) やねん。") + gap +
+              QStringLiteral("こっちは 見るだけ (読み取り専用) やねん。") + kGap +
               QStringLiteral("書き換えるんは 向こうの ＴＡＶＵ で やってや。") +
               QStringLiteral("  印刷と ＣＳＶ出力は こっちでも できまっせ ！");
         break;
     case WriteGuard::Reason::PastPeriod:
-        why = QStringLiteral("これは 締めた 期間やから 見るだけ (読み取り専用) やねん。") + gap +
+        why = QStringLiteral("これは 締めた 期間やから 見るだけ (読み取り専用) やねん。") + kGap +
               QStringLiteral("印刷と ＣＳＶ出力は できまっせ ！");
         break;
     case WriteGuard::Reason::None:
         break;
     }
-    msg_box(QStringLiteral("%1 は でけへんで ！").arg(command) + gap + why, Icon::Exclamation);
+    msg_box(QStringLiteral("%1 は でけへんで ！").arg(command) + kGap + why, Icon::Exclamation);
     return false;
 }
 
