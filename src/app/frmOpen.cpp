@@ -6,6 +6,7 @@
 #include "ui/pictures.h"
 #include "ui/screen.h"
 
+#include <QDir>
 #include <QPixmap>
 
 namespace {
@@ -16,7 +17,8 @@ qint32 whole_seconds_now() {
 
 } // namespace
 
-frmOpen::frmOpen(Book& book, QWidget* parent) : QWidget(parent), book_(book) {
+frmOpen::frmOpen(Book& book, QWidget* parent)
+    : QWidget(parent), document_(book, QDir::currentPath()) {
     setObjectName(QStringLiteral("frmOpen"));
     setWindowTitle(QStringLiteral("TAVU"));
     setFixedSize(400, 185);
@@ -95,8 +97,8 @@ void frmOpen::show_main() {
 
 void frmOpen::prepare_main() {
     if (main_) return;
-    main_ = std::make_unique<frmTavu>(book_);
-    main_->write_guard = write_guard;
+    document_.write_guard = write_guard;
+    main_ = std::make_unique<frmTavu>(document_);
     main_->prepare_drawing();
 }
 

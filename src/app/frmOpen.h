@@ -7,6 +7,7 @@
 // hides the splash.
 
 #include "book/book.h"
+#include "book/book_document.h"
 #include "book/write_guard.h"
 #include "ui/controls.h"
 
@@ -51,7 +52,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    Book& book_;
+    // The open book, which the main window and every feature share.
+    BookDocument document_;
     std::unique_ptr<frmTavu> main_;
     bool main_shown_ = false;
     bool prepare_scheduled_ = false;

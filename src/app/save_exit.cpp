@@ -186,6 +186,7 @@ qint16 frmTavu::data_hozon() {
     if (paid.bak != BakProblem::None)
         report_bak_not_kept(paid.bak, QStringLiteral("集金の 記録"), kPayBakFile);
     if (paid.written == WriteResult::Unconfirmed) warn_unconfirmed(QStringLiteral("集金の 記録"));
+    document.tell_saved();
     return 0;
 }
 
@@ -215,6 +216,7 @@ void frmTavu::data_reload_Click() {
         ui::set_fore_color(chk1[i], ui::kButtonTextColor);
         ui::set_fore_color(lbl1[i], 0xC00000);
     }
+    document.tell_reloaded();
 }
 
 // 終了: may save, then ends the application at once; the close questions of

@@ -7,7 +7,7 @@ void frmTavu::syukin_check_Click() {
     if (!commit_sheet()) return;
     if (!syukin_form) {
         syukin_form = new frmSyukin(book, write_guard, this);
-        connect(this, &frmTavu::book_changed, syukin_form, &frmSyukin::book_changed);
+        connect(&document, &BookDocument::changed, syukin_form, &frmSyukin::book_changed);
     }
     syukin_form->book_changed();
     syukin_form->show();

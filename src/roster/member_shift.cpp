@@ -17,7 +17,7 @@ void show_roster(frmTavu& form) {
         form.lbl1[i]->setText(name);
         ui::set_caption(form.chk1[i], name);
     }
-    emit form.book_changed();
+    form.document.tell_changed();
 }
 
 } // namespace

@@ -65,5 +65,5 @@ void frmTavu::gamen_kosin() {
     txtMotojime->setText(trim_blanks(book.motojime));
     txtKomokuNo->setText(number_text(c + 1));
     show_roster_hint();
-    emit book_changed();
+    document.tell_changed();
 }
