@@ -1,6 +1,7 @@
 #include "book/roster_placement.h"
 
 #include "book/data_files.h"
+#include "book/payments.h"
 #include "book/text_rules.h"
 
 namespace {
@@ -53,7 +54,18 @@ RosterPlacement place_roster(const Book& book, std::vector<RosterLine>& lines) {
 }
 
 RosterUndo apply_roster(Book& book, const RosterPlacement& placement) {
+    int rows_set_aside = 0;
+    qint64 amount_set_aside = 0;
+    // A row without a name may still hold money received before its name
+    // went: it is set aside, never handed to the person the file names.
+    for (int slot : placement.filled)
+        if (member_has_payments(book, slot)) {
+            ++rows_set_aside;
+            amount_set_aside += set_aside_member_payments(book, slot, book.member_name[slot]);
+        }
     RosterUndo undo{MemberRows(book), placement.filled, placement.names};
+    undo.set_aside_rows = rows_set_aside;
+    undo.set_aside = amount_set_aside;
     move_members(book, placement.from);
     for (size_t k = 0; k < placement.filled.size(); ++k)
         book.member_name[placement.filled[k]] = placement.names[k];

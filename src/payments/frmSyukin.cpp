@@ -1,4 +1,5 @@
 #include "payments/frmSyukin.h"
+#include "book/balance.h"
 #include "book/text_rules.h"
 #include "ui/fonts.h"
 #include "ui/message_box.h"
@@ -63,7 +64,7 @@ void frmSyukin::setup_controls() {
         QStringLiteral("選んだ人の まだの分を ぜ～んぶ 受け取ったことに しまっせ"));
     lblHanrei = new QLabel(
         QStringLiteral(
-            "○ 済　△ 一部　＋ 過払い　× 未　　クリック か スペースで 受け取り／取り消し、"
+            "○ 済　△ 一部　＋ 過払い　× 未　＝ 充当　　クリック か スペースで 受け取り／取り消し、"
             "数字を 打ったら その額だけ、Ctrl+Z で 元に戻す"),
         this);
 
@@ -135,6 +136,13 @@ void frmSyukin::connect_handlers() {
     connect(chkMadaDake, &QCheckBox::toggled, &filter, &payments::PaymentsFilter::set_only_owing);
     connect(txtSagasu, &QLineEdit::textChanged, &filter,
             &payments::PaymentsFilter::set_name_search);
+    connect(&model, &payments::PaymentsModel::amount_refused, this, [](const QString& text) {
+        ui::msg_box(QStringLiteral("「%1」は 金額に 読まれへんで ！").arg(text.trimmed()) +
+                        QStringLiteral("\r\n\r\n") +
+                        QStringLiteral("数字だけで 入れてや (1000 でも 1,000 でも ええで)。 "
+                                       "取り消すんやったら 空か 0 や。 記録は そのまま やで。"),
+                    ui::Icon::Exclamation, ui::Buttons::Ok, kTitle);
+    });
     connect(&model, &payments::PaymentsModel::payments_changed, this, [this] {
         show_totals();
         show_set_aside();
@@ -150,8 +158,10 @@ void frmSyukin::book_changed() {
 
 void frmSyukin::show_totals() {
     const PayTotals t = period_totals(book);
+    // 残り is what the members still owe; one member's excess settles no
+    // other member's debt.
     lblGoukei->setText(QStringLiteral("集める額 %1　　受け取った %2　　残り %3")
-                           .arg(yen(t.owed), yen(t.received), yen(t.remaining())));
+                           .arg(yen(t.owed), yen(t.received), yen(period_still_owed(book))));
 }
 
 void frmSyukin::show_set_aside() {

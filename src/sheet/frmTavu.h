@@ -310,9 +310,11 @@ public:
     void preview_select_Click(); // the selection dialog's 確定 opens the preview
     void print_to_Click();
     // Opens the preview of what `draw` draws of the book as it is now; any
-    // report's drawing function will do.
+    // report's drawing function will do. Its 印刷 first asks what the
+    // report's print command asks (`check`: false stops it).
     class PrintPreview* open_preview(const QString& title, const QString& report,
-                                     const std::function<void(Book&, ui::Printer&)>& draw);
+                                     const std::function<void(Book&, ui::Printer&)>& draw,
+                                     std::function<bool()> check);
     bool preview_selection = false; // the selection dialog previews instead of printing
 
     // ---- print: the unpaid list, by roster position or by the amount left ----
