@@ -247,6 +247,13 @@ CarryOver carry_over_of(const Book& closed, const QString& period_name) {
     return carry;
 }
 
+bool is_archive_folder(const QString& folder) {
+    const QFileInfo info(QDir::cleanPath(folder));
+    const QString real = info.canonicalFilePath();
+    const QFileInfo where(real.isEmpty() ? info.absoluteFilePath() : real);
+    return where.dir().dirName() == QLatin1String(kArchiveFolder) && !where.fileName().isEmpty();
+}
+
 bool is_carried_item(const Book& book, int k) {
     return trim_blanks(book.komoku_name[k]).startsWith(kCarryOverTitle);
 }

@@ -12,6 +12,9 @@
 #include <QList>
 
 inline const char* const kArchiveFolder = "kako";
+// True when `folder` (an absolute path) is a folder of a "kako" folder: a
+// closed period's archive, which is only ever looked at, never changed.
+bool is_archive_folder(const QString& folder);
 
 // The name of a period's archive folder: the period text when it makes a
 // usable folder name (trimmed, inner blanks as "_", no path or shell

@@ -45,6 +45,7 @@ frmSyukin::frmSyukin(Book& book_, const app::WriteGuard& guard_, QWidget* parent
     connect_handlers();
     show_totals();
     show_set_aside();
+    show_read_only();
     resize(1240, 860);
 }
 
@@ -59,6 +60,8 @@ void frmSyukin::setup_controls() {
     lblSagasu = new QLabel(QStringLiteral("名前で探す"), this);
     txtSagasu = new QLineEdit(this);
     txtSagasu->setClearButtonEnabled(true);
+    lblSagasuNasi = new QLabel(this);
+    lblSagasuNasi->setStyleSheet(QStringLiteral("color: #B03000"));
     cmdZenbu = new QPushButton(QStringLiteral("全部受け取った"), this);
     cmdZenbu->setToolTip(
         QStringLiteral("選んだ人の まだの分を ぜ～んぶ 受け取ったことに しまっせ"));
@@ -106,6 +109,7 @@ void frmSyukin::setup_layout() {
     tools->addSpacing(16);
     tools->addWidget(lblSagasu);
     tools->addWidget(txtSagasu);
+    tools->addWidget(lblSagasuNasi);
     tools->addStretch();
 
     auto* yoke = new QHBoxLayout(fraYoke);
@@ -136,6 +140,8 @@ void frmSyukin::connect_handlers() {
     connect(chkMadaDake, &QCheckBox::toggled, &filter, &payments::PaymentsFilter::set_only_owing);
     connect(txtSagasu, &QLineEdit::textChanged, &filter,
             &payments::PaymentsFilter::set_name_search);
+    connect(txtSagasu, &QLineEdit::textChanged, this, &frmSyukin::show_search_result);
+    connect(chkMadaDake, &QCheckBox::toggled, this, &frmSyukin::show_search_result);
     connect(&model, &payments::PaymentsModel::amount_refused, this, [](const QString& text) {
         ui::msg_box(QStringLiteral("「%1」は 金額に 読まれへんで ！").arg(text.trimmed()) +
                         QStringLiteral("\r\n\r\n") +
@@ -176,6 +182,23 @@ void frmSyukin::show_set_aside() {
     fraYoke->setVisible(!book.payments.set_aside.empty());
 }
 
+void frmSyukin::show_search_result() {
+    const QString typed = txtSagasu->text().trimmed();
+    lblSagasuNasi->setText(!typed.isEmpty() && filter.rowCount() == 0
+                               ? QStringLiteral("「%1」の 人は 見つからへんで").arg(typed)
+                               : QString());
+}
+
+void frmSyukin::show_read_only() {
+    viewing_only = guard.read_only();
+    if (!viewing_only) return;
+    grdSyukin->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{cmdZenbu, cmdTukeru, cmdSuteru, dtpHiduke})
+        control->setEnabled(false);
+    undo_action->setEnabled(false);
+}
+
 int frmSyukin::current_member() const {
     return model.member_at(filter.mapToSource(grdSyukin->currentIndex()).row());
 }
@@ -185,6 +208,7 @@ int frmSyukin::current_item() const {
 }
 
 void frmSyukin::grdSyukin_Click(const QModelIndex& index) {
+    if (viewing_only) return;
     model.toggle(filter.mapToSource(index));
 }
 

@@ -3,8 +3,7 @@
 #include "book/text_rules.h"
 #include "payments/payments_messages.h"
 #include "sheet/frmTavu.h"
-
-#include <QPalette>
+#include "ui/colors.h"
 
 namespace {
 
@@ -32,10 +31,8 @@ frmTavu* open_past_book(frmTavu& live, const PastPeriod& period) {
     w->write_guard = app::WriteGuard::read_only(app::WriteGuard::Reason::PastPeriod);
     const QString label = period.period.isEmpty() ? period.name : period.period;
     w->setWindowTitle(w->write_guard.title(QStringLiteral("過去の期間  %1").arg(label)));
-    QPalette tint = w->palette();
-    tint.setColor(QPalette::Window, QColor(0xF4, 0xE8, 0xC8));
-    w->setPalette(tint);
-    w->setAutoFillBackground(true);
+    ui::tint_as_past_period(w);
+    w->show_read_only();
     // Commands that would read the working folder's own book, or end the
     // whole program, are not this window's.
     for (QAction* a : {w->data_reload, w->file_end, w->file_kako, w->hensyu_meibo_undo})

@@ -92,6 +92,10 @@ void frmTavu::hensyu_meibo_undo_Click() {
         name_font();
         gamen_kosin();
     }
+    forget_roster_undo();
+}
+
+void frmTavu::forget_roster_undo() {
     roster_undo.reset();
     hensyu_meibo_undo->setEnabled(false);
 }

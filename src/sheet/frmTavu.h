@@ -273,6 +273,11 @@ public:
     void file_meibo_in_Click();
     void file_meibo_out_Click();
     void hensyu_meibo_undo_Click();
+    // Greys what would edit the book when write_guard is read-only.
+    void show_read_only();
+    // The import can no longer be taken back: the book it changed is gone
+    // (新しい期間, 再読込), and its rows may be other people's by now.
+    void forget_roster_undo();
     // Text with line breaks in the name box (a paste): names for the rows
     // from name_no down.
     void txtName_Input_Paste(const QString& text);
