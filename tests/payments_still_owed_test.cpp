@@ -14,6 +14,12 @@
 
 #include <QUndoStack>
 #include <gtest/gtest.h>
+#include <ostream>
+
+// Readable QStrings in failure messages.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 namespace {
 
@@ -38,7 +44,7 @@ QString statement_line(Book book) {
     book.print_mark.fill(1);
     ui::PrintRecorder printer;
     print_meisai(book, printer);
-    for (const QString& op : printer.ops)
+    for (const QString& op : ui::drawn_pages(printer.ops)[0])
         if (op.contains(QStringLiteral("入金"))) return op.section(u' ', 4);
     return {};
 }
@@ -87,7 +93,7 @@ TEST(StillOwed, TheSameInEveryWindowOnPaperAndInFiles) {
          "忘年会(一部)", "△ 1,000||× -300|500", "入金 200　　残り 500",
          {"忘年会:1000:200:500:一部:300", "返金:-300:::未:"}},
         {"a refund larger than the charges: nothing owed", {1000, 0, -1500}, {500, 0, 0}, 0, "",
-         "△ 1,000||× -1,500|＋ 1,000", "入金 500　　過払い 1,000",
+         "＝ 1,000||× -1,500|＋ 1,000", "入金 500　　過払い 1,000",
          {"忘年会:1000:500::一部:500", "返金:-1500:::未:"}},
         {"paid over with nothing else owed", {1000, 0, 0}, {1800, 0, 0}, 0, "",
          "＋ 1,000|||＋ 800", "入金 1,800　　過払い 800", {"忘年会:1000:1800::過払い:"}},

@@ -241,7 +241,8 @@ TEST_F(PaymentsWindowTest, AmountsRenamesAndModeSwitchesNeverMisplaceMoney) {
 
     // A grouped full-width amount is the number it shows; a text that is no
     // amount is refused in a message and the payment stays.
-    EXPECT_TRUE(s->model.setData(s->model.index_of(1, 1), QStringLiteral("５，０００")));
+    EXPECT_TRUE(
+        s->model.setData(s->model.index_of(1, 1), QStringLiteral("５，０００"), Qt::EditRole));
     EXPECT_EQ(received(1, 1), 5000);
     script.shown.clear();
     s->grdSyukin->setFocus();

@@ -4,6 +4,9 @@
 #include "book/payments.h"
 #include "book/text_rules.h"
 
+#include <QHash>
+#include <vector>
+
 namespace {
 
 // A name as the data file gives it back (a double quote full-width, a wave
@@ -19,20 +22,24 @@ RosterPlacement place_roster(const Book& book, std::vector<RosterLine>& lines) {
     RosterPlacement placement;
     std::array<bool, kMembers> matched{};
     for (int i = 0; i < kMembers; ++i) placement.from[i] = i;
+    // The named rows by name, top first: a file of many lines looks each up
+    // once instead of going through the roster for every line.
+    QHash<QString, std::vector<int>> rows_named;
+    for (int i = kMembers - 1; i >= 0; --i)
+        if (!is_blank(book.member_name[i])) rows_named[as_read(book.member_name[i])].push_back(i);
 
     for (RosterLine& line : lines) {
         line.slot = -1;
         line.kept = false;
         line.flags &= ~unsigned(kRosterNoRoom);
         if (!line.taken()) continue;
-        for (int i = 0; i < kMembers; ++i)
-            if (!matched[i] && !is_blank(book.member_name[i]) &&
-                as_read(book.member_name[i]) == as_read(line.name)) {
-                matched[i] = true;
-                line.slot = i;
-                line.kept = true;
-                break;
-            }
+        const auto it = rows_named.find(as_read(line.name));
+        if (it == rows_named.end() || it->empty()) continue;
+        const int i = it->back();
+        it->pop_back();
+        matched[size_t(i)] = true;
+        line.slot = i;
+        line.kept = true;
     }
     int next = 0;
     for (RosterLine& line : lines) {

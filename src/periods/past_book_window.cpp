@@ -5,6 +5,8 @@
 #include "sheet/frmTavu.h"
 #include "ui/colors.h"
 
+#include <QSignalBlocker>
+
 namespace {
 
 // The archive's book lives as long as its window.
@@ -39,7 +41,12 @@ frmTavu* open_past_book(frmTavu& live, const PastPeriod& period) {
         a->setVisible(false);
 
     Book& b = w->book;
-    w->optKinto->setChecked(true);
+    {
+        // Only the option's look: the book read decides each item's mode,
+        // and gamen_kosin below sets the option from it.
+        const QSignalBlocker quiet(w->optKinto);
+        w->optKinto->setChecked(true);
+    }
     w->name_hyoji();
     w->name_font();
     w->txtMotojime->setText(trim_blanks(b.motojime));

@@ -23,8 +23,8 @@ inline std::vector<std::pair<const char*, QByteArray>> shaped_roster_files() {
         names += QByteArray::number(i + 1000000, 36).rightJustified(7, 'n') + "\n";
     files.emplace_back("distinct names", names);
 
-    QByteArray columns = QByteArray(",").repeated(limit - 1);
-    columns += '\n';
+    QByteArray columns = QByteArray("a,").repeated(limit / 2 - 1);
+    columns += "a\n";
     files.emplace_back("one record of many columns", columns);
 
     QByteArray quoted;
