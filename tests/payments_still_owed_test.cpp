@@ -44,7 +44,8 @@ QString statement_line(Book book) {
     book.print_mark.fill(1);
     ui::PrintRecorder printer;
     print_meisai(book, printer);
-    for (const QString& op : ui::drawn_pages(printer.ops)[0])
+    const std::vector<QStringList> pages = ui::drawn_pages(printer.ops);
+    for (const QString& op : pages[0])
         if (op.contains(QStringLiteral("入金"))) return op.section(u' ', 4);
     return {};
 }
