@@ -50,7 +50,7 @@ TEST_F(FolderSharing, ReadOnlyWindowRefusesEveryWritingCommand) {
                            "P\tnot a line\n";
     write_bytes("allitem.pay", pay);
     w = std::make_unique<frmTavu>(book);
-    w->write_guard = app::WriteGuard::read_only(app::WriteGuard::Reason::HeldByAnother);
+    w->write_guard = WriteGuard::read_only(WriteGuard::Reason::HeldByAnother);
     w->Form_Load();
     ASSERT_EQ(script.shown.size(), 2u);
     EXPECT_TRUE(script.shown[0].text.contains(QStringLiteral("1 行 読まれへんかってん")));
@@ -133,10 +133,10 @@ TEST_F(FolderSharing, AnArchiveOpenedAsTheFolderIsOnlyLookedAt) {
     const QStringList before = folder();
     {
         FolderLock lock;
-        app::WriteGuard guard;
+        WriteGuard guard;
         ASSERT_TRUE(app::claim_working_folder(lock, guard));
         EXPECT_FALSE(lock.held());
-        EXPECT_EQ(guard.reason(), app::WriteGuard::Reason::PastPeriod);
+        EXPECT_EQ(guard.reason(), WriteGuard::Reason::PastPeriod);
         w = std::make_unique<frmTavu>(book);
         w->write_guard = guard;
         w->Form_Load();
@@ -156,7 +156,7 @@ TEST_F(FolderSharing, AnArchiveOpenedAsTheFolderIsOnlyLookedAt) {
     // The live folder next to it takes its lock as ever.
     ASSERT_TRUE(QDir::setCurrent(live));
     FolderLock lock;
-    app::WriteGuard guard;
+    WriteGuard guard;
     ASSERT_TRUE(app::claim_working_folder(lock, guard));
     EXPECT_TRUE(lock.held());
     EXPECT_FALSE(guard.read_only());

@@ -3,6 +3,7 @@
 #include "book/print_rules.h"
 #include "book/text_rules.h"
 #include "book/typed_amount.h"
+#include "book/yen_text.h"
 #include "payments/payment_commands.h"
 
 #include <QBrush>
@@ -53,10 +54,6 @@ constexpr QChar kCoveredSign = u'＝';
 const QColor kCoveredBackground(0xE6, 0xF0, 0xE6);
 
 } // namespace
-
-QString yen_text(qint64 amount) {
-    return amount == 0 ? QStringLiteral("0") : grouped_amount(amount);
-}
 
 PaymentsModel::PaymentsModel(Book& book, QUndoStack& undo, QObject* parent)
     : QAbstractTableModel(parent), date(QDate::currentDate()), book_(book), undo_(undo) {

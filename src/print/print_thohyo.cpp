@@ -8,8 +8,7 @@
 #include "ui/message_box.h"
 
 qint16 confirm_period(frmTavu& w) {
-    if (w.newdata_memo(0) == -1) return -1;
-    if (w.ninzu_check(0) == -1) return -1;
+    if (!w.commit_sheet()) return -1;
     w.book.nengetu = w.txtNengetu->text();
     if (is_blank(w.book.nengetu)) {
         ui::msg_box(QStringLiteral("年 とか 月 が ありまへん ！"), ui::Icon::Exclamation);
