@@ -81,10 +81,10 @@ TEST_F(CsvMenu, PaymentsEntryWritesThePaymentsRecord) {
         << written[0].toStdString();
     EXPECT_EQ(read_bytes(written[0]), QByteArray("\xEF\xBB\xBF"
                                                  "期間,2026年12月,担当,\r\n"
-                                                 "番号,名前,項目,請求,受取,残り,受取日,状態\r\n"
-                                                 "1,名前0,忘年会,3000,,3000,,未\r\n"
-                                                 "3,名前2,忘年会,3000,3000,,2026/12/08,済\r\n"
-                                                 ",合計,,6000,3000,3000,,\r\n"));
+                                                 "番号,名前,項目,請求,受取,残り,受取日,状態,充当\r\n"
+                                                 "1,名前0,忘年会,3000,,3000,,未,\r\n"
+                                                 "3,名前2,忘年会,3000,3000,,2026/12/08,済,\r\n"
+                                                 ",合計,,6000,3000,3000,,,\r\n"));
     EXPECT_EQ(boxes(),
               (Boxes{{QStringLiteral("ＣＳＶ に 書き出したで ！\r\n\r\n") + path(written[0]),
                       ui::Icon::Information}}));

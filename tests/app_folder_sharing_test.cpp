@@ -1,7 +1,9 @@
 // A book shared with another program: a read-only window refuses every
 // writing command and still makes its CSV; a save never replaces an
 // "allitem.hrm" that another program changed after this window read it.
+#include "app/folder_claim.h"
 #include "book/data_files.h"
+#include "book/folder_lock.h"
 #include "items/frmKomokuSort.h"
 #include "sheet/frmTavu.h"
 #include "support/temp_workdir.h"
@@ -117,6 +119,47 @@ TEST_F(FolderSharing, ReadOnlyWindowRefusesEveryWritingCommand) {
         EXPECT_TRUE(script.shown[0].text.contains(QStringLiteral("保存でけへんネン")));
         EXPECT_EQ(cancel, answer == ui::Answer::Cancel);
     }
+}
+
+// A closed period's archive opened as the working folder (as the message
+// after 新しい期間 suggests): no lock, tinted and titled as a past period,
+// nothing that edits enabled, 新しい期間 refused, the folder never written.
+TEST_F(FolderSharing, AnArchiveOpenedAsTheFolderIsOnlyLookedAt) {
+    ASSERT_TRUE(QDir().mkpath(QStringLiteral("kako/2026年11月")));
+    ASSERT_TRUE(
+        QFile::copy(QStringLiteral("allitem.hrm"), QStringLiteral("kako/2026年11月/allitem.hrm")));
+    const QString live = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(QStringLiteral("kako/2026年11月")));
+    const QStringList before = folder();
+    {
+        FolderLock lock;
+        WriteGuard guard;
+        ASSERT_TRUE(app::claim_working_folder(lock, guard));
+        EXPECT_FALSE(lock.held());
+        EXPECT_EQ(guard.reason(), WriteGuard::Reason::PastPeriod);
+        w = std::make_unique<frmTavu>(book);
+        w->write_guard = guard;
+        w->Form_Load();
+        EXPECT_TRUE(w->windowTitle().endsWith(QStringLiteral("【過去の期間：見るだけ】")));
+        EXPECT_TRUE(w->autoFillBackground());
+        EXPECT_FALSE(w->chk1[0]->isEnabled());
+        EXPECT_TRUE(w->txt1[0]->isReadOnly());
+        EXPECT_FALSE(w->file_new_period->isEnabled());
+        EXPECT_TRUE(w->file_csv->isEnabled());
+        script.shown.clear();
+        w->file_new_period_Click();
+        ASSERT_EQ(script.shown.size(), 1u);
+        EXPECT_TRUE(script.shown[0].text.startsWith(QStringLiteral("新しい期間 は でけへんで ！")));
+        EXPECT_EQ(folder(), before);
+        w.reset();
+    }
+    // The live folder next to it takes its lock as ever.
+    ASSERT_TRUE(QDir::setCurrent(live));
+    FolderLock lock;
+    WriteGuard guard;
+    ASSERT_TRUE(app::claim_working_folder(lock, guard));
+    EXPECT_TRUE(lock.held());
+    EXPECT_FALSE(guard.read_only());
 }
 
 // The file is changed behind the window's back in each way a size, a time

@@ -121,9 +121,9 @@ mkdir paid
 (cd paid && "$tool" paid)
 run 0 paid --csv payments --out outputs/pay.csv paid
 [[ "$(head -c 3 outputs/pay.csv | od -An -tx1)" == " ef bb bf" ]] || fail "payments CSV: no BOM"
-sed -n 2p outputs/pay.csv | grep -q $'^番号,名前,項目,請求,受取,残り,受取日,状態\r$' || fail "payments CSV header"
-sed -n 3p outputs/pay.csv | grep -q $'^1,佐藤 1,お歳暮 2026,501,1001,-500,2026/12/01,過払い\r$' || fail "payments CSV row"
-tail -n 1 outputs/pay.csv | grep -q $'^,合計,,[0-9]*,[0-9]*,[0-9]*,,\r$' || fail "payments CSV totals"
+sed -n 2p outputs/pay.csv | grep -q $'^番号,名前,項目,請求,受取,残り,受取日,状態,充当\r$' || fail "payments CSV header"
+sed -n 3p outputs/pay.csv | grep -q $'^1,佐藤 1,お歳暮 2026,501,1001,,2026/12/01,過払い,[0-9]*\r$' || fail "payments CSV row"
+tail -n 1 outputs/pay.csv | grep -q $'^,合計,,[0-9]*,[0-9]*,[0-9]*,,,[0-9]*\r$' || fail "payments CSV totals"
 (cd paid && run 0 . --csv payments)
 [[ "$(cat out.txt)" == "$top"/paid/payments-????????-??????.csv ]] || fail "payments CSV by the naming rule"
 run 2 paid --pdf payments paid

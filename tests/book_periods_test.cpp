@@ -99,6 +99,45 @@ TEST(YearTotals, AsCsvByteForByte) {
                                              "合計,1000,2100,3100\r\n"));
 }
 
+// A debt carried by 新しい期間 is no new charge: 山田 owed 3,500 in 11月 and
+// paid nothing; the close carried it into 12月, where 1,000 of it came in and
+// a new 1,000 was charged. The year shows 山田 charged 4,500 and still owing
+// 3,500, never 8,000 and 7,000.
+TEST(YearTotals, ACarriedDebtCountsOnce) {
+    const QDate day(2026, 12, 8);
+    Book nov;
+    nov.nengetu = QStringLiteral("11月");
+    nov.member_name[0] = QStringLiteral("山田");
+    nov.member_name[1] = QStringLiteral("佐藤");
+    nov.komoku_name[0] = QStringLiteral("忘年会");
+    nov.member_kingaku[0][0] = 3500;
+    nov.member_kingaku[1][0] = 2000;
+    nov.payments.cell[1][0] = {2000, day};
+    print_syukei(nov);
+
+    Book dec = nov;
+    const CarryOver carry = carry_over_of(nov, QStringLiteral("11月"));
+    clear_items(dec);
+    start_with_carry_over(dec, carry);
+    dec.nengetu = QStringLiteral("12月");
+    dec.komoku_name[1] = QStringLiteral("お年賀");
+    dec.komoku_mode[1] = 0;
+    dec.member_kingaku[0][1] = dec.member_kingaku[1][1] = 1000;
+    dec.payments.cell[0][0] = {1000, day};
+    print_syukei(dec);
+    ASSERT_TRUE(is_carried_item(dec, 0));
+    ASSERT_FALSE(is_carried_item(dec, 1));
+
+    const YearTotals t =
+        year_totals({{QStringLiteral("11月"), &nov}, {QStringLiteral("12月"), &dec}});
+    EXPECT_EQ(year_totals_csv(t).toStdString(),
+              std::string("\xEF\xBB\xBF"
+                          "名前,11月,11月 残り,12月,12月 繰越,12月 残り,合計,残り合計\r\n"
+                          "山田,3500,3500,1000,3500,3500,4500,3500\r\n"
+                          "佐藤,2000,,1000,,1000,3000,1000\r\n"
+                          "合計,5500,3500,2000,3500,4500,7500,4500\r\n"));
+}
+
 class PastPeriods : public TempWorkdir {
 protected:
     // kako/<name> holding `bytes` as its data file (none: an empty folder),

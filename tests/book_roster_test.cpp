@@ -2,6 +2,9 @@
 // of each line, its placement into the book and back out, and the export.
 #include "book/csv_table.h"
 #include "book/roster_placement.h"
+#include "support/roster_shapes.h"
+
+#include <QElapsedTimer>
 
 #include <gtest/gtest.h>
 #include <map>
@@ -133,6 +136,8 @@ TEST(RosterFile, PlacedIntoARosterInUseAndUndone) {
         book->mark[2][j] = 1;                 // left behind on an empty row
     }
     for (int i = 6; i < kMembers; ++i) book->member_name[i] = QStringLiteral("他%1").arg(i);
+    // Money received on the empty row before its name went.
+    book->payments.cell[2][1] = {700, QDate(2026, 12, 8)};
     const auto before = std::make_unique<Book>(*book);
 
     // 佐藤 and 山田 are there already, 田中 and 高橋 are new, 伊藤 is
@@ -157,6 +162,13 @@ TEST(RosterFile, PlacedIntoARosterInUseAndUndone) {
         EXPECT_EQ(book->member_kingaku[1][j], 100 + j);
         EXPECT_EQ(book->mark[2][j], 0) << "a new member starts without marks";
     }
+    // ...and is never credited with what the row held: it is set aside.
+    EXPECT_FALSE(book->payments.cell[2][1].recorded());
+    ASSERT_EQ(book->payments.set_aside.size(), 1u);
+    EXPECT_EQ(book->payments.set_aside[0],
+              (PaymentEntry{3, 2, 700, QDate(2026, 12, 8), QString(), QString()}));
+    EXPECT_EQ(undo.set_aside_rows, 1);
+    EXPECT_EQ(undo.set_aside, 700);
 
     // What the new members took since goes with an undo: counted per row.
     EXPECT_EQ(roster_rows_in_use(*book, undo), 0);
@@ -175,6 +187,9 @@ TEST(RosterFile, PlacedIntoARosterInUseAndUndone) {
     EXPECT_EQ(book->member_name, before->member_name);
     EXPECT_EQ(book->mark, before->mark);
     EXPECT_EQ(book->member_kingaku, before->member_kingaku);
+    // The money stays aside, once.
+    EXPECT_FALSE(book->payments.cell[2][1].recorded());
+    EXPECT_EQ(book->payments.set_aside.size(), 1u);
 }
 
 TEST(RosterFile, ExportedByteForByteAndReadBack) {
@@ -205,4 +220,20 @@ TEST(RosterFile, ExportedByteForByteAndReadBack) {
     RosterFile again = read_roster(QStringLiteral("髙橋～\n").toUtf8());
     EXPECT_TRUE(place_roster(*book, again.lines).filled.empty());
     EXPECT_EQ(again.lines[0].slot, 95);
+}
+
+// Any file up to the size limit reads in time linear in its size: files
+// shaped against each step of the reader stay far below a generous limit
+// (bench/roster_import_bench gives the figures).
+TEST(RosterFile, LargestFilesReadInLinearTime) {
+    for (const auto& [what, bytes] : shaped_roster_files()) {
+        ASSERT_LE(bytes.size(), kRosterFileLimit) << what;
+        QElapsedTimer timer;
+        timer.start();
+        RosterFile file = read_roster(bytes);
+        Book book;
+        place_roster(book, file.lines);
+        EXPECT_LT(timer.elapsed(), 10'000) << what;
+        EXPECT_FALSE(file.lines.empty()) << what;
+    }
 }

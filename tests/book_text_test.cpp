@@ -89,6 +89,27 @@ TEST(TextRules, RoundingAndRanges) {
     EXPECT_FALSE(to_int32(std::nan("")));
 }
 
+// The name search finds a name however its kana and width were typed.
+TEST(TextRules, SearchKeysIgnoreWidthKanaAndBlanks) {
+    const struct {
+        const char16_t *name, *typed;
+        bool found;
+    } cases[] = {
+        {u"ハヤシ", u"ﾊﾔｼ", true},    {u"ハヤシ", u"はやし", true},
+        {u"ﾊﾔｼ", u"ハヤシ", true},    {u"はやし", u"ﾊﾔｼ", true},
+        {u"バンバ", u"ﾊﾞﾝﾊﾞ", true},  {u"ばんば", u"ﾊﾞﾝ", true},
+        {u"佐藤 3", u"佐藤3", true},  {u"佐藤　3", u"佐藤 ３", true},
+        {u"Ｓａｔｏ", u"sato", true}, {u"ハヤシ", u"ハヤカワ", false},
+        {u"ハバ", u"ﾊﾊ", false},      {u"林", u"はやし", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(search_key(QString::fromUtf16(c.name))
+                      .contains(search_key(QString::fromUtf16(c.typed))),
+                  c.found)
+            << QString::fromUtf16(c.name).toStdString() << " / "
+            << QString::fromUtf16(c.typed).toStdString();
+}
+
 TEST(Cp932, RoundTripsWhatTheCodePageHolds) {
     const QString text = u"山田\u3000太郎～①髙ｱｲｳ\\~＂?"_qs;
     const cp932::Encoded e = cp932::encode(text);

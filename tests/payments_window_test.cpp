@@ -235,4 +235,65 @@ TEST_F(PaymentsWindowTest, DeletionsAskAndRenamedMembersAreSetAside) {
     EXPECT_TRUE(script.shown[0].text.startsWith(QStringLiteral("集金の 記録 は でけへんで")));
 }
 
+// What could credit money to the wrong person or the wrong amount asks or
+// refuses first: a typed text that is no amount, a renamed row, a mode
+// switch on an item with payments.
+TEST_F(PaymentsWindowTest, AmountsRenamesAndModeSwitchesNeverMisplaceMoney) {
+    click(0, 0);
+    ASSERT_EQ(received(0, 0), 1000);
+
+    // A grouped full-width amount is the number it shows; a text that is no
+    // amount is refused in a message and the payment stays.
+    EXPECT_TRUE(
+        s->model.setData(s->model.index_of(1, 1), QStringLiteral("５，０００"), Qt::EditRole));
+    EXPECT_EQ(received(1, 1), 5000);
+    script.shown.clear();
+    s->grdSyukin->setFocus();
+    s->grdSyukin->setCurrentIndex(cell(0, 0));
+    QTest::keyClick(s->grdSyukin, Qt::Key_X);
+    auto* editor = s->grdSyukin->viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(received(0, 0), 1000);
+    ASSERT_EQ(script.shown.size(), 1u);
+    EXPECT_TRUE(script.shown[0].text.startsWith(QStringLiteral("「x」は 金額に 読まれへんで ！")));
+
+    // Switching 忘年会 (割勘, 1,000 received) to 任意 asks, naming the amount;
+    // No keeps the mode and the marks.
+    script.shown.clear();
+    script.answer(ui::Answer::No);
+    w->optBara->click();
+    ASSERT_EQ(script.shown.size(), 1u);
+    EXPECT_TRUE(script.shown[0].text.startsWith(
+        QStringLiteral("「忘年会」には もう 1,000円 受け取ってまっせ ！")));
+    EXPECT_EQ(book->komoku_mode[0], 1);
+    EXPECT_TRUE(w->optKinto->isChecked());
+    EXPECT_EQ(book->mark[0][0], 1);
+    // An item without payments switches without a word.
+    script.shown.clear();
+    w->cmdNext_Click();
+    w->cmdNext_Click();
+    ASSERT_EQ(book->cur_komoku, 2);
+    w->optBara->click();
+    EXPECT_TRUE(script.shown.empty());
+    EXPECT_EQ(book->komoku_mode[2], 0);
+
+    // 人1 renamed in name editing: the 1,000 goes aside, told, and the new
+    // person owes from nothing.
+    script.shown.clear();
+    w->hensyu_name_Click();
+    book->name_no = 1;
+    w->txtName_Input->setText(QStringLiteral("新人"));
+    w->cmdGetname_yame_Click();
+    EXPECT_FALSE(book->payments.cell[0][0].recorded());
+    ASSERT_EQ(book->payments.set_aside.size(), 1u);
+    EXPECT_EQ(book->payments.set_aside[0].name, QStringLiteral("人1"));
+    EXPECT_EQ(book->payments.set_aside[0].received, 1000);
+    ASSERT_FALSE(script.shown.empty());
+    EXPECT_TRUE(script.shown.back().text.startsWith(
+        QStringLiteral("名前が 変わった 1人分の 受け取り、 合わせて 1,000円 は")));
+    EXPECT_EQ(s->lstYoke->count(), 1);
+}
+
 } // namespace

@@ -162,17 +162,24 @@ TEST_F(PreviewWindow, TurnsPagesAndZooms) {
 TEST_F(PreviewWindow, PrintsAndSavesWhatItShows) {
     PrintPreview* preview = open(w->preview_thohyo);
     ASSERT_NE(preview, nullptr);
-    // 印刷: the pages shown, as one document, and the status line names
-    // where they went.
+    // 印刷 asks what 帳票の印刷 asks: Cancel on the period prints nothing.
     capture->outcome.printer = QStringLiteral("Office");
     capture->outcome.pages = 8;
+    script.answer(ui::Answer::Cancel);
+    preview->cmdPrint->click();
+    EXPECT_TRUE(capture->documents.empty());
+    EXPECT_EQ(boxes(),
+              (Boxes{{QStringLiteral("年 月  は   これで   ＯＫやろネ ？"), ui::Icon::None}}));
+    // OK: the pages shown, as one document, and the status line names
+    // where they went.
+    script.answer(ui::Answer::Ok);
     preview->cmdPrint->click();
     ASSERT_EQ(capture->documents.size(), 1u);
     ui::PrintRecorder direct;
     draw_report(Report::Summary, book, direct);
     EXPECT_EQ(capture->documents[0].join(u'\n').toStdString(),
               direct.ops.join(u'\n').toStdString());
-    EXPECT_TRUE(boxes().empty());
+    EXPECT_EQ(boxes().size(), 1u); // the period's question only
     EXPECT_EQ(w->statusBar()->currentMessage(),
               QStringLiteral("プリンタ「Office」に 8 ページ 送ったで。"));
 
@@ -180,6 +187,7 @@ TEST_F(PreviewWindow, PrintsAndSavesWhatItShows) {
     const QString pdf = path(QStringLiteral("dec.pdf"));
     ui::FileScript files;
     files.answer(path(QStringLiteral("dec"))); // ".pdf" is added
+    script.shown.clear();
     preview->cmdPdf->click();
     ASSERT_EQ(files.asked.size(), 1u);
     EXPECT_TRUE(files.asked[0].save);

@@ -1,12 +1,15 @@
 // 名簿の読み込み through its preview, its undo, 名簿の書き出し, names pasted in
 // name editing, and the empty roster's hint line, as the user meets them.
+#include "book/text_rules.h"
 #include "roster/frmRosterImport.h"
 #include "support/roster_fixture.h"
+#include "support/roster_shapes.h"
 #include "ui/file_choice.h"
 #include "ui/modal.h"
 
 #include <QComboBox>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QTableWidget>
@@ -103,6 +106,40 @@ TEST_F(RosterFiles, ImportedThroughThePreviewAndUndone) {
     EXPECT_TRUE(script.shown[1].text.startsWith(
         QStringLiteral("読み込んだ 人のうち 1人に もう 印か 金額か 入金が 付いてるで ！")));
     EXPECT_EQ(script.shown[2].text, script.shown[1].text);
+}
+
+// The book the import changed is replaced by 再読込 (or closed by
+// 新しい期間): the undo is forgotten, as its rows may be other people's by
+// then.
+TEST_F(RosterFiles, TheUndoIsForgottenWhenTheBookIsReadAgain) {
+    write_bytes("meibo.txt", QByteArray("田中\n"));
+    form->file_all_hozon_Click();
+    files.answer("meibo.txt");
+    ui::ModalScript preview([](QDialog& d) {
+        d.accept();
+        return int(QDialog::Accepted);
+    });
+    form->file_meibo_in->trigger();
+    ASSERT_TRUE(form->hensyu_meibo_undo->isEnabled());
+    script.answer(ui::Answer::Ok);
+    form->data_reload->trigger();
+    EXPECT_FALSE(form->hensyu_meibo_undo->isEnabled());
+    EXPECT_FALSE(form->roster_undo.has_value());
+    EXPECT_TRUE(is_blank(book.member_name[2]));
+}
+
+// The largest files, shaped against the reader, open their preview at once:
+// the table shows the first lines, the summary counts them all.
+TEST_F(RosterFiles, LargestFilesOpenTheirPreviewAtOnce) {
+    for (const auto& [what, bytes] : shaped_roster_files()) {
+        SCOPED_TRACE(what);
+        QElapsedTimer timer;
+        timer.start();
+        frmRosterImport preview(book, bytes, QStringLiteral("big.csv"));
+        EXPECT_LT(timer.elapsed(), 10'000);
+        EXPECT_LE(preview.grdLines->rowCount(), 1001);
+        EXPECT_LE(preview.cboColumn->count(), 101);
+    }
 }
 
 TEST_F(RosterFiles, ExportedAsCsvAndNeverOverTheBook) {

@@ -1,9 +1,18 @@
 #include "app/folder_claim.h"
+#include "book/new_period.h"
 #include "ui/message_box.h"
+
+#include <QDir>
 
 namespace app {
 
 bool claim_working_folder(FolderLock& lock, WriteGuard& guard) {
+    // A closed period is never changed: its archive opens to be looked at,
+    // without taking a lock.
+    if (is_archive_folder(QDir::currentPath())) {
+        guard = WriteGuard::read_only(WriteGuard::Reason::PastPeriod);
+        return true;
+    }
     switch (lock.take()) {
     case FolderLock::State::Held:
         guard = WriteGuard();

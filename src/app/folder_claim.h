@@ -9,7 +9,8 @@
 namespace app {
 
 // Takes the lock of the current working folder and sets `guard` for the
-// window. False when the user chose to stop.
+// window; an archive of a closed period (kako/<name>) takes none and opens
+// read-only. False when the user chose to stop.
 bool claim_working_folder(FolderLock& lock, WriteGuard& guard);
 
 } // namespace app

@@ -53,7 +53,7 @@ QString run_sh_line(const QString& where) {
 // into: one started from the desktop menu is shown only the menu's way.
 QString shell_lines(const QString& where) {
     if (!ui::started_from_shell()) return QString();
-    return ui::kGap + QStringLiteral("端末から 開くときは：") + QStringLiteral("\r\n") +
+    return ui::kGap + QStringLiteral("端末から 見るだけで 開くときは：") + QStringLiteral("\r\n") +
            QStringLiteral("tavu --folder %1").arg(where) + run_sh_line(where);
 }
 
@@ -149,6 +149,7 @@ void frmTavu::file_new_period_Click() {
         return;
     }
     book.hozon_flag = -1;
+    forget_roster_undo();
     if (archived == WriteResult::Unconfirmed) warn_unconfirmed(QStringLiteral("締めた データ"));
 
     const QString folder = QDir::current().absoluteFilePath(archive.folder);

@@ -210,6 +210,7 @@ void frmTavu::data_reload_Click() {
         ui::msg_box(QStringLiteral("データ が おまへんネン ！"), ui::Icon::Critical);
         return;
     }
+    forget_roster_undo();
     name_hyoji();
     gamen_kosin();
     for (int i = 0; i < kMembers; ++i) {

@@ -109,6 +109,9 @@ QString refused_file_text(ReadResult result, const QString& file) {
 
 void frmTavu::Form_Load() {
     if (write_guard.read_only()) setWindowTitle(ui::guarded_title(write_guard, windowTitle()));
+    // An archive opened as the working folder looks as one opened from 過去の期間.
+    if (write_guard.reason() == WriteGuard::Reason::PastPeriod) ui::tint_as_past_period(this);
+    show_read_only();
     // Only the program that holds the folder's lock tidies it: another one's
     // save in progress looks just like a leftover.
     if (write_guard.may_tidy_folder()) {

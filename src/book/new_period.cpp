@@ -1,4 +1,5 @@
 #include "book/new_period.h"
+#include "book/balance.h"
 #include "book/cp932.h"
 #include "book/data_files.h"
 #include "book/payments.h"
@@ -246,10 +247,21 @@ CarryOver carry_over_of(const Book& closed, const QString& period_name) {
     return carry;
 }
 
+bool is_archive_folder(const QString& folder) {
+    const QFileInfo info(QDir::cleanPath(folder));
+    const QString real = info.canonicalFilePath();
+    const QFileInfo where(real.isEmpty() ? info.absoluteFilePath() : real);
+    return where.dir().dirName() == QLatin1String(kArchiveFolder) && !where.fileName().isEmpty();
+}
+
+bool is_carried_item(const Book& book, int k) {
+    return trim_blanks(book.komoku_name[k]).startsWith(kCarryOverTitle);
+}
+
 bool carry_over_asked(const Book& book) {
     if (!book.payments.empty()) return true;
     for (int k = 0; k < kItems; ++k)
-        if (book.komoku_name[k].startsWith(kCarryOverTitle)) return true;
+        if (is_carried_item(book, k)) return true;
     return false;
 }
 

@@ -12,6 +12,9 @@
 #include <QList>
 
 inline const char* const kArchiveFolder = "kako";
+// True when `folder` (an absolute path) is a folder of a "kako" folder: a
+// closed period's archive, which is only ever looked at, never changed.
+bool is_archive_folder(const QString& folder);
 
 // The name of a period's archive folder: the period text when it makes a
 // usable folder name (trimmed, inner blanks as "_", no path or shell
@@ -74,6 +77,9 @@ CarryOver carry_over_of(const Book& closed, const QString& period_name);
 // (an item titled 前期未収...), which would otherwise be dropped unseen when
 // nobody paid meanwhile. A book with neither has every charge looking unpaid.
 bool carry_over_asked(const Book& book);
+// True when item k of the book is a carry-over (titled 前期未収..., as
+// carry_over_of makes it): a debt of an earlier period, never a new charge.
+bool is_carried_item(const Book& book, int k);
 // Puts the carry-over into item 1 of a book whose items clear_items emptied.
 void start_with_carry_over(Book& book, const CarryOver& carry);
 

@@ -1,5 +1,6 @@
 #include "book/past_periods.h"
 
+#include "book/balance.h"
 #include "book/data_files.h"
 #include "book/file_checks.h"
 #include "book/new_period.h"

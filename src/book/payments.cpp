@@ -88,16 +88,6 @@ PayTotals period_totals(const Book& book) {
     return t;
 }
 
-qint64 still_owed(const Book& book, int m) {
-    return std::max<qint64>(0, member_totals(book, m).remaining());
-}
-
-qint64 period_still_owed(const Book& book) {
-    qint64 sum = 0;
-    for (int m = 0; m < kMembers; ++m) sum += still_owed(book, m);
-    return sum;
-}
-
 bool member_has_payments(const Book& book, int m) {
     for (int k = 0; k < kItems; ++k)
         if (book.payments.cell[m][k].recorded()) return true;
@@ -108,6 +98,19 @@ bool item_has_payments(const Book& book, int k) {
     for (int m = 0; m < kMembers; ++m)
         if (book.payments.cell[m][k].recorded()) return true;
     return false;
+}
+
+qint64 set_aside_member_payments(Book& book, int m, const QString& name) {
+    qint64 moved = 0;
+    for (int k = 0; k < kItems; ++k) {
+        Payment& p = book.payments.cell[m][k];
+        if (!p.recorded()) continue;
+        book.payments.set_aside.push_back({m + 1, k + 1, p.received, p.date, trim_blanks(name),
+                                           trim_blanks(book.komoku_name[k])});
+        moved += p.received;
+        p = Payment{};
+    }
+    return moved;
 }
 
 int receive_all_open(Book& book, int m, const QDate& date) {

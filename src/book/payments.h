@@ -37,18 +37,18 @@ PayTotals member_totals(const Book& book, int m);
 PayTotals item_totals(const Book& book, int k);
 PayTotals period_totals(const Book& book);
 
-// What member m still owes for the period: what is owed less what came in,
-// over all the items, and 0 when that is paid in full or more. One member's
-// overpayment never settles another's debt, and a member who is owed money
-// back (a negative charge) owes nothing.
-qint64 still_owed(const Book& book, int m);
-// The sum of still_owed over the members: what the period still has to
-// collect.
-qint64 period_still_owed(const Book& book);
+// What a member still owes (one rule for every window and output) is in
+// book/balance.h.
 
 // True when member m (item k) has any payment recorded.
 bool member_has_payments(const Book& book, int m);
 bool item_has_payments(const Book& book, int k);
+
+// Moves every payment of member m out of its cells into the entries set
+// aside, recorded under `name` (what the row was called when the money came
+// in) and each item's title: the row now stands for another person, who
+// must never be credited with it. Returns the amount moved.
+qint64 set_aside_member_payments(Book& book, int m, const QString& name);
 
 // Records what is still open for member m (未 and 一部, owed more than 0) as
 // received in full on `date`. Returns how many cells changed.

@@ -5,6 +5,7 @@
 #include "book/file_checks.h"
 #include "book/text_rules.h"
 
+#include <QSet>
 #include <QStringDecoder>
 
 namespace {
@@ -79,9 +80,11 @@ void find_names_column(const std::vector<RosterRecord>& records, int& column, in
     for (const RosterRecord& r : records) width = std::max(width, int(r.fields.size()));
     // What each column holds below the first record.
     std::vector<bool> has_text(size_t(width), false), has_number(size_t(width), false);
+    // Only the cells a record has: a missing cell is empty, and a wide
+    // record must not make every other one as wide.
     for (size_t r = first + 1; r < records.size(); ++r)
-        for (int c = 0; c < width; ++c) {
-            const QString v = cell(records[r], c);
+        for (int c = 0; c < records[r].fields.size(); ++c) {
+            const QString& v = records[r].fields[c];
             if (is_number_cell(v))
                 has_number[size_t(c)] = true;
             else if (!v.trimmed().isEmpty())
@@ -128,7 +131,7 @@ std::vector<RosterLine> check_lines(const std::vector<RosterRecord>& records, in
                                     int header) {
     std::vector<RosterLine> lines;
     lines.reserve(records.size());
-    QStringList seen;
+    QSet<QString> seen;
     for (size_t r = 0; r < records.size(); ++r) {
         if (int(r) == header) continue;
         RosterLine line;
@@ -145,7 +148,7 @@ std::vector<RosterLine> check_lines(const std::vector<RosterRecord>& records, in
             if (seen.contains(line.name))
                 line.flags |= kRosterDuplicate;
             else
-                seen << line.name;
+                seen.insert(line.name);
         }
         lines.push_back(line);
     }

@@ -1,7 +1,11 @@
 #include "book/roster_placement.h"
 
 #include "book/data_files.h"
+#include "book/payments.h"
 #include "book/text_rules.h"
+
+#include <QHash>
+#include <vector>
 
 namespace {
 
@@ -18,20 +22,24 @@ RosterPlacement place_roster(const Book& book, std::vector<RosterLine>& lines) {
     RosterPlacement placement;
     std::array<bool, kMembers> matched{};
     for (int i = 0; i < kMembers; ++i) placement.from[i] = i;
+    // The named rows by name, top first: a file of many lines looks each up
+    // once instead of going through the roster for every line.
+    QHash<QString, std::vector<int>> rows_named;
+    for (int i = kMembers - 1; i >= 0; --i)
+        if (!is_blank(book.member_name[i])) rows_named[as_read(book.member_name[i])].push_back(i);
 
     for (RosterLine& line : lines) {
         line.slot = -1;
         line.kept = false;
         line.flags &= ~unsigned(kRosterNoRoom);
         if (!line.taken()) continue;
-        for (int i = 0; i < kMembers; ++i)
-            if (!matched[i] && !is_blank(book.member_name[i]) &&
-                as_read(book.member_name[i]) == as_read(line.name)) {
-                matched[i] = true;
-                line.slot = i;
-                line.kept = true;
-                break;
-            }
+        const auto it = rows_named.find(as_read(line.name));
+        if (it == rows_named.end() || it->empty()) continue;
+        const int i = it->back();
+        it->pop_back();
+        matched[size_t(i)] = true;
+        line.slot = i;
+        line.kept = true;
     }
     int next = 0;
     for (RosterLine& line : lines) {
@@ -53,7 +61,18 @@ RosterPlacement place_roster(const Book& book, std::vector<RosterLine>& lines) {
 }
 
 RosterUndo apply_roster(Book& book, const RosterPlacement& placement) {
+    int rows_set_aside = 0;
+    qint64 amount_set_aside = 0;
+    // A row without a name may still hold money received before its name
+    // went: it is set aside, never handed to the person the file names.
+    for (int slot : placement.filled)
+        if (member_has_payments(book, slot)) {
+            ++rows_set_aside;
+            amount_set_aside += set_aside_member_payments(book, slot, book.member_name[slot]);
+        }
     RosterUndo undo{MemberRows(book), placement.filled, placement.names};
+    undo.set_aside_rows = rows_set_aside;
+    undo.set_aside = amount_set_aside;
     move_members(book, placement.from);
     for (size_t k = 0; k < placement.filled.size(); ++k)
         book.member_name[placement.filled[k]] = placement.names[k];

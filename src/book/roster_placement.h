@@ -27,9 +27,14 @@ struct RosterUndo {
     MemberRows rows;
     std::vector<int> filled;
     std::vector<QString> names;
+    // Payments found on rows the names filled, moved to the entries set
+    // aside (they stay there after an undo): how many rows, how much.
+    int set_aside_rows = 0;
+    qint64 set_aside = 0;
 };
 
-// Puts the names in; hands back how to take them out again.
+// Puts the names in; hands back how to take them out again. Payments on a
+// row that gets a new name are set aside first.
 RosterUndo apply_roster(Book& book, const RosterPlacement& placement);
 // True while every row the placement filled still holds the name put there.
 bool roster_names_unchanged(const Book& book, const RosterUndo& undo);

@@ -140,3 +140,18 @@ QString name_key(const QString& text) {
     out.remove(u' ');
     return out;
 }
+
+QString search_key(const QString& text) {
+    QString key = text.normalized(QString::NormalizationForm_KC).toCaseFolded();
+    QString out;
+    out.reserve(key.size());
+    for (const QChar c : key) {
+        const char16_t u = c.unicode();
+        if (u == u' ' || u == u'\u3000') continue;
+        // Hiragana ぁ..ゖ and their marks ゝゞ sit 0x60 below katakana.
+        out += (u >= 0x3041 && u <= 0x3096) || u == 0x309D || u == 0x309E
+                   ? QChar(char16_t(u + 0x60))
+                   : c;
+    }
+    return out;
+}

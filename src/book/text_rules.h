@@ -31,3 +31,8 @@ std::optional<qint32> to_int32(double value);
 
 // The text with every half-width blank removed: how names are compared.
 QString name_key(const QString& text);
+
+// A name as a search compares it: blanks of either width gone, half- and
+// full-width forms alike, hiragana as katakana and letters in one case, so
+// that ﾊﾔｼ, ハヤシ and はやし all find 林 written ハヤシ and "佐藤3" finds "佐藤 3".
+QString search_key(const QString& text);

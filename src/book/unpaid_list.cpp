@@ -1,28 +1,37 @@
 #include "book/unpaid_list.h"
+#include "book/balance.h"
 #include "book/payments.h"
 
 #include <algorithm>
 
+namespace {
+
+QString item_text(const QString& title, const ItemBalance& item) {
+    const bool part = item.received > 0 || item.covered > 0;
+    return part ? title + QStringLiteral("(一部)") : title;
+}
+
+} // namespace
+
 QString unpaid_item_text(const Book& book, int m, int k) {
-    const qint64 received = book.payments.cell[m][k].received;
-    return received > 0 ? book.komoku_name[k] + QStringLiteral("(一部)") : book.komoku_name[k];
+    return item_text(book.komoku_name[k], member_balance(book, m).item[size_t(k)]);
 }
 
 UnpaidList unpaid_list(const Book& book, UnpaidOrder order) {
     UnpaidList list;
     for (int m = 0; m < kMembers; ++m) {
-        // The same rule as the carry-over into the next period.
-        if (still_owed(book, m) <= 0) continue;
-        const PayTotals totals = member_totals(book, m);
+        const MemberBalance balance = member_balance(book, m);
+        if (!balance.owes()) continue;
         UnpaidRow row;
         row.member = m;
-        row.owed = totals.owed;
-        row.paid = totals.received;
-        // Refunds (owed below 0) are the organizer's to pay: never named as owed.
-        for (int k = 0; k < kItems; ++k)
-            if (owed_amount(book, m, k) > book.payments.cell[m][k].received &&
-                owed_amount(book, m, k) > 0)
-                row.items << unpaid_item_text(book, m, k);
+        row.owed = balance.owed;
+        row.paid = balance.received;
+        // Items still open once covered; refunds (owed below 0) are the
+        // organizer's to pay and never named as owed.
+        for (int k = 0; k < kItems; ++k) {
+            const ItemBalance& item = balance.item[size_t(k)];
+            if (item.open() > 0) row.items << item_text(book.komoku_name[k], item);
+        }
         list.owed += row.owed;
         list.paid += row.paid;
         list.rows.push_back(row);

@@ -29,5 +29,6 @@ struct UnpaidList {
 
 UnpaidList unpaid_list(const Book& book, UnpaidOrder order);
 
-// An open item's title as the list names it: a part received is said.
+// An open item's title as the list names it: a part received or covered by
+// another item's excess is said.
 QString unpaid_item_text(const Book& book, int m, int k);

@@ -1,6 +1,8 @@
 #include "book/year_totals.h"
 
+#include "book/balance.h"
 #include "book/csv_table.h"
+#include "book/new_period.h"
 #include "book/payments.h"
 #include "book/text_rules.h"
 
@@ -12,6 +14,7 @@ YearTotals year_totals(const std::vector<PeriodCharges>& periods) {
     const size_t columns = periods.size();
     t.period_total.assign(columns, 0);
     t.period_remaining.assign(columns, 0);
+    t.period_carried.assign(columns, 0);
     // (name key, how often it stood before in the same period) -> row
     QHash<QString, int> row_of;
     for (size_t c = 0; c < columns; ++c) {
@@ -19,6 +22,10 @@ YearTotals year_totals(const std::vector<PeriodCharges>& periods) {
         const Book& book = *periods[c].book;
         const bool paid = !book.payments.empty();
         t.with_payments.push_back(paid);
+        std::vector<int> carry_items;
+        for (int k = 0; k < kItems; ++k)
+            if (is_carried_item(book, k)) carry_items.push_back(k);
+        t.with_carry.push_back(!carry_items.empty());
         QHash<QString, int> seen;
         for (int m = 0; m < kMembers; ++m) {
             if (is_blank(book.member_name[m])) continue;
@@ -32,18 +39,31 @@ YearTotals year_totals(const std::vector<PeriodCharges>& periods) {
                 t.member_total.push_back(0);
                 t.remaining.emplace_back(columns);
                 t.member_remaining.push_back(0);
+                t.carried.emplace_back(columns);
             }
-            const qint64 owed = book.print_total[m];
-            t.charge[size_t(*it)][c] = owed;
-            t.member_total[size_t(*it)] += owed;
+            const size_t r = size_t(*it);
+            qint64 carried = 0;
+            for (int k : carry_items) carried += book.print_charge[m][k];
+            if (!carry_items.empty()) {
+                t.carried[r][c] = carried;
+                t.period_carried[c] += carried;
+            }
+            const qint64 owed = book.print_total[m] - carried;
+            t.charge[r][c] = owed;
+            t.member_total[r] += owed;
             t.period_total[c] += owed;
             t.total += owed;
             if (!paid) continue;
             const qint64 left = still_owed(book, m);
-            t.remaining[size_t(*it)][c] = left;
-            t.member_remaining[size_t(*it)] += left;
+            t.remaining[r][c] = left;
             t.period_remaining[c] += left;
-            t.total_remaining += left;
+            // What the column before left and this one carried in is one
+            // debt: counted there, so here only what is beyond it.
+            qint64 counted_before = 0;
+            if (c > 0 && t.paid_in(c - 1))
+                counted_before = std::clamp<qint64>(carried, 0, t.remaining[r][c - 1].value_or(0));
+            t.member_remaining[r] += left - counted_before;
+            t.total_remaining += left - counted_before;
         }
     }
     return t;
@@ -109,16 +129,20 @@ QByteArray year_totals_csv(const YearTotals& t) {
     QStringList header{QStringLiteral("名前")};
     for (size_t c = 0; c < size_t(t.periods.size()); ++c) {
         header << text_field(t.periods[qsizetype(c)]);
+        if (t.carried_in(c))
+            header << text_field(t.periods[qsizetype(c)] + QStringLiteral(" 繰越"));
         if (t.paid_in(c)) header << text_field(t.periods[qsizetype(c)] + QStringLiteral(" 残り"));
     }
     header << QStringLiteral("合計");
     if (paid) header << QStringLiteral("残り合計");
     text += csv_record(header);
-    // A row: each period's charge, and what remained where payments were kept.
-    auto amounts = [&](QStringList row, auto charge, auto remaining, qint64 total,
+    // A row: each period's charge, what was carried in where a period holds
+    // a carry-over, and what remained where payments were kept.
+    auto amounts = [&](QStringList row, auto charge, auto carried, auto remaining, qint64 total,
                        qint64 total_remaining) {
         for (size_t c = 0; c < size_t(t.periods.size()); ++c) {
             row << amount_field(charge(c));
+            if (t.carried_in(c)) row << amount_field(carried(c));
             if (t.paid_in(c)) row << amount_field(remaining(c));
         }
         row << amount_field(total);
@@ -129,10 +153,12 @@ QByteArray year_totals_csv(const YearTotals& t) {
         amounts(
             QStringList{text_field(t.members[qsizetype(r)])},
             [&](size_t c) { return t.charge[r][c].value_or(0); },
+            [&](size_t c) { return t.carried[r][c].value_or(0); },
             [&](size_t c) { return t.remaining[r][c].value_or(0); }, t.member_total[r],
             t.member_remaining[r]);
     amounts(
         QStringList{QStringLiteral("合計")}, [&](size_t c) { return t.period_total[c]; },
+        [&](size_t c) { return t.period_carried[c]; },
         [&](size_t c) { return t.period_remaining[c]; }, t.total, t.total_remaining);
     return csv_bytes(text);
 }

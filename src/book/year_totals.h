@@ -38,6 +38,18 @@ struct YearTotals {
     bool paid_in(size_t period) const {
         return period < with_payments.size() && with_payments[period];
     }
+
+    // A carry-over (前期未収, book/new_period.h) is a debt of the period
+    // before, not a new charge: it stays out of `charge` and the charge
+    // totals and shows apart, per member and period. In 残り合計 a debt
+    // carried from the column before is counted once: there, not again
+    // here.
+    std::vector<bool> with_carry; // per period: holds a carry-over
+    std::vector<std::vector<std::optional<qint64>>> carried;
+    std::vector<qint64> period_carried;
+    bool carried_in(size_t period) const {
+        return period < with_carry.size() && with_carry[period];
+    }
 };
 
 YearTotals year_totals(const std::vector<PeriodCharges>& periods);
@@ -66,6 +78,8 @@ std::vector<PastPeriod> periods_between(const std::vector<PastPeriod>& newest_fi
 //   名前,<period>...,合計
 //   <name>,<charge in each period>,<member total>
 //   合計,<period totals>,<total>
-// With payments, a period that kept them is followed by a column
-// "<period> 残り", and the member totals by "残り合計".
+// A period holding a carry-over is followed by a column "<period> 繰越"
+// (what was carried in, not part of the charge). With payments, a period
+// that kept them is followed by a column "<period> 残り", and the member
+// totals by "残り合計".
 QByteArray year_totals_csv(const YearTotals& totals);

@@ -1,4 +1,5 @@
 #include "payments/frmSyukin.h"
+#include "book/balance.h"
 #include "book/text_rules.h"
 #include "book/yen_text.h"
 #include "ui/fonts.h"
@@ -42,6 +43,7 @@ frmSyukin::frmSyukin(Book& book_, const WriteGuard& guard_, QWidget* parent)
     connect_handlers();
     show_totals();
     show_set_aside();
+    show_read_only();
     resize(1240, 860);
 }
 
@@ -56,12 +58,14 @@ void frmSyukin::setup_controls() {
     lblSagasu = new QLabel(QStringLiteral("名前で探す"), this);
     txtSagasu = new QLineEdit(this);
     txtSagasu->setClearButtonEnabled(true);
+    lblSagasuNasi = new QLabel(this);
+    lblSagasuNasi->setStyleSheet(QStringLiteral("color: #B03000"));
     cmdZenbu = new QPushButton(QStringLiteral("全部受け取った"), this);
     cmdZenbu->setToolTip(
         QStringLiteral("選んだ人の まだの分を ぜ～んぶ 受け取ったことに しまっせ"));
     lblHanrei = new QLabel(
         QStringLiteral(
-            "○ 済　△ 一部　＋ 過払い　× 未　　クリック か スペースで 受け取り／取り消し、"
+            "○ 済　△ 一部　＋ 過払い　× 未　＝ 充当　　クリック か スペースで 受け取り／取り消し、"
             "数字を 打ったら その額だけ、Ctrl+Z で 元に戻す"),
         this);
 
@@ -103,6 +107,7 @@ void frmSyukin::setup_layout() {
     tools->addSpacing(16);
     tools->addWidget(lblSagasu);
     tools->addWidget(txtSagasu);
+    tools->addWidget(lblSagasuNasi);
     tools->addStretch();
 
     auto* yoke = new QHBoxLayout(fraYoke);
@@ -133,6 +138,15 @@ void frmSyukin::connect_handlers() {
     connect(chkMadaDake, &QCheckBox::toggled, &filter, &payments::PaymentsFilter::set_only_owing);
     connect(txtSagasu, &QLineEdit::textChanged, &filter,
             &payments::PaymentsFilter::set_name_search);
+    connect(txtSagasu, &QLineEdit::textChanged, this, &frmSyukin::show_search_result);
+    connect(chkMadaDake, &QCheckBox::toggled, this, &frmSyukin::show_search_result);
+    connect(&model, &payments::PaymentsModel::amount_refused, this, [](const QString& text) {
+        ui::msg_box(QStringLiteral("「%1」は 金額に 読まれへんで ！").arg(text.trimmed()) +
+                        QStringLiteral("\r\n\r\n") +
+                        QStringLiteral("数字だけで 入れてや (1000 でも 1,000 でも ええで)。 "
+                                       "取り消すんやったら 空か 0 や。 記録は そのまま やで。"),
+                    ui::Icon::Exclamation, ui::Buttons::Ok, kTitle);
+    });
     connect(&model, &payments::PaymentsModel::payments_changed, this, [this] {
         show_totals();
         show_set_aside();
@@ -148,8 +162,10 @@ void frmSyukin::book_changed() {
 
 void frmSyukin::show_totals() {
     const PayTotals t = period_totals(book);
+    // 残り is what the members still owe; one member's excess settles no
+    // other member's debt.
     lblGoukei->setText(QStringLiteral("集める額 %1　　受け取った %2　　残り %3")
-                           .arg(yen(t.owed), yen(t.received), yen(t.remaining())));
+                           .arg(yen(t.owed), yen(t.received), yen(period_still_owed(book))));
 }
 
 void frmSyukin::show_set_aside() {
@@ -164,6 +180,23 @@ void frmSyukin::show_set_aside() {
     fraYoke->setVisible(!book.payments.set_aside.empty());
 }
 
+void frmSyukin::show_search_result() {
+    const QString typed = txtSagasu->text().trimmed();
+    lblSagasuNasi->setText(!typed.isEmpty() && filter.rowCount() == 0
+                               ? QStringLiteral("「%1」の 人は 見つからへんで").arg(typed)
+                               : QString());
+}
+
+void frmSyukin::show_read_only() {
+    viewing_only = guard.read_only();
+    if (!viewing_only) return;
+    grdSyukin->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{cmdZenbu, cmdTukeru, cmdSuteru, dtpHiduke})
+        control->setEnabled(false);
+    undo_action->setEnabled(false);
+}
+
 int frmSyukin::current_member() const {
     return model.member_at(filter.mapToSource(grdSyukin->currentIndex()).row());
 }
@@ -173,6 +206,7 @@ int frmSyukin::current_item() const {
 }
 
 void frmSyukin::grdSyukin_Click(const QModelIndex& index) {
+    if (viewing_only) return;
     model.toggle(filter.mapToSource(index));
 }
 

@@ -61,6 +61,7 @@ public:
     QCheckBox* chkMadaDake = nullptr; // only members who still owe
     QLabel* lblSagasu = nullptr;
     QLineEdit* txtSagasu = nullptr;  // search by name
+    QLabel* lblSagasuNasi = nullptr; // says when the search finds nobody
     QPushButton* cmdZenbu = nullptr; // 全部受け取った for the current row
     QLabel* lblHanrei = nullptr;     // what the signs mean
     payments::PaymentsView* grdSyukin = nullptr;
@@ -89,4 +90,8 @@ private:
     void connect_handlers();
     void show_totals();
     void show_set_aside();
+    void show_search_result();
+    void show_read_only();
+    // The window opened on a book it may not write: nothing in it edits.
+    bool viewing_only = false;
 };

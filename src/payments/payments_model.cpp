@@ -1,12 +1,13 @@
 #include "payments/payments_model.h"
+#include "book/balance.h"
 #include "book/print_rules.h"
 #include "book/text_rules.h"
+#include "book/typed_amount.h"
 #include "book/yen_text.h"
 #include "payments/payment_commands.h"
 
 #include <QBrush>
 #include <QColor>
-#include <cmath>
 
 namespace payments {
 
@@ -47,13 +48,10 @@ QColor state_foreground(PayState state) {
     return {};
 }
 
-bool still_owes(const Book& book, int m) {
-    for (int k = 0; k < kItems; ++k) {
-        const PayState s = pay_state(owed_amount(book, m, k), book.payments.cell[m][k].received);
-        if (s == PayState::Unpaid || s == PayState::Partly) return true;
-    }
-    return false;
-}
+// A cell whose open amount the member's excess on other items settles
+// whole: it owes nothing more, though its own state stays 未 or 一部.
+constexpr QChar kCoveredSign = u'＝';
+const QColor kCoveredBackground(0xE6, 0xF0, 0xE6);
 
 } // namespace
 
@@ -126,7 +124,7 @@ QModelIndex PaymentsModel::index_of(int member, int item) const {
 QVariant PaymentsModel::data(const QModelIndex& index, int role) const {
     const int m = member_at(index.row());
     if (m < 0 || index.column() < 0 || index.column() >= columnCount()) return {};
-    if (role == StillOwesRole) return still_owes(book_, m);
+    if (role == StillOwesRole) return member_balance(book_, m).owes();
     if (role == NameRole) return trim_blanks(book_.member_name[m]);
     const int k = item_at(index.column());
     if (k >= 0) return cell_data(m, k, role);
@@ -134,41 +132,50 @@ QVariant PaymentsModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant PaymentsModel::cell_data(int m, int k, int role) const {
-    const qint64 owed = owed_amount(book_, m, k);
+    const ItemBalance item = member_balance(book_, m).item[size_t(k)];
     const Payment& p = book_.payments.cell[m][k];
-    const PayState state = pay_state(owed, p.received);
+    const PayState state = item.state;
+    const bool settled = item.covered > 0 && item.open() == 0;
     switch (role) {
     case Qt::DisplayRole:
         if (state == PayState::None) return {};
         // What is owed, or what came in where nothing is owed.
-        return pay_state_sign(state) + u' ' + yen_text(owed != 0 ? owed : p.received);
+        return (settled ? QString(kCoveredSign) : pay_state_sign(state)) + u' ' +
+               yen_text(item.owed != 0 ? item.owed : p.received);
     case Qt::EditRole:
         return p.recorded() ? QString::number(p.received) : QString();
     case Qt::ToolTipRole: {
         if (state == PayState::None) return {};
-        QString tip = pay_state_word(state) + QStringLiteral("　請求 %1円").arg(yen_text(owed));
+        QString tip =
+            pay_state_word(state) + QStringLiteral("　請求 %1円").arg(yen_text(item.owed));
         if (p.recorded())
             tip += QStringLiteral("　受取 %1円 (%2)")
                        .arg(yen_text(p.received), p.date.toString(QStringLiteral("yyyy/MM/dd")));
-        if (owed != p.received)
-            tip += QStringLiteral("　残り %1円").arg(yen_text(owed - p.received));
+        if (item.covered > 0)
+            tip += QStringLiteral("　充当 %1円 (ほかの 項目の 払い過ぎ から)")
+                       .arg(yen_text(item.covered));
+        if (item.open() > 0) tip += QStringLiteral("　残り %1円").arg(yen_text(item.open()));
         return tip;
     }
     case Qt::BackgroundRole:
+        if (settled) return QBrush(kCoveredBackground);
         return state == PayState::None ? QVariant() : QVariant(QBrush(state_background(state)));
     case Qt::ForegroundRole:
+        if (settled) return QBrush(state_foreground(PayState::Paid));
         return state == PayState::None ? QVariant() : QVariant(QBrush(state_foreground(state)));
     case Qt::TextAlignmentRole:
         return int(Qt::AlignRight | Qt::AlignVCenter);
     case StateRole:
         return int(state);
+    case CoveredRole:
+        return item.covered;
     default:
         return {};
     }
 }
 
 QVariant PaymentsModel::sum_data(int m, SumColumn column, int role) const {
-    const PayTotals t = member_totals(book_, m);
+    const MemberBalance t = member_balance(book_, m);
     switch (role) {
     case Qt::DisplayRole:
         switch (column) {
@@ -177,7 +184,10 @@ QVariant PaymentsModel::sum_data(int m, SumColumn column, int role) const {
         case SumColumn::Received:
             return yen_text(t.received);
         case SumColumn::Remaining:
-            return t.remaining() == 0 ? QString() : yen_text(t.remaining());
+            // What the member still owes; more paid than charged shows as ＋.
+            if (t.excess() > 0)
+                return pay_state_sign(PayState::Overpaid) + u' ' + yen_text(t.excess());
+            return t.still_owed() == 0 ? QString() : yen_text(t.still_owed());
         }
         return {};
     case Qt::TextAlignmentRole:
@@ -227,11 +237,12 @@ Qt::ItemFlags PaymentsModel::flags(const QModelIndex& index) const {
 bool PaymentsModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     const int m = member_at(index.row()), k = item_at(index.column());
     if (role != Qt::EditRole || m < 0 || k < 0) return false;
-    const QString text = value.toString().trimmed();
-    const double typed = text.isEmpty() ? 0 : read_number(text);
-    if (!std::isfinite(typed) || std::abs(typed) > 999'999'999 || typed != std::floor(typed))
+    const std::optional<qint64> typed = typed_amount(value.toString());
+    if (!typed) {
+        emit amount_refused(value.toString());
         return false;
-    const qint64 amount = qint64(typed);
+    }
+    const qint64 amount = *typed;
     const Payment before = book_.payments.cell[m][k];
     const Payment after = amount == 0 ? Payment{} : Payment{amount, date};
     if (before.received == after.received && before.date == after.date) return false;

@@ -23,7 +23,8 @@ inline constexpr int kSumColumns = 3;
 // Roles beyond Qt's own.
 enum Role {
     StateRole = Qt::UserRole, // PayState of an item cell, as int
-    StillOwesRole,            // on any cell: the row's member has 未 or 一部 cells
+    StillOwesRole,            // on any cell: the row's member still owes (book/balance.h)
+    CoveredRole,              // on an item cell: the part settled by an excess elsewhere
     NameRole,                 // on any cell: the row's member's name
 };
 
@@ -37,7 +38,9 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
-    // A typed amount: received for that cell (0 or blank takes it back).
+    // A typed amount (book/typed_amount.h): received for that cell (0 or
+    // blank takes it back); a text that is no amount changes nothing and
+    // is told through amount_refused.
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
     // Member and item slots behind a row and a column (-1 outside).
@@ -78,6 +81,8 @@ public:
 signals:
     // Payments changed (totals, set-aside list).
     void payments_changed();
+    // A typed text was no amount; nothing changed.
+    void amount_refused(const QString& text);
 
 private:
     void rebuild();

@@ -4,9 +4,10 @@
 #include "payments/payments_feature.h"
 #include "payments/payments_messages.h"
 #include "sheet/frmTavu.h"
+#include "ui/colors.h"
 #include "ui/write_refusal.h"
 
-#include <QPalette>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -35,10 +36,8 @@ frmTavu* open_past_book(frmTavu& live, const PastPeriod& period) {
     const QString label = period.period.isEmpty() ? period.name : period.period;
     w->setWindowTitle(
         ui::guarded_title(w->write_guard, QStringLiteral("過去の期間  %1").arg(label)));
-    QPalette tint = w->palette();
-    tint.setColor(QPalette::Window, QColor(0xF4, 0xE8, 0xC8));
-    w->setPalette(tint);
-    w->setAutoFillBackground(true);
+    ui::tint_as_past_period(w);
+    w->show_read_only();
     // Commands that would read the working folder's own book, or end the
     // whole program, are not this window's.
     for (QAction* a : {w->data_reload, w->file_end, w->file_kako, w->hensyu_meibo_undo})
@@ -49,7 +48,12 @@ frmTavu* open_past_book(frmTavu& live, const PastPeriod& period) {
                      &payments::PaymentsFeature::open);
 
     Book& b = w->book;
-    w->optKinto->setChecked(true);
+    {
+        // Only the option's look: the book read decides each item's mode,
+        // and gamen_kosin below sets the option from it.
+        const QSignalBlocker quiet(w->optKinto);
+        w->optKinto->setChecked(true);
+    }
     w->name_hyoji();
     w->name_font();
     w->txtMotojime->setText(trim_blanks(b.motojime));

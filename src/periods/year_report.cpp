@@ -28,6 +28,17 @@ void amount_at(ui::Printer& printer, double x, double y, const QString& text, do
 // A cell: the amount charged; where payments were kept, smaller and in two
 // lines, the charge above and what was still owed below ("残" and the
 // amount; "済" when nothing was and every period counted kept payments).
+// A charge that leaves out a debt carried in from the period before is
+// marked 繰 at the cell's top left; the legend under the table says so.
+const QString kCarriedMark = QStringLiteral("繰");
+const QString kCarriedLegend =
+    QStringLiteral("繰：前の期間から繰り越した未収あり（繰越分は請求に含めない）");
+
+void carried_mark(ui::Printer& printer, double x, double top) {
+    ui::report_font(printer, 6);
+    ui::text_at(printer, x - 0.5, top - 0.2, kCarriedMark);
+}
+
 void draw_cell(ui::Printer& printer, double x, double top, qint64 amount, bool paid, qint64 left,
                bool all_paid) {
     const QString text = kingaku_text(amount);
@@ -122,7 +133,16 @@ void draw_page(const YearTotals& t, const QString& heading, ui::Printer& printer
             const bool paid = total_column ? t.any_payments() : t.paid_in(p);
             const bool all_paid = !total_column || all_periods_paid;
             draw_cell(printer, kNameRight + kColumn * c + 1, top, amount, paid, left, all_paid);
+            const qint64 carried =
+                total_column || !t.carried_in(p)
+                    ? 0
+                    : (is_total ? t.period_carried[p] : t.carried[size_t(r)][p].value_or(0));
+            if (carried != 0) carried_mark(printer, kNameRight + kColumn * c + 1, top);
         }
+    }
+    if (std::find(t.with_carry.begin(), t.with_carry.end(), true) != t.with_carry.end()) {
+        ui::report_font(printer, 8);
+        ui::text_at(printer, kLeft, 197, kCarriedLegend);
     }
     ui::report_font(printer, 9);
     ui::text_at(printer, 250, 197, QStringLiteral("ＴＡＶＵ  %1 / %2").arg(page).arg(pages));

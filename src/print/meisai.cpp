@@ -1,4 +1,5 @@
 #include "print/meisai.h"
+#include "book/balance.h"
 #include "book/meisai_rules.h"
 #include "book/payments.h"
 #include "book/print_rules.h"
@@ -46,8 +47,9 @@ void total_line(ui::Printer& printer, int slot, const QString& text) {
 // always was: its total is then what remains.
 void payment_line(const Book& book, ui::Printer& printer, int slot, int member) {
     if (!member_has_payments(book, member)) return;
-    const qint64 received = member_totals(book, member).received;
-    const qint64 remaining = book.print_total[member] - received;
+    const MemberBalance balance = member_balance(book, member);
+    const qint64 received = balance.received;
+    const qint64 remaining = balance.net();
     const auto amount_text = [](qint64 amount) {
         return amount == 0 ? QStringLiteral("0") : grouped_amount(amount);
     };

@@ -10,3 +10,5 @@
 class frmTavu;
 
 qint16 confirm_period_and_organizer(frmTavu& w);
+// What 帳票の印刷 asks: the sheet committed, the period there and confirmed.
+qint16 confirm_period(frmTavu& w);

@@ -60,8 +60,10 @@ void frmTavu::print_select_Click() {
 void frmTavu::print_meisai() {
     if (preview_selection) {
         preview_selection = false;
-        open_preview(QStringLiteral("セレクト"), report_name(Report::Statements),
-                     [](Book& b, ui::Printer& printer) { ::print_meisai(b, printer); });
+        open_preview(
+            QStringLiteral("セレクト"), report_name(Report::Statements),
+            [](Book& b, ui::Printer& printer) { ::print_meisai(b, printer); },
+            [this] { return confirm_period_and_organizer(*this) != -1; });
         return;
     }
     print_run(book, printing_notice(), report_name(Report::Statements),

@@ -3,6 +3,7 @@
 #include "book/print_rules.h"
 #include "print/frmSelectPrint.h"
 #include "print/meisai.h"
+#include "print/print_confirm.h"
 #include "print/print_preview.h"
 #include "print/print_run.h"
 #include "print/printer_choice.h"
@@ -26,12 +27,15 @@ bool ready_for_preview(frmTavu& w) {
 } // namespace
 
 PrintPreview* frmTavu::open_preview(const QString& title, const QString& report,
-                                    const std::function<void(Book&, ui::Printer&)>& draw) {
+                                    const std::function<void(Book&, ui::Printer&)>& draw,
+                                    std::function<bool()> check) {
     print_syukei(book);
     auto document = std::make_shared<ui::PreviewDocument>();
     draw(book, *document);
     auto* preview = new PrintPreview(
-        this, title, report, document, [this, report](const ui::PreviewDocument& pages) {
+        this, title, report, document,
+        [this, report, check = std::move(check)](const ui::PreviewDocument& pages) {
+            if (!check()) return;
             print_run(book, printing_notice(), report,
                       [&pages](Book&, ui::Printer& printer) { pages.replay(printer); });
         });
@@ -43,15 +47,18 @@ PrintPreview* frmTavu::open_preview(const QString& title, const QString& report,
 
 void frmTavu::preview_thohyo_Click() {
     if (!ready_for_preview(*this)) return;
-    open_preview(QStringLiteral("帳票"), report_name(Report::Summary),
-                 [](Book& b, ui::Printer& printer) { draw_report(Report::Summary, b, printer); });
+    open_preview(
+        QStringLiteral("帳票"), report_name(Report::Summary),
+        [](Book& b, ui::Printer& printer) { draw_report(Report::Summary, b, printer); },
+        [this] { return confirm_period(*this) != -1; });
 }
 
 void frmTavu::preview_kobetu_Click() {
     if (!ready_for_preview(*this)) return;
     open_preview(
         QStringLiteral("個別"), report_name(Report::Statements),
-        [](Book& b, ui::Printer& printer) { draw_report(Report::Statements, b, printer); });
+        [](Book& b, ui::Printer& printer) { draw_report(Report::Statements, b, printer); },
+        [this] { return confirm_period_and_organizer(*this) != -1; });
 }
 
 void frmTavu::preview_select_Click() {

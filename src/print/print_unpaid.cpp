@@ -40,7 +40,9 @@ void frmTavu::preview_unpaid_Click(UnpaidOrder order) {
     if (!someone_owes(*this)) return;
     book.nengetu = txtNengetu->text();
     book.motojime = txtMotojime->text();
-    open_preview(QStringLiteral("未収一覧"), report_name(Report::Unpaid), unpaid_drawing(order));
+    open_preview(
+        QStringLiteral("未収一覧"), report_name(Report::Unpaid), unpaid_drawing(order),
+        [this] { return someone_owes(*this) && confirm_period_and_organizer(*this) != -1; });
 }
 
 void frmTavu::connect_unpaid_handlers() {

@@ -11,11 +11,14 @@
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
 constexpr quint32 kRefusedColor = 0x0000FF; // red: the line gives no name
 constexpr quint32 kCutColor = 0x0060C0;     // brown: the name is taken, cut
+constexpr int kLinesShown = 1000;           // lines of the file in the table
+constexpr int kColumnsOffered = 100;        // columns offered as the names column
 
 QColor color_of(quint32 bgr) {
     return QColor(int(bgr & 0xFF), int(bgr >> 8 & 0xFF), int(bgr >> 16 & 0xFF));
@@ -129,7 +132,10 @@ void frmRosterImport::fill() {
         // Another encoding or format can make other columns.
         const QSignalBlocker quiet(cboColumn);
         cboColumn->clear();
+        // A file of thousands of columns is no roster to pick among: the
+        // first ones, and the one read, are offered.
         for (int c = 0; c < file_.column_titles.size(); ++c) {
+            if (c >= kColumnsOffered && c != file_.column) continue;
             QString title = file_.column_titles[c];
             if (title.size() > 12) title = title.left(11) + u'…';
             cboColumn->addItem(QStringLiteral("%1列目「%2」").arg(c + 1).arg(title), c);
@@ -138,12 +144,26 @@ void frmRosterImport::fill() {
         cboColumn->setEnabled(cboColumn->count() > 1);
     }
 
-    grdLines->setRowCount(int(file_.lines.size()));
+    // The table shows the first lines; the summary counts them all. No
+    // roster needs more, and a huge file then opens as fast as a small one.
+    const int shown = std::min(int(file_.lines.size()), kLinesShown);
+    const bool more = shown < int(file_.lines.size());
+    grdLines->clearSpans();
+    grdLines->setRowCount(shown + (more ? 1 : 0));
     int kept = 0, refused = 0;
-    for (int r = 0; r < int(file_.lines.size()); ++r) {
-        const RosterLine& line = file_.lines[size_t(r)];
+    for (const RosterLine& line : file_.lines) {
         kept += line.kept ? 1 : 0;
         refused += line.taken() ? 0 : 1;
+    }
+    if (more) {
+        grdLines->setSpan(shown, 0, 1, kColumns);
+        grdLines->setItem(shown, 0,
+                          cell(QStringLiteral("…ほか %1行 (表に 出すのは 最初の %2行 だけや)")
+                                   .arg(file_.lines.size() - size_t(shown))
+                                   .arg(shown)));
+    }
+    for (int r = 0; r < shown; ++r) {
+        const RosterLine& line = file_.lines[size_t(r)];
         grdLines->setItem(r, kLine, cell(QString::number(line.line)));
         grdLines->setItem(r, kName, cell(line.taken() ? line.name : line.text));
         grdLines->setItem(

@@ -4,7 +4,9 @@
 // whose name changed and paints those rows red.
 
 #include "book/cp932.h"
+#include "book/payments.h"
 #include "book/text_rules.h"
+#include "payments/payments_messages.h"
 #include "sheet/frmTavu.h"
 #include "ui/colors.h"
 #include "ui/message_box.h"
@@ -176,11 +178,18 @@ void frmTavu::cmdGetname_yame_Click() {
             if (!name_key(book.member_name[i]).isEmpty()) warn = true;
         }
     }
+    // The row is another person now: what the earlier one paid is set aside.
+    int rows_set_aside = 0;
+    qint64 amount_set_aside = 0;
     for (int i = 0; i < kMembers; ++i) {
         if (book.name_changed[i] != 1) continue;
         for (int j = 0; j < kItems; ++j) {
             book.mark[i][j] = 0;
             book.member_kingaku[i][j] = 0;
+        }
+        if (member_has_payments(book, i)) {
+            ++rows_set_aside;
+            amount_set_aside += set_aside_member_payments(book, i, book.name_before[i]);
         }
     }
 
@@ -198,6 +207,7 @@ void frmTavu::cmdGetname_yame_Click() {
         ui::msg_box(
             QStringLiteral("メンバーが 変わってまんねん！\r\rその人の マークを やり直してや ！！"),
             ui::Icon::Exclamation);
+    payments::report_renamed_payments(rows_set_aside, amount_set_aside);
     book.name_mode = 0;
     show_roster_hint();
 }

@@ -6,6 +6,7 @@
 #include "book/roster_import.h"
 #include "book/text_rules.h"
 #include "book/work_files.h"
+#include "payments/payments_messages.h"
 #include "roster/frmRosterImport.h"
 #include "sheet/frmTavu.h"
 #include "ui/file_choice.h"
@@ -62,6 +63,7 @@ void frmTavu::file_meibo_in_Click() {
                     QStringLiteral("あかんかったら 「編集」→「名簿の読み込みを取り消す」で "
                                    "元に 戻せるで。"),
                 ui::Icon::Information);
+    payments::report_renamed_payments(roster_undo->set_aside_rows, roster_undo->set_aside);
 }
 
 void frmTavu::hensyu_meibo_undo_Click() {
@@ -88,6 +90,10 @@ void frmTavu::hensyu_meibo_undo_Click() {
         name_font();
         gamen_kosin();
     }
+    forget_roster_undo();
+}
+
+void frmTavu::forget_roster_undo() {
     roster_undo.reset();
     hensyu_meibo_undo->setEnabled(false);
 }

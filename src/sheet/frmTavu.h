@@ -285,6 +285,11 @@ public:
     void file_meibo_in_Click();
     void file_meibo_out_Click();
     void hensyu_meibo_undo_Click();
+    // Greys what would edit the book when write_guard is read-only.
+    void show_read_only();
+    // The import can no longer be taken back: the book it changed is gone
+    // (新しい期間, 再読込), and its rows may be other people's by now.
+    void forget_roster_undo();
     // Text with line breaks in the name box (a paste): names for the rows
     // from name_no down.
     void txtName_Input_Paste(const QString& text);
@@ -319,9 +324,11 @@ public:
     void preview_select_Click(); // the selection dialog's 確定 opens the preview
     void print_to_Click();
     // Opens the preview of what `draw` draws of the book as it is now; any
-    // report's drawing function will do.
+    // report's drawing function will do. Its 印刷 first asks what the
+    // report's print command asks (`check`: false stops it).
     class PrintPreview* open_preview(const QString& title, const QString& report,
-                                     const std::function<void(Book&, ui::Printer&)>& draw);
+                                     const std::function<void(Book&, ui::Printer&)>& draw,
+                                     std::function<bool()> check);
     bool preview_selection = false; // the selection dialog previews instead of printing
 
     // ---- print: the unpaid list, by roster position or by the amount left ----

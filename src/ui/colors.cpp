@@ -29,4 +29,11 @@ quint32 fore_color(const QWidget* widget) {
     return to_bbggrr(widget->palette().color(widget->foregroundRole()));
 }
 
+void tint_as_past_period(QWidget* window) {
+    QPalette tint = window->palette();
+    tint.setColor(QPalette::Window, QColor(0xF4, 0xE8, 0xC8));
+    window->setPalette(tint);
+    window->setAutoFillBackground(true);
+}
+
 } // namespace ui

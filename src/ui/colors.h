@@ -18,4 +18,8 @@ void set_fore_color(QWidget* widget, quint32 bbggrr);
 // The 0xBBGGRR value of the colour the control draws its text in.
 quint32 fore_color(const QWidget* widget);
 
+// The pale tint of a window showing a closed period, so it is never taken
+// for the live book.
+void tint_as_past_period(QWidget* window);
+
 } // namespace ui
