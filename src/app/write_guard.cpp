@@ -13,6 +13,7 @@ WriteGuard WriteGuard::read_only(Reason reason) {
 WriteGuard WriteGuard::without_lock() {
     WriteGuard guard;
     guard.tidy_ = false;
+    guard.unlocked_ = true;
     return guard;
 }
 
@@ -48,7 +49,7 @@ QString WriteGuard::title(const QString& base) const {
     case Reason::None:
         break;
     }
-    return base;
+    return unlocked_ ? base + QStringLiteral("  【鍵なし】") : base;
 }
 
 } // namespace app

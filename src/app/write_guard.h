@@ -32,6 +32,9 @@ public:
     bool read_only() const { return reason_ != Reason::None; }
     // Whether start-up may remove leftovers and convert or rename files.
     bool may_tidy_folder() const { return tidy_; }
+    // A book that may be written in a folder where no lock could be taken:
+    // nothing keeps a second program from writing it too.
+    bool unlocked() const { return unlocked_; }
 
     // Asked by a writing command before it changes anything: true when it
     // may go on, else the user is told (naming `command`) and false.
@@ -43,6 +46,7 @@ public:
 private:
     Reason reason_ = Reason::None;
     bool tidy_ = true;
+    bool unlocked_ = false;
 };
 
 } // namespace app
