@@ -180,8 +180,9 @@ CommandLine read_command_line(const QStringList& arguments) {
         else if (report == QStringLiteral("periods"))
             line.periods = true;
         else
-            return wrong(QStringLiteral("unknown report \"%1\": summary, statements, unpaid or periods")
-                             .arg(report));
+            return wrong(
+                QStringLiteral("unknown report \"%1\": summary, statements, unpaid or periods")
+                    .arg(report));
     }
     if (outputs > 1 || parser.values(pdf).size() + parser.values(to_printer).size() > 1)
         return wrong(QStringLiteral("one of --pdf, --print and --csv, once"));

@@ -45,6 +45,13 @@
 //                          debts carried and no payments; every archive
 //                          kako/G (or G-2...) holds generation G's pair
 //   save_probe pair-once N as once, with generation N's pair
+//   save_probe pair-next N starts as the program does (its messages on
+//                          stderr), then saves generation N's pair; exit 0
+//                          when the save said it was done
+//   save_probe pair-close  starts as the program does, then closes the
+//                          period with the carry-over; prints every message;
+//                          exit 0 when it said the new period began, 1 when
+//                          it said the period stays, 2 for anything else
 //   save_probe hold        starts as the program does with the folder's lock,
 //                          prints "ready" and runs until it is killed
 //
@@ -410,6 +417,31 @@ int main(int argc, char** argv) {
             script.shown.clear();
             script.answers.clear();
         }
+    }
+
+    if (std::strcmp(mode, "pair-next") == 0 && argc > 2) {
+        w.Form_Load();
+        for (const ui::ShownBox& b : script.shown)
+            std::fprintf(stderr, "start-up said: %s\n", qPrintable(b.text));
+        script.shown.clear();
+        pair_fill(w, book, std::atoi(argv[2]));
+        book.hozon_flag = 0;
+        w.file_all_hozon_Click();
+        for (const ui::ShownBox& b : script.shown) std::printf("%s\n", qPrintable(b.text));
+        return book.hozon_flag == -1 ? 0 : 1;
+    }
+
+    if (std::strcmp(mode, "pair-close") == 0) {
+        w.Form_Load();
+        script.shown.clear();
+        script.answer(ui::Answer::Ok);
+        script.answer(ui::Answer::Yes);
+        w.file_new_period_Click();
+        for (const ui::ShownBox& b : script.shown) std::printf("%s\n", qPrintable(b.text));
+        const QString last = script.shown.empty() ? QString() : script.shown.back().text;
+        if (last.contains(QStringLiteral("新しい 期間を 始めたで"))) return 0;
+        if (last.contains(QStringLiteral("今の 期間の まま"))) return 1;
+        return 2;
     }
 
     if (std::strcmp(mode, "pair-once") == 0 && argc > 2) {
