@@ -6,6 +6,7 @@
 #include "payments/payments_messages.h"
 #include "sheet/frmTavu.h"
 #include "ui/message_box.h"
+#include "ui/write_refusal.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ QString refusal(PreviousSave::State state) {
 } // namespace
 
 void frmTavu::file_restore_Click() {
-    if (!write_guard.allows(kTitle)) return;
+    if (!ui::write_allowed(write_guard, kTitle)) return;
     const PreviousSave previous = look_at_previous_save();
     if (previous.state != PreviousSave::State::Ready) {
         ui::msg_box(refusal(previous.state), ui::Icon::Exclamation, ui::Buttons::Ok, kTitle);

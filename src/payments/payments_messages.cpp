@@ -2,23 +2,19 @@
 #include "book/payments.h"
 #include "book/print_rules.h"
 #include "book/text_rules.h"
+#include "book/yen_text.h"
 #include "ui/message_box.h"
 
 namespace payments {
 
 namespace {
 
-const QString kGap = QStringLiteral("\r\n\r\n");
 const QString kTitle = QStringLiteral("集金チェック");
-
-QString yen(qint64 amount) {
-    return amount == 0 ? QStringLiteral("0円") : grouped_amount(amount) + QStringLiteral("円");
-}
 
 bool ask_delete(const QString& whose, qint64 received) {
     const QString question =
-        QStringLiteral("%1 もう %2 受け取ってまっせ ！").arg(whose, yen(received)) + kGap +
-        QStringLiteral("消したら その 受け取りの 記録も 一緒に 消えてまうで。") + kGap +
+        QStringLiteral("%1 もう %2 受け取ってまっせ ！").arg(whose, yen(received)) + ui::kGap +
+        QStringLiteral("消したら その 受け取りの 記録も 一緒に 消えてまうで。") + ui::kGap +
         QStringLiteral("ほんまに 消しまっか ？");
     return ui::msg_box(question, ui::Icon::Question, ui::Buttons::YesNo, kTitle) == ui::Answer::Yes;
 }
@@ -34,13 +30,13 @@ void report_read(const PayRead& read, bool read_only) {
         QString text = QStringLiteral("集金の 記録 (allitem.pay) が ");
         if (read.unread_whole)
             text +=
-                QStringLiteral("読まれへんかってん ！") + kGap +
+                QStringLiteral("読まれへんかってん ！") + ui::kGap +
                 QStringLiteral("ちゃう 形の ファイルか、 ふつうの ファイルや あらへん みたいや。 "
                                "中身は 何も 使わへんで。 ");
         else
             text +=
                 QStringLiteral("壊れてて、%1 行 読まれへんかってん ！").arg(read.damaged_lines) +
-                kGap + QStringLiteral("読めた 分だけ 使いまっせ。 ");
+                ui::kGap + QStringLiteral("読めた 分だけ 使いまっせ。 ");
         ui::msg_box(text + (read_only ? untouched : kept_aside), ui::Icon::Exclamation,
                     ui::Buttons::Ok, kTitle);
     }
@@ -49,13 +45,13 @@ void report_read(const PayRead& read, bool read_only) {
             QStringLiteral("集金の 記録 (allitem.pay) は 別の 保存の 帳面の もん やったから、 "
                            "この 帳面と 一緒に 保存した 写し (allitem.pay.bak) を "
                            "読んだで。") +
-                kGap + QStringLiteral("保存したら それが allitem.pay に なりまっせ。"),
+                ui::kGap + QStringLiteral("保存したら それが allitem.pay に なりまっせ。"),
             ui::Icon::Information, ui::Buttons::Ok, kTitle);
     }
     if (read.origin == PayOrigin::OtherBook && read.set_aside > 0) {
         ui::msg_box(QStringLiteral("集金の 記録 (allitem.pay) は この 帳面と 一緒に 保存した "
                                    "もん と ちゃうねん ！") +
-                        kGap +
+                        ui::kGap +
                         QStringLiteral("%1 件 ぜんぶ 脇に よけて、 だれにも 付けてへんで。 ")
                             .arg(read.set_aside) +
                         (read_only ? untouched
@@ -68,7 +64,7 @@ void report_read(const PayRead& read, bool read_only) {
         ui::msg_box(QStringLiteral("集金の 記録に、 名前か 項目が 帳面と 合わへんのが %1 件 "
                                    "おましてん。")
                             .arg(read.set_aside) +
-                        kGap +
+                        ui::kGap +
                         (read_only ? QStringLiteral("間違うた 人に 付けたら えらいこっちゃ から、 "
                                                     "脇に よけて 見せてまへん。 ") +
                                          untouched
@@ -83,7 +79,7 @@ void report_write_failure(bool unread_in_the_way) {
     ui::msg_box(
         QStringLiteral("帳面は 保存したけど、 集金の 記録 (allitem.pay) は 置き換えられへん"
                        "かってん ！") +
-            kGap +
+            ui::kGap +
             (unread_in_the_way
                  ? QStringLiteral("読まれへん 元の allitem.pay を よけられへんかったから、 "
                                   "上書き せんと 置いてあるで。 ")
@@ -98,7 +94,8 @@ void report_moved_aside(const QString& name) {
         QStringLiteral("読まれへん とこが あった 集金の 記録 (allitem.pay) は、 "
                        "「%1」 に よけといたで。")
                 .arg(name) +
-            kGap + QStringLiteral("消してへんから、 中身を 確かめてや。 要らんかったら 捨ててや。"),
+            ui::kGap +
+            QStringLiteral("消してへんから、 中身を 確かめてや。 要らんかったら 捨ててや。"),
         ui::Icon::Exclamation, ui::Buttons::Ok, kTitle);
 }
 
