@@ -202,7 +202,13 @@ TEST_F(PaymentsWindowTest, DeletionsAskAndRenamedMembersAreSetAside) {
     Book saved;
     ASSERT_EQ(hrm_read(saved), ReadResult::Ok);
     saved.member_name[1] = QStringLiteral("別の人");
-    ASSERT_EQ(write_file_atomically(QStringLiteral("allitem.hrm"), pair_swap(data_text(saved))),
+    const QByteArray renamed = pair_swap(data_text(saved));
+    ASSERT_EQ(write_file_atomically(QStringLiteral("allitem.hrm"), renamed), WriteResult::Ok);
+    // The payments name the book they were saved with: here, that one.
+    QByteArray paid;
+    ASSERT_TRUE(read_whole_file(QStringLiteral("allitem.pay"), paid));
+    ASSERT_EQ(write_file_atomically(QStringLiteral("allitem.pay"),
+                                    naming_book(paid, book_id_of(renamed))),
               WriteResult::Ok);
     script.shown.clear();
     start();

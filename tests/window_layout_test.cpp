@@ -111,9 +111,9 @@ TEST_F(WindowLayout, MenusNestAsTheCommandsDo) {
     EXPECT_EQ(bar, (QStringList{"ファイル", "印刷", "編集", "マーク", "ヘルプ"}));
     EXPECT_EQ(
         captions(window.menu_file),
-        (QStringList{"再読込", "保存", "ＣＳＶ出力", "ＣＳＶ出力 (集金の記録)", "名簿の読み込み",
-                     "名簿の書き出し", "新しい期間", "過去の期間", "終了"}));
-    EXPECT_EQ(window.menu_file->actions()[1]->menu(), window.file_hozon);
+        (QStringList{"再読込", "前の保存に戻す", "保存", "ＣＳＶ出力", "ＣＳＶ出力 (集金の記録)",
+                     "名簿の読み込み", "名簿の書き出し", "新しい期間", "過去の期間", "終了"}));
+    EXPECT_EQ(window.menu_file->actions()[2]->menu(), window.file_hozon);
     EXPECT_EQ(captions(window.file_hozon), QStringList{"全体保存"});
     EXPECT_EQ(captions(window.file_print),
               (QStringList{"帳票の印刷", "個別印刷", "セレクト印刷", "未収一覧", "",

@@ -18,9 +18,18 @@ bool claim_working_folder(FolderLock& lock, WriteGuard& guard) {
         guard = WriteGuard();
         return true;
     case FolderLock::State::Unavailable:
-        // A folder that takes no lock file (read-only, say): saves there say
-        // for themselves whether they can be done.
+        // A folder that takes no lock (read-only, a lock file that is a
+        // folder or a link, a share without flock): saves there say for
+        // themselves whether they can be done; the user is told once that
+        // nothing keeps a second window out.
         guard = WriteGuard::without_lock();
+        ui::msg_box(
+            QStringLiteral("この フォルダには 鍵 (.allitem.lock) が 掛けられへんネン ！") +
+                QStringLiteral("\r\n\r\n") +
+                QStringLiteral("保存は できるけど、 別の ＴＡＶＵ が 同じ フォルダを 開いても "
+                               "気ぃ 付かれへんから、 後から 保存した 方しか 残らへんで。 "
+                               "ここは １つだけで 開いてや。 (窓の 題に 【鍵なし】 て 出てまっせ)"),
+            ui::Icon::Exclamation);
         return true;
     case FolderLock::State::HeldElsewhere:
         break;

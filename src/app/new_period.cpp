@@ -107,19 +107,24 @@ void frmTavu::file_new_period_Click() {
     if (ui::msg_box(question, ui::Icon::Question, ui::Buttons::OkCancel, kTitle) ==
         ui::Answer::Cancel)
         return;
-    const QString period = trim_blanks(typed_period);
-    const CarryOver carry = carry_over_of(
-        book, period.isEmpty() ? archive_base_name(period, QDate::currentDate()) : period);
-    const Carry carried = ask_carry_over(book, carry);
-    if (carried == Carry::Stop) return;
-
     // What a failure puts back.
     const auto before = std::make_unique<Book>(book);
     if (take_window_into_book() == -1) return;
     const QList<ArchiveFile> files = archive_files(book);
+    const QString base = archive_base_name(typed_period, QDate::currentDate());
+    const QString period = trim_blanks(typed_period);
+    // The carried item is named after this close's archive, so that two
+    // closes of one period name never carry the same title.
+    const CarryOver carry = carry_over_of(book, period.isEmpty() ? base : period,
+                                          std::max(1, archive_number_for(files, base)));
+    const Carry carried = ask_carry_over(book, carry);
+    if (carried == Carry::Stop) {
+        book = *before;
+        return;
+    }
+
     Archive archive;
-    const WriteResult archived =
-        write_archive(files, archive_base_name(typed_period, QDate::currentDate()), archive);
+    const WriteResult archived = write_archive(files, base, archive);
     if (!is_written(archived)) {
         book = *before;
         ui::msg_box(QStringLiteral("締めた データが しまわれへんかってん ！") + ui::kGap +
@@ -136,8 +141,11 @@ void frmTavu::file_new_period_Click() {
     gamen_kosin();
     // A save that stops has not replaced "allitem.hrm" (once it has, it is
     // done): the file still holds the closed period, and so does the window
-    // again. The archive of it goes, unless it was there before.
-    if (data_hozon() == -1) {
+    // again. The archive of it goes, unless it was there before. A save of
+    // the book without its payments (told) is a new period all the same: its
+    // payments wait complete under a temporary name.
+    const qint16 saved = data_hozon();
+    if (saved == -1) {
         remove_archive(archive);
         book = *before;
         txtNengetu->setText(typed_period);
@@ -148,7 +156,7 @@ void frmTavu::file_new_period_Click() {
                     ui::Icon::Critical);
         return;
     }
-    book.hozon_flag = -1;
+    book.hozon_flag = saved == 0 ? -1 : 0;
     forget_roster_undo();
     if (archived == WriteResult::Unconfirmed) warn_unconfirmed(QStringLiteral("締めた データ"));
 

@@ -3,6 +3,7 @@
 #include "app/help_window.h"
 #include "app/save_messages.h"
 #include "book/cp932.h"
+#include "book/pair_save.h"
 #include "book/payments_file.h"
 #include "book/safety_copy.h"
 #include "book/text_rules.h"
@@ -92,6 +93,15 @@ QString book_file_in_the_way(const FileStamp& seen, const FileStamp& now) {
            QStringLiteral("再読込で 読みなおすか、 ＴＡＶＵ を 開きなおしてから やってヤ ！");
 }
 
+// The book was saved, its payments not (told just before): the user may
+// stay and save again.
+bool may_close_book_only(const QString& title) {
+    const QString question =
+        QStringLiteral("帳面は 保存したけど、 集金の 記録は まだ 置き換えられてへんで。") +
+        QStringLiteral("\r\n\r\n") + QStringLiteral("このまま 閉じても ええの ？？");
+    return ui::msg_box(question, ui::Icon::Question, ui::Buttons::YesNo, title) == ui::Answer::Yes;
+}
+
 } // namespace
 
 // A step done whose flush the disk did not confirm: the file has its new
@@ -138,10 +148,12 @@ qint16 frmTavu::take_window_into_book() {
     return 0;
 }
 
-// Commits and checks the sheet, then writes the whole book. −1 when it
-// stopped: the sheet was refused, a header box holds characters the file
-// cannot carry, or the file could not be written (the last saved file is
-// then still in place).
+// Commits and checks the sheet, then writes the whole book and its payments
+// as one save (book/pair_save.h). −1 when it stopped: the sheet was
+// refused, a header box holds characters the file cannot carry, or nothing
+// could be written (the last save is then still in place). 1 when the book
+// was saved but its payments did not take their name (told): they wait
+// complete under a temporary name, which the next start puts in place.
 qint16 frmTavu::data_hozon() {
     if (!ui::write_allowed(write_guard, QStringLiteral("保存"))) return -1;
     if (!commit_sheet()) return -1;
@@ -150,14 +162,10 @@ qint16 frmTavu::data_hozon() {
     // anything is written, and again just before the new file takes the name.
     if (check_book_file_unchanged() == -1) return -1;
 
-    if (!is_written(dat_write(book))) {
-        report_write_failure();
-        return -1;
-    }
     // Once "allitem.hrm" has been replaced the save is done, whatever the
     // disk then says: the window must not claim the old book is still there.
     bool changed_meanwhile = false;
-    const SavedFile saved = dat_to_hrm_keeping_bak([&] {
+    const PairSave saved = save_book(book, [&] {
         const FileStamp now = stamp_file(kHrm);
         changed_meanwhile = now.state != ReadResult::Missing && now != hrm_stamp;
         return !changed_meanwhile;
@@ -167,21 +175,22 @@ qint16 frmTavu::data_hozon() {
     const FileStamp now = stamp_file(kHrm);
     if (now.state == ReadResult::Ok && now.hash == stamp_hash(pair_swap(data_text(book))))
         hrm_stamp = now;
-    if (!is_written(saved.written)) {
+    if (saved.outcome == PairSave::Outcome::NotSaved) {
         if (changed_meanwhile)
             check_book_file_unchanged();
         else
             report_write_failure();
         return -1;
     }
-    if (saved.bak != BakProblem::None)
-        report_bak_not_kept(saved.bak, QStringLiteral("データ"), kBakFile);
-    if (saved.written == WriteResult::Unconfirmed) warn_unconfirmed(QStringLiteral("データ"));
-    // The payments beside it, by the same recipe, with their own safety copy.
-    const SavedFile paid = payments_write(book);
-    if (!is_written(paid.written)) {
-        payments::report_write_failure();
-        return -1;
+    if (saved.book.bak != BakProblem::None)
+        report_bak_not_kept(saved.book.bak, QStringLiteral("データ"), kBakFile);
+    if (saved.book.written == WriteResult::Unconfirmed) warn_unconfirmed(QStringLiteral("データ"));
+    // The payments, saved in the same step.
+    const PayCommit& paid = saved.pay;
+    if (!paid.moved_aside.isEmpty()) payments::report_moved_aside(paid.moved_aside);
+    if (saved.outcome == PairSave::Outcome::BookOnly) {
+        payments::report_write_failure(paid.aside_failed);
+        return 1;
     }
     if (paid.bak != BakProblem::None)
         report_bak_not_kept(paid.bak, QStringLiteral("集金の 記録"), kPayBakFile);
@@ -191,7 +200,9 @@ qint16 frmTavu::data_hozon() {
 }
 
 void frmTavu::file_all_hozon_Click() {
-    if (data_hozon() == -1) return;
+    // The book alone (1) has been told as such; the payments are still to
+    // be saved, so the window stays unsaved.
+    if (data_hozon() != 0) return;
     ui::msg_box(QStringLiteral("データ保存 してもうた ！"), ui::Icon::Information);
     book.hozon_flag = -1;
 }
@@ -206,10 +217,12 @@ void frmTavu::data_reload_Click() {
                     QStringLiteral("ｒｅｌｏａｄ")) == ui::Answer::Cancel)
         return;
 
-    if (!read_data_files()) {
+    if (!show_saved_book())
         ui::msg_box(QStringLiteral("データ が おまへんネン ！"), ui::Icon::Critical);
-        return;
-    }
+}
+
+bool frmTavu::show_saved_book() {
+    if (!read_data_files()) return false;
     forget_roster_undo();
     name_hyoji();
     gamen_kosin();
@@ -218,6 +231,7 @@ void frmTavu::data_reload_Click() {
         ui::set_fore_color(lbl1[i], 0xC00000);
     }
     document.tell_reloaded();
+    return true;
 }
 
 // 終了: may save, then ends the application at once; the close questions of
@@ -240,7 +254,8 @@ void frmTavu::file_end_Click() {
         }
         // A save that did not happen (its message has been shown) keeps the
         // program running, so that nothing typed is lost.
-        if (data_hozon() == -1) return;
+        const qint16 saved = data_hozon();
+        if (saved == -1 || (saved == 1 && !may_close_book_only(windowTitle()))) return;
     }
     unload_printing_notice();
     app::end_application();
@@ -263,7 +278,11 @@ void frmTavu::Form_QueryUnload(bool& cancel, int /*unload_mode*/) {
     // cannot be stored counts as a refused sheet.
     const qint16 stopped =
         book.name_mode == -1 && store_input_name() == -1 ? qint16(-1) : data_hozon();
-    if (stopped != -1) return;
+    if (stopped == 0) return;
+    if (stopped == 1) {
+        cancel = !may_close_book_only(windowTitle());
+        return;
+    }
     const QString question = QStringLiteral("データにエラーが おます！ ") +
                              QStringLiteral("\r\n\r\n") + QStringLiteral("保存せんで ええの ？？");
     if (ui::msg_box(question, ui::Icon::Question, ui::Buttons::YesNo, windowTitle()) ==
@@ -319,6 +338,11 @@ void frmTavu::connect_app_handlers() {
     connect(file_end, &QAction::triggered, this, &frmTavu::file_end_Click);
     connect(tavu_help, &QAction::triggered, this, &frmTavu::tavu_help_Click);
     connect(file_new_period, &QAction::triggered, this, &frmTavu::file_new_period_Click);
+    // Beside 再読込, which it resembles: both put the saved book on the sheet.
+    file_restore = new QAction(QStringLiteral("前の保存に戻す"), this);
+    file_restore->setObjectName(QStringLiteral("file_restore"));
+    menu_file->insertAction(file_hozon->menuAction(), file_restore);
+    connect(file_restore, &QAction::triggered, this, &frmTavu::file_restore_Click);
 }
 
 // Shows the bundled help page; the window is made once and then only shown.

@@ -3,6 +3,7 @@
 #include "book/book_source.h"
 #include "book/data_files.h"
 #include "book/new_period.h"
+#include "book/pair_save.h"
 #include "book/payments_file.h"
 #include "book/save_leftovers.h"
 #include "book/text_rules.h"
@@ -108,17 +109,30 @@ QString refused_file_text(ReadResult result, const QString& file) {
 } // namespace
 
 void frmTavu::Form_Load() {
-    if (write_guard.read_only()) setWindowTitle(ui::guarded_title(write_guard, windowTitle()));
+    if (write_guard.read_only() || write_guard.unlocked())
+        setWindowTitle(ui::guarded_title(write_guard, windowTitle()));
     // An archive opened as the working folder looks as one opened from 過去の期間.
     if (write_guard.reason() == WriteGuard::Reason::PastPeriod) ui::tint_as_past_period(this);
     show_read_only();
     // Only the program that holds the folder's lock tidies it: another one's
     // save in progress looks just like a leftover.
     if (write_guard.may_tidy_folder()) {
+        // A save cut short between the book and its payments is finished
+        // first: its payments wait under a temporary name.
+        PayCommit settled;
+        if (settle_interrupted_save(settled) && !settled.moved_aside.isEmpty())
+            payments::report_moved_aside(settled.moved_aside);
         remove_save_leftovers();
         remove_unfinished_archives();
         if (entry_exists(kNgs)) convert_older_file(book, *this);
         promote_spare_files();
+    } else if (write_guard.unlocked()) {
+        // Without a lock another program's save may be under way: only this
+        // user's leftovers too old to be anybody's save in progress go.
+        PayCommit settled;
+        if (settle_interrupted_save(settled) && !settled.moved_aside.isEmpty())
+            payments::report_moved_aside(settled.moved_aside);
+        remove_save_leftovers(kLeftoverAge);
     }
 
     adjustSize();
@@ -158,7 +172,7 @@ bool frmTavu::read_data_files() {
         report_read_result(read, source.older_layout, source.file);
         // The rows as after a read in the current layout.
         if (source.older_layout) report_read_result(ReadResult::Ok, false);
-        payments::report_read(source.payments, true);
+        payments::report_read(source.payments, write_guard.read_only());
         return true;
     }
     // The data file is read as it lies: nothing is written, so a full disk

@@ -4,6 +4,7 @@
 #include "book/data_files.h"
 #include "book/payments.h"
 #include "book/payments_file.h"
+#include "book/payments_pair.h"
 #include "book/split_share.h"
 #include "book/text_rules.h"
 
@@ -64,7 +65,9 @@ QString archive_base_name(const QString& period, const QDate& today) {
 QList<ArchiveFile> archive_files(const Book& book) {
     QList<ArchiveFile> files{{QString::fromLatin1(kHrmFile), pair_swap(data_text(book))}};
     // The payments go with it, so the archive answers who had paid.
-    if (!book.payments.empty()) files.append({QString::fromLatin1(kPayFile), payments_text(book)});
+    if (!book.payments.empty())
+        files.append(
+            {QString::fromLatin1(kPayFile), payments_text(book, book_id_of(files.front().bytes))});
     return files;
 }
 
@@ -145,6 +148,16 @@ bool rename_to_free_folder(const QString& from, const QString& base, int first, 
 }
 
 } // namespace
+
+int archive_number_for(const QList<ArchiveFile>& files, const QString& base) {
+    for (int n = 1; n <= 1000; ++n) {
+        const QString folder = archive_folder(base, n);
+        const QFileInfo info(folder);
+        if (!info.exists() && !info.isSymLink()) return n;
+        if (info.isDir() && !info.isSymLink() && holds_files(folder, files)) return n;
+    }
+    return 0;
+}
 
 WriteResult write_archive(const QList<ArchiveFile>& files, const QString& base, Archive& archive) {
     archive = Archive{};
@@ -233,9 +246,13 @@ namespace {
 const QString kCarryOverTitle = QStringLiteral("前期未収");
 } // namespace
 
-CarryOver carry_over_of(const Book& closed, const QString& period_name) {
+CarryOver carry_over_of(const Book& closed, const QString& period_name, int number) {
     CarryOver carry;
-    carry.title = trim_blanks(cp932::clip_bytes(kCarryOverTitle + period_name, 20));
+    const QString suffix = number > 1 ? QStringLiteral("-%1").arg(number) : QString();
+    // The suffix survives the cut: it is what tells two closes apart.
+    carry.title = trim_blanks(cp932::clip_bytes(kCarryOverTitle + period_name,
+                                                20 - int(suffix.toLatin1().size()))) +
+                  suffix;
     for (int m = 0; m < kMembers; ++m) {
         const qint64 owed = still_owed(closed, m);
         if (owed == 0) continue;
@@ -254,14 +271,18 @@ bool is_archive_folder(const QString& folder) {
     return where.dir().dirName() == QLatin1String(kArchiveFolder) && !where.fileName().isEmpty();
 }
 
+bool is_carried_item(const QString& title) {
+    return trim_blanks(title).startsWith(kCarryOverTitle);
+}
+
 bool is_carried_item(const Book& book, int k) {
-    return trim_blanks(book.komoku_name[k]).startsWith(kCarryOverTitle);
+    return is_carried_item(book.komoku_name[k]);
 }
 
 bool carry_over_asked(const Book& book) {
     if (!book.payments.empty()) return true;
     for (int k = 0; k < kItems; ++k)
-        if (is_carried_item(book, k)) return true;
+        if (is_carried_item(book.komoku_name[k])) return true;
     return false;
 }
 

@@ -27,7 +27,7 @@ struct ArchiveFile {
     QByteArray bytes;
 };
 // The files that make a closed period's archive: "allitem.hrm" exactly as a
-// save writes it (and every other file a save writes beside it).
+// save writes it, and the payments naming it when the book has any.
 QList<ArchiveFile> archive_files(const Book& book);
 
 struct Archive {
@@ -44,6 +44,10 @@ struct Archive {
 // archive is used again instead. On failure nothing is left behind. Ok or
 // Unconfirmed (the last folder flush failed) once the archive is in place.
 WriteResult write_archive(const QList<ArchiveFile>& files, const QString& base, Archive& archive);
+// The number write_archive will give these files: that of the archive it
+// would take again, else the first free one (1 for kako/<base>, n for
+// kako/<base>-n); 0 when none is free.
+int archive_number_for(const QList<ArchiveFile>& files, const QString& base);
 // Removes an archive that write_archive made (its files, its folder, and
 // "kako" when it made that too and it is empty); a reused one stays. The
 // folder first goes back to a temporary name, so that an interruption
@@ -71,7 +75,13 @@ struct CarryOver {
     qint64 total = 0;
     bool fits = true;
 };
-CarryOver carry_over_of(const Book& closed, const QString& period_name);
+// `number` is the number of the close's archive (kako/<base>-2 is 2): a
+// second close of the same period name carries "-2" after it, so that no
+// two closes carry the same title.
+CarryOver carry_over_of(const Book& closed, const QString& period_name, int number = 1);
+// True when the item's title is that of an item carried by 新しい期間: what
+// a closed period still had to collect, not a new charge.
+bool is_carried_item(const QString& title);
 // Whether the close asks to carry over what is still owed: when the book
 // keeps payments in 集金チェック, or holds a carry-over from the period before
 // (an item titled 前期未収...), which would otherwise be dropped unseen when

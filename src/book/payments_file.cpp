@@ -7,8 +7,6 @@
 namespace {
 
 const QByteArray kHeader = "tavu-payments 1";
-// A full record is about 200 kB; anything far beyond is not ours.
-constexpr qint64 kMaxFileSize = 4 * 1024 * 1024;
 constexpr qint64 kMaxAmount = 999'999'999'999;
 constexpr qsizetype kMaxText = 200;
 
@@ -173,11 +171,52 @@ bool credit(Book& book, const Owners& owners, const PaymentEntry& e) {
     return true;
 }
 
+struct Scan {
+    bool header_ok = false;
+    int damaged_lines = 0;
+};
+
+// Reads the text line by line (LF, CR LF or CR ends a line); each line is
+// decoded on its own, so one bad byte costs one line. `each` gets every
+// entry read; comments and blank lines are passed over. A text whose first
+// line is not the header (another encoding, a newer version) reads nothing.
+template <typename F> Scan scan_lines(const QByteArray& text, F each) {
+    Scan scan;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    bool first = true;
+    while (start < n) {
+        qsizetype end = start;
+        while (end < n && text[end] != '\n' && text[end] != '\r') ++end;
+        const QByteArrayView bytes(text.constData() + start, end - start);
+        start = end + 1;
+        if (end < n && text[end] == '\r' && start < n && text[start] == '\n') ++start;
+        if (first) {
+            first = false;
+            scan.header_ok = bytes == kHeader;
+            if (!scan.header_ok) return scan;
+            continue;
+        }
+        if (bytes.isEmpty() || bytes.startsWith('#')) continue;
+        QStringDecoder decode(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString line = decode(bytes);
+        char kind = 0;
+        PaymentEntry entry;
+        if (decode.hasError() || bytes.contains('\0') || !read_entry(line, kind, entry)) {
+            ++scan.damaged_lines;
+            continue;
+        }
+        each(kind, entry);
+    }
+    return scan;
+}
+
 } // namespace
 
-QByteArray payments_text(const Book& book) {
+QByteArray payments_text(const Book& book, const BookId& of) {
     QByteArray text = kHeader + '\n';
     text.reserve(128 * 1024);
+    if (of.valid()) text = naming_book(text, of);
     const Owners owners(book);
     std::array<QByteArray, kItems> titles;
     for (int k = 0; k < kItems; ++k) titles[k] = written(owners.title[k]);
@@ -199,47 +238,59 @@ QByteArray payments_text(const Book& book) {
 PayRead parse_payments_text(const QByteArray& text, Book& book) {
     book.payments = PaymentRecord{};
     PayRead read;
-    read.result = ReadResult::Ok;
-    QStringDecoder decode(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString all = decode(text);
-    const QList<QStringView> lines = QStringView(all).split(u'\n');
-    if (decode.hasError() || lines.isEmpty() || lines[0].trimmed() != QLatin1String(kHeader)) {
-        read.result = ReadResult::Damaged;
-        return read;
-    }
     const Owners owners(book);
-    for (qsizetype i = 1; i < lines.size(); ++i) {
-        QStringView line = lines[i];
-        if (line.endsWith(u'\r')) line.chop(1);
-        if (line.isEmpty() || line.startsWith(u'#')) continue;
-        char kind = 0;
-        PaymentEntry entry;
-        if (!read_entry(line, kind, entry)) {
-            ++read.damaged_lines;
-            continue;
-        }
-        if (kind == 'P' && credit(book, owners, entry)) continue;
+    const Scan scan = scan_lines(text, [&](char kind, const PaymentEntry& entry) {
+        if (kind == 'P' && credit(book, owners, entry)) return;
         if (kind == 'P') ++read.unmatched;
         book.payments.set_aside.push_back(entry);
         ++read.set_aside;
-    }
-    if (read.damaged_lines > 0) read.result = ReadResult::Damaged;
+    });
+    read.damaged_lines = scan.damaged_lines;
+    read.unread_whole = !scan.header_ok;
+    read.result = scan.header_ok && scan.damaged_lines == 0 ? ReadResult::Ok : ReadResult::Damaged;
     return read;
+}
+
+bool payments_text_whole(const QByteArray& text) {
+    const Scan scan = scan_lines(text, [](char, const PaymentEntry&) {});
+    return scan.header_ok && scan.damaged_lines == 0;
 }
 
 PayRead payments_read(Book& book, const QString& folder) {
     book.payments = PaymentRecord{};
-    QByteArray bytes;
-    const QString name = QString::fromLatin1(kPayFile);
-    const QString path = folder.isEmpty() ? name : folder + u'/' + name;
-    switch (read_checked(path, bytes, nullptr, kMaxFileSize)) {
-    case ReadResult::Ok:
-        return parse_payments_text(bytes, book);
-    case ReadResult::Missing:
-        return {};
+    const QString hrm = QString::fromLatin1(kHrmFile);
+    const BookId id = book_id_of(stamp_file(folder.isEmpty() ? hrm : folder + u'/' + hrm));
+    const PayCandidate found = find_payments_of(folder, id);
+    PayRead read;
+    switch (found.origin) {
+    case PayOrigin::Missing:
+        return read;
+    case PayOrigin::Refused:
+        read.result = ReadResult::Damaged; // no regular file, too large, unreadable
+        read.unread_whole = true;
+        read.origin = found.origin;
+        return read;
     default:
-        return {ReadResult::Damaged, 0, 0, 0}; // no regular file, too large, unreadable
+        break;
     }
+    read = parse_payments_text(found.bytes, book);
+    read.origin = found.origin;
+    if (found.origin == PayOrigin::OtherBook) {
+        // Saved with another book: nothing of it is credited on its own.
+        for (int m = 0; m < kMembers; ++m) {
+            for (int k = 0; k < kItems; ++k) {
+                Payment& cell = book.payments.cell[m][k];
+                if (!cell.recorded()) continue;
+                book.payments.set_aside.push_back({m + 1, k + 1, cell.received, cell.date,
+                                                   trim_blanks(book.member_name[m]),
+                                                   trim_blanks(book.komoku_name[k])});
+                cell = Payment{};
+                ++read.set_aside;
+                ++read.unmatched;
+            }
+        }
+    }
+    return read;
 }
 
 SavedFile payments_write(const Book& book) {

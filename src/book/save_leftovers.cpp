@@ -3,9 +3,12 @@
 #include "book/payments_file.h"
 #include "book/safety_copy.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <unistd.h>
 
-int remove_save_leftovers() {
+int remove_save_leftovers(qint64 min_age_seconds) {
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-min_age_seconds);
     const QStringList written = {QString::fromLatin1(kDatFile), QString::fromLatin1(kHrmFile),
                                  QString::fromLatin1(kBakFile), QString::fromLatin1(kPayFile),
                                  QString::fromLatin1(kPayBakFile)};
@@ -16,6 +19,9 @@ int remove_save_leftovers() {
     for (const QFileInfo& entry : entries) {
         for (const QString& name : written) {
             if (is_temporary_of(entry.fileName(), name)) {
+                if (min_age_seconds > 0 &&
+                    (entry.ownerId() != ::geteuid() || entry.lastModified() > before))
+                    break;
                 if (delete_file(entry.fileName())) ++removed;
                 break;
             }

@@ -1,4 +1,6 @@
 #pragma once
+
+#include <QtGlobal>
 // A save interrupted (the program killed, the power gone) can leave the
 // temporary file it was writing: ".allitem.dat.XXXXXX", ".allitem.hrm.XXXXXX"
 // or ".allitem.bak.XXXXXX" (and the same of "allitem.pay" and
@@ -6,5 +8,10 @@
 // them.
 
 // Removes those files of the working folder, and nothing else: only plain
-// files whose name has exactly that form. Returns how many went.
-int remove_save_leftovers();
+// files whose name has exactly that form. With `min_age_seconds`, only
+// those of this user untouched for that long (a folder without a lock,
+// where another program may be saving). Returns how many went.
+int remove_save_leftovers(qint64 min_age_seconds = 0);
+
+// Older than any save in progress: ten minutes.
+inline constexpr qint64 kLeftoverAge = 600;

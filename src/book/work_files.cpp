@@ -202,6 +202,45 @@ WriteResult write_new_file(const std::function<QString(int)>& name_for, const QB
     return result;
 }
 
+WriteResult write_temporary(const QString& name, const QByteArray& bytes, QString& temp) {
+    QByteArray path = temp_template(name);
+    const int fd = ::mkostemp(path.data(), O_CLOEXEC);
+    if (fd < 0) return WriteResult::Failed;
+    bool ok = ::fchmod(fd, 0666 & ~current_umask()) == 0 && write_all(fd, bytes) && sync_fd(fd);
+    ok = ::close(fd) == 0 && ok;
+    if (!ok) {
+        ::unlink(path.constData());
+        return WriteResult::Failed;
+    }
+    temp = QFile::decodeName(path);
+    return WriteResult::Ok;
+}
+
+bool move_entry_to_free_name(const QString& from, const std::function<QString(int)>& name_for,
+                             QString& taken) {
+    const QByteArray source = QFile::encodeName(from);
+    for (int n = 1; n < 1000; ++n) {
+        const QString name = name_for(n);
+        const QByteArray target = QFile::encodeName(name);
+        int r = ::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(),
+                            RENAME_NOREPLACE);
+        if (r != 0 && (errno == EINVAL || errno == ENOSYS)) {
+            // No such rename here: the name is looked at first (one program
+            // writes the folder at a time).
+            struct stat st;
+            if (::lstat(target.constData(), &st) == 0) continue;
+            r = ::rename(source.constData(), target.constData());
+        }
+        if (r == 0) {
+            taken = name;
+            sync_folder_of(name);
+            return true;
+        }
+        if (errno != EEXIST) return false;
+    }
+    return false;
+}
+
 WriteResult keep_copy(const QString& from, const QString& to) {
     const QByteArray source = QFile::encodeName(from);
     QByteArray temp;

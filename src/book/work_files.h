@@ -63,6 +63,18 @@ WriteResult write_file_atomically(const QString& name, const QByteArray& bytes,
 WriteResult write_new_file(const std::function<QString(int)>& name_for, const QByteArray& bytes,
                            QString& written);
 
+// Writes `bytes` whole and flushed as a new temporary file of the pattern
+// above for `name`, in the folder of `name`, and leaves it there for the
+// caller to rename (or remove). Its path goes to `temp`.
+WriteResult write_temporary(const QString& name, const QByteArray& bytes, QString& temp);
+
+// Renames whatever bears the name `from` (a file, a folder, a FIFO, a link)
+// onto the first free name name_for(1), name_for(2), ... (up to 999),
+// never over anything there, without opening it. The name taken goes to
+// `taken`.
+bool move_entry_to_free_name(const QString& from, const std::function<QString(int)>& name_for,
+                             QString& taken);
+
 // Puts the same bytes as `from` in place as `to`, whole or not at all: a
 // hard link (or, where the folder has none, a copy) under a temporary name of
 // the pattern above is flushed to disk and renamed over `to`. On failure `to`

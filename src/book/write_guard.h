@@ -30,6 +30,7 @@ public:
     static WriteGuard without_lock() {
         WriteGuard guard;
         guard.tidy_ = false;
+        guard.unlocked_ = true;
         return guard;
     }
 
@@ -37,8 +38,12 @@ public:
     bool read_only() const { return reason_ != Reason::None; }
     // Whether start-up may remove leftovers and convert or rename files.
     bool may_tidy_folder() const { return tidy_; }
+    // A book that may be written in a folder where no lock could be taken:
+    // nothing keeps a second program from writing it too.
+    bool unlocked() const { return unlocked_; }
 
 private:
     Reason reason_ = Reason::None;
     bool tidy_ = true;
+    bool unlocked_ = false;
 };

@@ -24,16 +24,41 @@ bool ask_delete(const QString& whose, qint64 received) {
 void report_read(const PayRead& read, bool read_only) {
     const QString untouched =
         QStringLiteral("この 窓は 見るだけ やから、 ファイルは そのまま やで。");
+    const QString kept_aside = QStringLiteral(
+        "元の ファイルは 消さんと、 次の 保存で 「allitem.pay.unread-日付-時刻」 に よけとくで。");
     if (read.result == ReadResult::Damaged) {
-        ui::msg_box(QStringLiteral("集金の 記録 (allitem.pay) が 壊れてて、") +
-                        (read.damaged_lines > 0
-                             ? QStringLiteral("%1 行 読まれへんかってん ！").arg(read.damaged_lines)
-                             : QStringLiteral("読まれへんかってん ！")) +
+        QString text = QStringLiteral("集金の 記録 (allitem.pay) が ");
+        if (read.unread_whole)
+            text +=
+                QStringLiteral("読まれへんかってん ！") + ui::kGap +
+                QStringLiteral("ちゃう 形の ファイルか、 ふつうの ファイルや あらへん みたいや。 "
+                               "中身は 何も 使わへんで。 ");
+        else
+            text +=
+                QStringLiteral("壊れてて、%1 行 読まれへんかってん ！").arg(read.damaged_lines) +
+                ui::kGap + QStringLiteral("読めた 分だけ 使いまっせ。 ");
+        ui::msg_box(text + (read_only ? untouched : kept_aside), ui::Icon::Exclamation,
+                    ui::Buttons::Ok, kTitle);
+    }
+    if (read.origin == PayOrigin::Bak) {
+        ui::msg_box(
+            QStringLiteral("集金の 記録 (allitem.pay) は 別の 保存の 帳面の もん やったから、 "
+                           "この 帳面と 一緒に 保存した 写し (allitem.pay.bak) を "
+                           "読んだで。") +
+                ui::kGap + QStringLiteral("保存したら それが allitem.pay に なりまっせ。"),
+            ui::Icon::Information, ui::Buttons::Ok, kTitle);
+    }
+    if (read.origin == PayOrigin::OtherBook && read.set_aside > 0) {
+        ui::msg_box(QStringLiteral("集金の 記録 (allitem.pay) は この 帳面と 一緒に 保存した "
+                                   "もん と ちゃうねん ！") +
                         ui::kGap +
-                        (read_only ? QStringLiteral("読めた 分だけ 見せまっせ。 ") + untouched
-                                   : QStringLiteral("読めた 分だけ 使いまっせ。 元の ファイルは "
-                                                    "次の 保存で allitem.pay.bak に 残しとくで。")),
+                        QStringLiteral("%1 件 ぜんぶ 脇に よけて、 だれにも 付けてへんで。 ")
+                            .arg(read.set_aside) +
+                        (read_only ? untouched
+                                   : QStringLiteral("「集金チェック」で 付け直すか 捨てるか "
+                                                    "決めてや ！")),
                     ui::Icon::Exclamation, ui::Buttons::Ok, kTitle);
+        return;
     }
     if (read.set_aside > 0) {
         ui::msg_box(QStringLiteral("集金の 記録に、 名前か 項目が 帳面と 合わへんのが %1 件 "
@@ -50,12 +75,28 @@ void report_read(const PayRead& read, bool read_only) {
     }
 }
 
-void report_write_failure() {
-    ui::msg_box(QStringLiteral("集金の 記録 (allitem.pay) が 書かれへんかってん ！") + ui::kGap +
-                    QStringLiteral("帳面は 保存したけど、 受け取りの 記録は 前に 保存した まま "
-                                   "やで。  フォルダの 空きと 書き込みの 許可を 見てから、"
-                                   "もう一回 保存してや ！"),
-                ui::Icon::Critical);
+void report_write_failure(bool unread_in_the_way) {
+    ui::msg_box(
+        QStringLiteral("帳面は 保存したけど、 集金の 記録 (allitem.pay) は 置き換えられへん"
+                       "かってん ！") +
+            ui::kGap +
+            (unread_in_the_way
+                 ? QStringLiteral("読まれへん 元の allitem.pay を よけられへんかったから、 "
+                                  "上書き せんと 置いてあるで。 ")
+                 : QStringLiteral("新しい 受け取りの 記録は 隠し ファイル (.allitem.pay.～) に "
+                                  "全部 書いてあって、 次に 起動したら 入れとくで。 ")) +
+            QStringLiteral("フォルダの 書き込みの 許可を 見てから、 もう一回 保存してや ！"),
+        ui::Icon::Critical);
+}
+
+void report_moved_aside(const QString& name) {
+    ui::msg_box(
+        QStringLiteral("読まれへん とこが あった 集金の 記録 (allitem.pay) は、 "
+                       "「%1」 に よけといたで。")
+                .arg(name) +
+            ui::kGap +
+            QStringLiteral("消してへんから、 中身を 確かめてや。 要らんかったら 捨ててや。"),
+        ui::Icon::Exclamation, ui::Buttons::Ok, kTitle);
 }
 
 bool confirm_item_delete(const Book& book, int k) {

@@ -12,8 +12,12 @@ namespace payments {
 // did not match the book; says nothing otherwise. A read-only window will
 // never rewrite the file, and says so instead of promising a save.
 void report_read(const PayRead& read, bool read_only = false);
-// The book was saved but "allitem.pay" could not be written.
-void report_write_failure();
+// The book was saved but "allitem.pay" did not take its new contents:
+// they wait under a temporary name, or (`unread_in_the_way`) a file not read
+// whole could not be moved aside and was left as it was.
+void report_write_failure(bool unread_in_the_way = false);
+// A payments file not read whole was moved aside as `name` by a save.
+void report_moved_aside(const QString& name);
 // True when item k has no payments, or the user agrees to lose them.
 bool confirm_item_delete(const Book& book, int k);
 // True when member m has no payments, or the user agrees to lose them.

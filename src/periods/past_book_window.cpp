@@ -40,7 +40,8 @@ frmTavu* open_past_book(frmTavu& live, const PastPeriod& period) {
     w->show_read_only();
     // Commands that would read the working folder's own book, or end the
     // whole program, are not this window's.
-    for (QAction* a : {w->data_reload, w->file_end, w->file_kako, w->hensyu_meibo_undo})
+    for (QAction* a :
+         {w->data_reload, w->file_restore, w->file_end, w->file_kako, w->hensyu_meibo_undo})
         a->setVisible(false);
     // Its payments, to look at.
     auto* payments = new payments::PaymentsFeature(*w);

@@ -162,6 +162,7 @@ public:
     QAction* file_meibo_out = nullptr;  // 名簿の書き出し
     QAction* file_new_period = nullptr; // 新しい期間
     QAction* file_kako = nullptr;       // 過去の期間
+    QAction* file_restore = nullptr;    // 前の保存に戻す
     QAction* file_end = nullptr;
     QMenu* file_print = nullptr;
     QAction* print_thohyo = nullptr;
@@ -245,6 +246,10 @@ public:
     qint16 take_window_into_book();
     void file_all_hozon_Click();
     void data_reload_Click();
+    // Reads the saved book and its payments and shows them (再読込 and
+    // 前の保存に戻す); false when there is no book.
+    bool show_saved_book();
+    void file_restore_Click(); // app/restore_save.cpp
     void file_end_Click();
     void Form_QueryUnload(bool& cancel, int unload_mode);
     void Form_Unload();

@@ -33,7 +33,7 @@ QString guarded_title(const WriteGuard& guard, const QString& base) {
     case WriteGuard::Reason::None:
         break;
     }
-    return base;
+    return guard.unlocked() ? base + QStringLiteral("  【鍵なし】") : base;
 }
 
 } // namespace ui
