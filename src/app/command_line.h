@@ -13,6 +13,7 @@
 
 #include "print/reports.h"
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -38,6 +39,10 @@ struct CommandLine {
     QString from, to;
     // --csv payments: the payments record instead of the book's table.
     bool payments = false;
+    // --each DIR (absolute): one PDF per member into DIR instead of one file.
+    QString each;
+    // --date: receipts for what came in on that day only.
+    QDate day;
 };
 
 // Exit statuses, each listed in --help.
@@ -50,7 +55,7 @@ enum ExitStatus {
     kExitNotWritten = 5,
     kExitNoPrinter = 6,
     kExitPrinterRefused = 7,
-    kExitNothingOwed = 8, // the unpaid list of a book where nobody owes
+    kExitNothingOwed = 8, // nobody owes (unpaid, reminders) or paid (receipts): nothing made
 };
 
 // The program's name and version as --version prints them.
