@@ -82,8 +82,16 @@ void MemberPapers::add_menus() {
     connect(each_receipts, &QAction::triggered, this, [this] { each_Click(Report::Receipts); });
     connect(each_reminders, &QAction::triggered, this, [this] { each_Click(Report::Reminders); });
     connect(reminder_wording, &QAction::triggered, this, &MemberPapers::reminder_wording_Click);
-    // The payments window is made when first opened: its 領収書 is wired then.
-    connect(w.syukin_check, &QAction::triggered, this, &MemberPapers::hook_payments_window);
+    // The payments window is made when 集金チェック first opens it: its 領収書
+    // is wired right after. Connected once the window is built, so that this
+    // runs after the window's own handler, which makes it.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            connect(w.syukin_check, &QAction::triggered, this,
+                    &MemberPapers::hook_payments_window);
+        },
+        Qt::QueuedConnection);
 }
 
 void MemberPapers::hook_payments_window() {

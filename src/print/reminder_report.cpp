@@ -55,17 +55,21 @@ void slip(const Book& book, const Reminder& r, const QDate& as_of, const QString
         const ReminderLine& line = r.lines[i];
         const double cx = x + L.column_dx[i / L.rows];
         const double cy = y + L.rows_dy + L.row * double(i % L.rows);
+        const QString amount = reminder_amount_text(line.remaining);
+        const double amount_x = amount_start(amount, L.item_pt, cx + L.amount_right);
         fitted_at(printer, cx, cy, unpaid_item_text(book, r.member, line.item), L.item_pt,
-                  L.amount_dx - 2);
+                  amount_x - cx - 2);
         font(printer, L.item_pt);
-        text_at(printer, cx + L.amount_dx, cy, reminder_amount_text(line.remaining));
+        text_at(printer, amount_x, cy, amount);
     }
 
     printer.line_width(1);
     printer.line(x + L.total_dx - 2, y + L.total_line_dy, x + L.width - 4, y + L.total_line_dy);
     font(printer, L.total_pt, true);
     text_at(printer, x + L.total_dx, y + L.total_dy, QStringLiteral("お支払い残高　合計"));
-    text_at(printer, x + L.total_amount_dx, y + L.total_dy, reminder_amount_text(r.total));
+    const QString total = reminder_amount_text(r.total);
+    text_at(printer, amount_start(total, L.total_pt, x + L.total_amount_right), y + L.total_dy,
+            total);
     if (r.set_off() > 0) {
         font(printer, L.set_off_pt);
         text_at(printer, x + L.set_off_dx, y + L.total_dy + 0.8,
@@ -90,6 +94,12 @@ void cut_lines(ui::Printer& printer) {
 
 QString reminder_amount_text(qint64 amount) {
     return grouped_amount(amount) + QStringLiteral("円");
+}
+
+double amount_start(const QString& text, double points, double right) {
+    double ems = 0;
+    for (const QChar c : text) ems += c.isDigit() ? 0.485 : c == u',' ? 0.275 : 1.0;
+    return right - ems * points * 25.4 / 72;
 }
 
 void print_reminders(const Book& book, const std::vector<Reminder>& list, const QDate& as_of,

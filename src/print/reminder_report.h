@@ -29,9 +29,9 @@ struct ReminderLayout {
     double intro_dx, intro_dy, intro_pt;
     // The open items: rows of `row` mm from rows_dy, `rows` a column.
     std::array<double, 2> column_dx;
-    double rows_dy, row, item_pt, amount_dx; // amount_dx from its column
+    double rows_dy, row, item_pt, amount_right; // amounts end at amount_right from their column
     int rows;
-    double total_line_dy, total_dx, total_dy, total_pt, total_amount_dx;
+    double total_line_dy, total_dx, total_dy, total_pt, total_amount_right;
     double set_off_dx, set_off_pt;
     double note_dx, note_dy, note_pt, note_width;
     double excuse_dx, excuse_dy, excuse_pt;
@@ -72,13 +72,13 @@ inline constexpr ReminderLayout kReminderLayout{
     .rows_dy = 27,
     .row = 4,
     .item_pt = 9,
-    .amount_dx = 52,
+    .amount_right = 70,
     .rows = 10,
     .total_line_dy = 68,
     .total_dx = 10,
     .total_dy = 69.5,
     .total_pt = 11,
-    .total_amount_dx = 62,
+    .total_amount_right = 70,
     .set_off_dx = 94,
     .set_off_pt = 8,
     .note_dx = 8,
@@ -99,3 +99,9 @@ void print_reminders(const Book& book, const std::vector<Reminder>& list, const 
 
 // What remains of an item on a slip: "3,000円".
 QString reminder_amount_text(qint64 amount);
+
+// Where an amount's text starts so that it ends at `right` (millimetres):
+// its width reckoned from the print font's digits (0.485 of the type's
+// height), commas (0.275) and other characters (1), so that the amounts of
+// a column line up at their ends.
+double amount_start(const QString& text, double points, double right);

@@ -20,8 +20,10 @@ std::optional<QString> ask_text(QWidget* parent, const QString& title, const QSt
     if (active_script) {
         active_script->asked.push_back(label);
         if (active_script->answers.empty()) return std::nullopt;
-        std::optional<QString> answer = active_script->answers.front();
+        const bool cancelled = !active_script->answers.front().has_value();
+        const QString answer = active_script->answers.front().value_or(QString());
         active_script->answers.pop_front();
+        if (cancelled) return std::nullopt;
         return answer;
     }
     bool ok = false;
