@@ -39,19 +39,23 @@ void warn_about_payments(const PayRead& read) {
 }
 
 // The receipts' day; the reminders' day (today) and the organizer's line as
-// the window keeps it. Before that line was ever set the slips go without
-// it, and standard error says so.
+// the window keeps it (none before it was ever set).
 ReportScope report_scope(const CommandLine& line) {
     ReportScope scope;
     scope.day = line.day;
     if (line.report != Report::Reminders) return scope;
     scope.as_of = QDate::currentDate();
-    if (const std::optional<QString> note = ui::reminder_note())
-        scope.note = *note;
-    else
-        say(stderr, QStringLiteral("tavu: no line on how to pay is kept yet (the window asks for "
-                                   "it at the first reminders): the slips go without it"));
+    scope.note = ui::reminder_note().value_or(QString());
     return scope;
+}
+
+// Slips made without the organizer's line say so once they are made (a
+// failure stays one line).
+int noted(int status, const CommandLine& line) {
+    if (status == kExitDone && line.report == Report::Reminders && !ui::reminder_note())
+        say(stderr, QStringLiteral("tavu: no line on how to pay is kept yet (the window asks for "
+                                   "it at the first reminders): the slips went without it"));
+    return status;
 }
 
 // One PDF per member: the path of each file written on standard output.
@@ -131,10 +135,13 @@ int run_report_command(const CommandLine& line) {
                                 .arg(line.day.toString(Qt::ISODate))
                           : QStringLiteral("nobody paid anything: no receipts made"));
     const ReportScope scope = report_scope(line);
-    if (!line.each.isEmpty()) return each_output(line.report, *book, scope, line.each);
-    return paper_output(
-        report_name(line.report), line.output == CommandLine::Output::Pdf, out,
-        [&](ui::Printer& printer) { draw_report(line.report, *book, printer, scope); });
+    if (!line.each.isEmpty()) return noted(each_output(line.report, *book, scope, line.each), line);
+    return noted(paper_output(report_name(line.report), line.output == CommandLine::Output::Pdf,
+                              out,
+                              [&](ui::Printer& printer) {
+                                  draw_report(line.report, *book, printer, scope);
+                              }),
+                 line);
 }
 
 } // namespace app
