@@ -5,6 +5,8 @@
 #include "app/frmOpen.h"
 #include "app/report_command.h"
 #include "book/book.h"
+#include "ui/pictures.h"
+#include "ui/report_output.h"
 #include "ui/translations.h"
 
 #include <QApplication>
@@ -30,11 +32,11 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     ui::load_qt_japanese();
     QGuiApplication::setDesktopFileName(QStringLiteral("tavu"));
-    app.setWindowIcon(QIcon::fromTheme(QStringLiteral("tavu"), QIcon(frmOpen::small_picture())));
-    if (!app::enter_working_folder(line.folder)) return app::kExitFolderUnusable;
+    app.setWindowIcon(QIcon::fromTheme(QStringLiteral("tavu"), QIcon(ui::small_picture())));
+    if (!app::enter_working_folder(line.folder)) return ui::kExitFolderUnusable;
     FolderLock lock; // held while the program runs
-    app::WriteGuard guard;
-    if (!app::claim_working_folder(lock, guard)) return app::kExitDone;
+    WriteGuard guard;
+    if (!app::claim_working_folder(lock, guard)) return ui::kExitDone;
     Book book; // outlives every window
     frmOpen splash(book);
     splash.write_guard = guard;

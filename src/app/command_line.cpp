@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 #include "ui/message_box.h"
+#include "ui/report_output.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -12,6 +13,8 @@
 #endif
 
 namespace app {
+
+using ui::kExitWrongArgument;
 
 namespace {
 

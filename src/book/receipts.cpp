@@ -1,7 +1,7 @@
 #include "book/receipts.h"
 #include "book/cp932.h"
-#include "book/print_rules.h"
 #include "book/text_rules.h"
+#include "book/yen_text.h"
 
 std::vector<Receipt> receipts(const Book& book, const QDate& day, int member) {
     std::vector<Receipt> out;
@@ -22,7 +22,7 @@ std::vector<Receipt> receipts(const Book& book, const QDate& day, int member) {
 }
 
 QString receipt_amount_text(qint64 amount) {
-    return QStringLiteral("¥") + grouped_amount(amount) + QStringLiteral("－");
+    return QStringLiteral("¥") + yen_text(amount) + QStringLiteral("－");
 }
 
 QString receipt_items_text(const Book& book, const Receipt& receipt, int max_bytes) {

@@ -1,18 +1,14 @@
 #include "print/receipt_report.h"
 #include "book/print_rules.h"
+#include "book/yen_text.h"
+#include "ui/report_text.h"
 
 namespace {
 
 const ReceiptLayout& L = kReceiptLayout;
 
-void text_at(ui::Printer& printer, double x, double y, const QString& text) {
-    printer.position(x, y);
-    printer.print_text(text);
-}
-
-void font(ui::Printer& printer, double points, bool bold = false) {
-    printer.font(ui::kPrintFontName, points, bold);
-}
+using ui::text_at;
+const auto font = ui::report_font;
 
 // A text kept inside `width` millimetres, in a smaller type when it needs it.
 void fitted_at(ui::Printer& printer, double x, double y, const QString& text, double points,

@@ -1,19 +1,15 @@
 #include "print/reminder_report.h"
 #include "book/print_rules.h"
 #include "book/unpaid_list.h"
+#include "book/yen_text.h"
+#include "ui/report_text.h"
 
 namespace {
 
 const ReminderLayout& L = kReminderLayout;
 
-void text_at(ui::Printer& printer, double x, double y, const QString& text) {
-    printer.position(x, y);
-    printer.print_text(text);
-}
-
-void font(ui::Printer& printer, double points, bool bold = false) {
-    printer.font(ui::kPrintFontName, points, bold);
-}
+using ui::text_at;
+const auto font = ui::report_font;
 
 void fitted_at(ui::Printer& printer, double x, double y, const QString& text, double points,
                double width, bool bold = false) {
@@ -93,7 +89,7 @@ void cut_lines(ui::Printer& printer) {
 } // namespace
 
 QString reminder_amount_text(qint64 amount) {
-    return grouped_amount(amount) + QStringLiteral("円");
+    return yen(amount);
 }
 
 double amount_start(const QString& text, double points, double right) {
