@@ -8,13 +8,13 @@ namespace {
 
 const ReminderLayout& L = kReminderLayout;
 
+using ui::report_font;
 using ui::text_at;
-const auto font = ui::report_font;
 
 void fitted_at(ui::Printer& printer, double x, double y, const QString& text, double points,
                double width, bool bold = false) {
     const FittedText fitted = fit_text(text, points, L.min_pt, width);
-    font(printer, fitted.points, bold);
+    report_font(printer, fitted.points, bold);
     text_at(printer, x, y, fitted.text);
 }
 
@@ -27,21 +27,21 @@ void slip(const Book& book, const Reminder& r, const QDate& as_of, const QString
 
     fitted_at(printer, x + L.period_dx, y + L.period_dy, book.nengetu, L.period_pt,
               L.title_dx - L.period_dx - 2);
-    font(printer, L.title_pt, true);
+    report_font(printer, L.title_pt, true);
     text_at(printer, x + L.title_dx, y + L.title_dy, QStringLiteral("お支払いのお願い"));
-    font(printer, L.as_of_pt);
+    report_font(printer, L.as_of_pt);
     text_at(printer, x + L.as_of_dx, y + L.as_of_dy, reminder_as_of_text(as_of));
 
-    font(printer, L.name_pt, true);
+    report_font(printer, L.name_pt, true);
     text_at(printer, x + L.name_dx, y + L.name_dy, book.member_name[r.member].trimmed());
-    font(printer, L.name_pt);
+    report_font(printer, L.name_pt);
     text_at(printer, x + L.honorific_dx, y + L.name_dy, QStringLiteral("様"));
     printer.line_width(1);
     printer.line(x + L.name_dx, y + L.name_line_dy, x + L.name_line_end, y + L.name_line_dy);
     fitted_at(printer, x + L.person_dx, y + L.person_dy,
               QStringLiteral("担当者　") + book.motojime.trimmed(), L.person_pt, L.person_width);
 
-    font(printer, L.intro_pt);
+    report_font(printer, L.intro_pt);
     text_at(printer, x + L.intro_dx, y + L.intro_dy,
             QStringLiteral("下記のお支払いが、まだ確認できておりません。"
                            "お手数ですが、よろしくお願いいたします。"));
@@ -55,26 +55,26 @@ void slip(const Book& book, const Reminder& r, const QDate& as_of, const QString
         const double amount_x = amount_start(amount, L.item_pt, cx + L.amount_right);
         fitted_at(printer, cx, cy, unpaid_item_text(book, r.member, line.item), L.item_pt,
                   amount_x - cx - 2);
-        font(printer, L.item_pt);
+        report_font(printer, L.item_pt);
         text_at(printer, amount_x, cy, amount);
     }
 
     printer.line_width(1);
     printer.line(x + L.total_dx - 2, y + L.total_line_dy, x + L.width - 4, y + L.total_line_dy);
-    font(printer, L.total_pt, true);
+    report_font(printer, L.total_pt, true);
     text_at(printer, x + L.total_dx, y + L.total_dy, QStringLiteral("お支払い残高　合計"));
     const QString total = reminder_amount_text(r.total);
     text_at(printer, amount_start(total, L.total_pt, x + L.total_amount_right), y + L.total_dy,
             total);
     if (r.set_off() > 0) {
-        font(printer, L.set_off_pt);
+        report_font(printer, L.set_off_pt);
         text_at(printer, x + L.set_off_dx, y + L.total_dy + 0.8,
                 QStringLiteral("（過払い・返金分 %1 を差し引いています）")
                     .arg(reminder_amount_text(r.set_off())));
     }
     if (!note.trimmed().isEmpty())
         fitted_at(printer, x + L.note_dx, y + L.note_dy, note.trimmed(), L.note_pt, L.note_width);
-    font(printer, L.excuse_pt);
+    report_font(printer, L.excuse_pt);
     text_at(printer, x + L.excuse_dx, y + L.excuse_dy,
             QStringLiteral("※本状と行き違いにお支払いいただいている場合は、"
                            "何卒ご容赦くださいますようお願い申し上げます。"));
