@@ -105,6 +105,49 @@ printf 'tavu-payments 1\nnot an entry\n' >pay-damaged/allitem.pay
 run 0 pay-damaged --pdf unpaid pay-damaged
 grep -q 'of allitem.pay cannot be read and are not counted' err.txt || fail "damaged payments not said"
 
+# Receipts and reminder slips, named by the fallback's rule; a book where
+# nobody paid (on the day asked) or nobody owes makes none, and says so.
+mkdir sample
+(cd sample && "$tool" sample)
+run 0 sample --pdf receipts sample
+pdf="$(cat out.txt)"
+[[ "$pdf" == "$top"/sample/receipts-????????-??????.pdf && -f "$pdf" ]] || fail "receipts PDF at '$pdf'"
+pdftotext "$pdf" text.txt
+[[ "$(grep -c '上記正に領収いたしました' text.txt)" == 10 ]] || fail "not a receipt per member who paid"
+grep -q '¥[0-9,]*－' text.txt || fail "no receipt amount"
+[[ "$(pdfinfo "$pdf" | grep '^Pages:')" =~ \ 3$ ]] || fail "ten receipts are not 3 pages"
+run 0 sample --pdf receipts --date 2026-12-01 --out outputs/r1.pdf sample
+[[ "$(pdftotext outputs/r1.pdf - | grep -c '2026年12月1日')" -ge 1 &&
+   "$(pdftotext outputs/r1.pdf - | grep -c '2026年12月[2-9]日')" == 0 ]] || fail "--date receipts"
+run 8 sample --pdf receipts --date 2026-11-30 sample
+run 8 book --pdf receipts book
+run 2 sample --pdf receipts --date 2026-13-01 sample
+run 2 sample --pdf summary --date 2026-12-01 sample
+run 6 sample --print receipts sample
+run 0 sample --pdf reminders sample
+pdf="$(cat out.txt)"
+[[ "$pdf" == "$top"/sample/reminders-????????-??????.pdf ]] || fail "reminders PDF at '$pdf'"
+grep -q 'no line on how to pay is kept yet' err.txt || fail "the missing line is not said"
+pdftotext "$pdf" text.txt
+grep -q 'お支払いのお願い' text.txt && grep -q '月[0-9]*日 現在' text.txt || fail "reminder slip text"
+run 8 all-paid --pdf reminders all-paid
+run 6 sample --print reminders sample
+
+# One PDF per member: named by number and name, never over a file there.
+run 0 sample --pdf receipts --each outputs/each sample
+[[ "$(wc -l <out.txt)" == 10 && "$(ls outputs/each | wc -l)" == 10 ]] || fail "--each: not ten files"
+[[ -f "outputs/each/01_佐藤一郎.pdf" ]] || { ls outputs/each; fail "--each names"; }
+sum="$(sha256sum <"outputs/each/01_佐藤一郎.pdf")"
+run 0 sample --pdf receipts --each outputs/each sample
+[[ -f "outputs/each/01_佐藤一郎-2.pdf" && "$(sha256sum <"outputs/each/01_佐藤一郎.pdf")" == "$sum" ]] ||
+    fail "--each wrote over a file"
+run 0 sample --pdf statements --each outputs/st-each sample
+[[ "$(ls outputs/st-each | wc -l)" == 10 ]] || fail "--each statements"
+run 2 sample --pdf summary --each outputs/x sample
+run 2 sample --print receipts --each outputs/x sample
+run 2 sample --pdf receipts --each outputs/x --out outputs/x.pdf sample
+[[ ! -e outputs/x ]] || fail "a refused --each made its folder"
+
 # The CSV: BOM, CR LF, the first lines, a row per member and the totals.
 run 0 book --csv --out outputs/t.csv book
 [[ "$(head -c 3 outputs/t.csv | od -An -tx1)" == " ef bb bf" ]] || fail "no BOM"

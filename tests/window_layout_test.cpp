@@ -116,10 +116,11 @@ TEST_F(WindowLayout, MenusNestAsTheCommandsDo) {
     EXPECT_EQ(window.menu_file->actions()[2]->menu(), window.file_hozon);
     EXPECT_EQ(captions(window.file_hozon), QStringList{"全体保存"});
     EXPECT_EQ(captions(window.file_print),
-              (QStringList{"帳票の印刷", "個別印刷", "セレクト印刷", "未収一覧", "",
+              (QStringList{"帳票の印刷", "個別印刷", "セレクト印刷", "未収一覧", "領収書",
+                           "お支払いのお願い", "一人ずつ PDF", "お願いの 一言…", "",
                            "印刷プレビュー", "印刷先の選択…"}));
     EXPECT_EQ(captions(window.print_preview),
-              (QStringList{"帳票", "個別", "セレクト", "未収一覧"}));
+              (QStringList{"帳票", "個別", "セレクト", "未収一覧", "領収書", "お支払いのお願い"}));
     for (const QMenu* unpaid : {window.print_unpaid, window.preview_unpaid})
         EXPECT_EQ(captions(unpaid), (QStringList{"名簿の順", "残りの多い順"}));
     EXPECT_EQ(captions(window.menu_hensyu), (QStringList{"名前の編集", "名簿の読み込みを取り消す",

@@ -53,8 +53,10 @@ Without --pdf, --print or --csv the window opens on the book of the working
 folder. With one of them there is no window: the book in FOLDER (default the
 current folder) is read as it lies, no data file is ever written, and the
 output appears whole or not at all.
-  tavu --pdf summary|statements|unpaid [--out FILE] [FOLDER]
-  tavu --print summary|statements|unpaid [FOLDER]
+  tavu --pdf summary|statements|unpaid|receipts|reminders [--out FILE] [FOLDER]
+  tavu --print summary|statements|unpaid|receipts|reminders [FOLDER]
+  tavu --pdf statements|receipts|reminders --each DIR [FOLDER]
+  tavu --pdf|--print receipts [--date YYYY-MM-DD] [FOLDER]
   tavu --csv [payments] [--out FILE] [FOLDER]
   tavu --pdf periods|--csv periods [--from NAME] [--to NAME] [--out FILE] [FOLDER]
 --csv payments writes the payments record (集金チェック) instead of the book's
@@ -63,10 +65,16 @@ and the state.
 The report periods is the year's totals over the past periods in FOLDER's
 kako/ (NAME an archive's folder name), from the oldest to the current period
 unless --from and --to say otherwise. The report unpaid (未収一覧) lists the
-members who still owe, by roster position.
+members who still owe, by roster position. The report receipts (領収書) is a
+receipt per member for what came in over the period (with --date only on
+that day); reminders (お支払いのお願い) is a slip per member who still owes,
+with the line on how to pay kept in ~/.config/tavu/tavu.conf (the window asks
+for it). --each DIR writes one PDF per member into DIR (made when missing),
+named by number and name (03_佐藤一郎.pdf), never over a file.
 Without --out a PDF or CSV goes into FOLDER, named by report and time
 (summary-20261208-153000.pdf, book-20261208-153000.csv,
-payments-20261208-153000.csv), never over a file.
+payments-20261208-153000.csv, receipts-..., reminders-...), never over a
+file.
 
 Exit status:
   0  done
@@ -78,7 +86,8 @@ Exit status:
   5  the output cannot be written (or --out names no regular file)
   6  no printer is installed (--print; use --pdf)
   7  the printer refused the document
-  8  nobody owes anything: no unpaid list made
+  8  nothing to report: nobody owes (unpaid, reminders) or nobody paid
+     (receipts, on that day with --date); nothing is made
 )";
 
 // Names that hold a book: --out never writes over one.
@@ -114,11 +123,13 @@ CommandLine read_command_line(const QStringList& arguments) {
         QStringLiteral("folder"));
     const QCommandLineOption pdf(
         QStringLiteral("pdf"),
-        QStringLiteral("Write <report> (summary, statements or unpaid) of the book as a PDF."),
+        QStringLiteral("Write <report> (summary, statements, unpaid, receipts or reminders) of "
+                       "the book as a PDF."),
         QStringLiteral("report"));
     const QCommandLineOption to_printer(
         QStringLiteral("print"),
-        QStringLiteral("Print <report> (summary, statements or unpaid) on the default printer."),
+        QStringLiteral("Print <report> (summary, statements, unpaid, receipts or reminders) on "
+                       "the default printer."),
         QStringLiteral("report"));
     const QCommandLineOption csv(QStringLiteral("csv"),
                                  QStringLiteral("Write the book (or, followed by payments, the "
@@ -132,7 +143,15 @@ CommandLine read_command_line(const QStringList& arguments) {
     const QCommandLineOption to(QStringLiteral("to"),
                                 QStringLiteral("periods: end at the archive <name>."),
                                 QStringLiteral("name"));
-    parser.addOptions({folder, pdf, to_printer, csv, out, from, to});
+    const QCommandLineOption each(
+        QStringLiteral("each"),
+        QStringLiteral("--pdf statements, receipts or reminders: one PDF per member into <dir>."),
+        QStringLiteral("dir"));
+    const QCommandLineOption date(
+        QStringLiteral("date"),
+        QStringLiteral("receipts: only what came in on <date> (YYYY-MM-DD)."),
+        QStringLiteral("date"));
+    parser.addOptions({folder, pdf, to_printer, csv, out, from, to, each, date});
     for (const char* name : kQtValueOptions) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -180,12 +199,16 @@ CommandLine read_command_line(const QStringList& arguments) {
             line.report = Report::Statements;
         else if (report == QStringLiteral("unpaid"))
             line.report = Report::Unpaid;
+        else if (report == QStringLiteral("receipts"))
+            line.report = Report::Receipts;
+        else if (report == QStringLiteral("reminders"))
+            line.report = Report::Reminders;
         else if (report == QStringLiteral("periods"))
             line.periods = true;
         else
-            return wrong(
-                QStringLiteral("unknown report \"%1\": summary, statements, unpaid or periods")
-                    .arg(report));
+            return wrong(QStringLiteral("unknown report \"%1\": summary, statements, unpaid, "
+                                        "receipts, reminders or periods")
+                             .arg(report));
     }
     if (outputs > 1 || parser.values(pdf).size() + parser.values(to_printer).size() > 1)
         return wrong(QStringLiteral("one of --pdf, --print and --csv, once"));
@@ -200,6 +223,26 @@ CommandLine read_command_line(const QStringList& arguments) {
     }
     if ((parser.isSet(from) || parser.isSet(to)) && !line.periods)
         return wrong(QStringLiteral("--from and --to go with the report periods"));
+    const bool papers = line.output == Output::Pdf && !line.periods &&
+                        (line.report == Report::Statements || line.report == Report::Receipts ||
+                         line.report == Report::Reminders);
+    if (parser.isSet(each)) {
+        if (!papers)
+            return wrong(
+                QStringLiteral("--each goes with --pdf statements, receipts or reminders"));
+        if (parser.isSet(out)) return wrong(QStringLiteral("--each or --out, not both"));
+        if (parser.value(each).isEmpty()) return wrong(QStringLiteral("--each needs a folder"));
+        // Taken from where the command was typed, before moving to FOLDER.
+        line.each = QFileInfo(expand_home(parser.value(each))).absoluteFilePath();
+    }
+    if (parser.isSet(date)) {
+        if (line.output == Output::Csv || line.periods || line.report != Report::Receipts)
+            return wrong(QStringLiteral("--date goes with the report receipts"));
+        line.day = QDate::fromString(parser.value(date), Qt::ISODate);
+        if (!line.day.isValid())
+            return wrong(
+                QStringLiteral("--date %1 is no day (YYYY-MM-DD)").arg(parser.value(date)));
+    }
     line.from = parser.value(from);
     line.to = parser.value(to);
     if (line.output == Output::Window) {

@@ -13,6 +13,7 @@
 
 #include "print/reports.h"
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -38,6 +39,10 @@ struct CommandLine {
     QString from, to;
     // --csv payments: the payments record instead of the book's table.
     bool payments = false;
+    // --each DIR (absolute): one PDF per member into DIR instead of one file.
+    QString each;
+    // --date: receipts for what came in on that day only.
+    QDate day;
 };
 
 // The program's name and version as --version prints them.

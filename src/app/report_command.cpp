@@ -3,9 +3,13 @@
 #include "book/csv_table.h"
 #include "book/payments_csv.h"
 #include "book/print_rules.h"
+#include "book/receipts.h"
+#include "book/reminders.h"
 #include "book/unpaid_list.h"
 #include "periods/periods_command.h"
+#include "print/per_member_pdf.h"
 #include "print/reports.h"
+#include "ui/reminder_note.h"
 #include "ui/report_output.h"
 
 #include <QDir>
@@ -34,6 +38,36 @@ void warn_about_payments(const PayRead& read) {
                                    "titles and are not counted")
                         .arg(read.set_aside)
                         .arg(file));
+}
+
+// The receipts' day; the reminders' day (today) and the organizer's line as
+// the window keeps it (none before it was ever set).
+ReportScope report_scope(const CommandLine& line) {
+    ReportScope scope;
+    scope.day = line.day;
+    if (line.report != Report::Reminders) return scope;
+    scope.as_of = QDate::currentDate();
+    scope.note = ui::reminder_note().value_or(QString());
+    return scope;
+}
+
+// Slips made without the organizer's line say so once they are made (a
+// failure stays one line).
+int noted(int status, const CommandLine& line) {
+    if (status == kExitDone && line.report == Report::Reminders && !ui::reminder_note())
+        say(stderr, QStringLiteral("tavu: no line on how to pay is kept yet (the window asks for "
+                                   "it at the first reminders): the slips went without it"));
+    return status;
+}
+
+// One PDF per member: the path of each file written on standard output.
+int each_output(Report report, Book& book, const ReportScope& scope, const QString& folder) {
+    const EachOutcome outcome = write_each_member(report, book, scope, folder);
+    for (const QString& path : outcome.written) say(stdout, shown(path));
+    if (outcome.failed)
+        return failed(kExitNotWritten, QStringLiteral("the PDF cannot be written: %1 (%2)")
+                                           .arg(shown(outcome.failed_path), outcome.detail));
+    return kExitDone;
 }
 
 ReportTarget report_target(const CommandLine& line) {
@@ -108,8 +142,22 @@ int run_report_command(const CommandLine& line) {
     if (line.report == Report::Unpaid && unpaid_list(*book, UnpaidOrder::Roster).rows.empty())
         return failed(kExitNothingOwed,
                       QStringLiteral("nobody owes anything: no unpaid list made"));
-    return paper_output(report_name(line.report), line.output == CommandLine::Output::Pdf, out,
-                        [&](ui::Printer& printer) { draw_report(line.report, *book, printer); });
+    if (line.report == Report::Reminders && reminders(*book).empty())
+        return failed(kExitNothingOwed, QStringLiteral("nobody owes anything: no reminders made"));
+    if (line.report == Report::Receipts && receipts(*book, line.day).empty())
+        return failed(kExitNothingOwed,
+                      line.day.isValid()
+                          ? QStringLiteral("nobody paid anything on %1: no receipts made")
+                                .arg(line.day.toString(Qt::ISODate))
+                          : QStringLiteral("nobody paid anything: no receipts made"));
+    const ReportScope scope = report_scope(line);
+    if (!line.each.isEmpty()) return noted(each_output(line.report, *book, scope, line.each), line);
+    return noted(paper_output(report_name(line.report), line.output == CommandLine::Output::Pdf,
+                              out,
+                              [&](ui::Printer& printer) {
+                                  draw_report(line.report, *book, printer, scope);
+                              }),
+                 line);
 }
 
 } // namespace app

@@ -102,6 +102,7 @@ void frmSyukin::setup_layout() {
     tools->addWidget(dtpHiduke);
     tools->addSpacing(16);
     tools->addWidget(cmdZenbu);
+    setup_receipt_button(tools);
     tools->addSpacing(16);
     tools->addWidget(chkMadaDake);
     tools->addSpacing(16);

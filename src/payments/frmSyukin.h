@@ -60,10 +60,13 @@ public:
     QDateEdit* dtpHiduke = nullptr;   // the day payments are recorded for
     QCheckBox* chkMadaDake = nullptr; // only members who still owe
     QLabel* lblSagasu = nullptr;
-    QLineEdit* txtSagasu = nullptr;  // search by name
-    QLabel* lblSagasuNasi = nullptr; // says when the search finds nobody
-    QPushButton* cmdZenbu = nullptr; // 全部受け取った for the current row
-    QLabel* lblHanrei = nullptr;     // what the signs mean
+    QLineEdit* txtSagasu = nullptr;   // search by name
+    QLabel* lblSagasuNasi = nullptr;  // says when the search finds nobody
+    QPushButton* cmdZenbu = nullptr;  // 全部受け取った for the current row
+    QPushButton* cmdRyosyu = nullptr; // 領収書 for the current row's member
+    QAction* ryosyu_day = nullptr;    // what came in on the day shown
+    QAction* ryosyu_all = nullptr;    // what came in over the period
+    QLabel* lblHanrei = nullptr;      // what the signs mean
     payments::PaymentsView* grdSyukin = nullptr;
     QGroupBox* fraYoke = nullptr; // set-aside entries
     QListWidget* lstYoke = nullptr;
@@ -79,14 +82,21 @@ public:
     void cmdTukeru_Click();
     void cmdSuteru_Click();
     void dtpHiduke_Change();
+    void cmdRyosyu_Click(bool day_only);
 
     // Member and item slot of the table's current cell (-1 when none).
     int current_member() const;
     int current_item() const;
 
+signals:
+    // 領収書 for member m: what came in on `day`, or over the period when
+    // `day` is not valid. The printing side answers it.
+    void receipt_asked(int member, const QDate& day);
+
 private:
     void setup_controls();
     void setup_layout();
+    void setup_receipt_button(class QHBoxLayout* tools); // receipt_button.cpp
     void connect_handlers();
     void show_totals();
     void show_set_aside();

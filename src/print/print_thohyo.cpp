@@ -1,6 +1,7 @@
 // 帳票の印刷 and the printing notice, as part of frmTavu.
 #include "book/text_rules.h"
 #include "print/frmSirase.h"
+#include "print/member_papers.h"
 #include "print/print_confirm.h"
 #include "print/print_run.h"
 #include "print/reports.h"
@@ -44,4 +45,5 @@ void frmTavu::connect_print_handlers() {
     connect_statement_handlers();
     connect_preview_handlers();
     connect_unpaid_handlers();
+    new MemberPapers(*this); // receipts, reminders, a PDF per member; owned by the window
 }

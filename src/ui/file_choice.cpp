@@ -39,4 +39,10 @@ QString choose_file_to_save(QWidget* parent, const QString& title, const QString
     return QFileDialog::getSaveFileName(parent, title, suggested, filter);
 }
 
+QString choose_folder(QWidget* parent, const QString& title, const QString& start) {
+    QString path;
+    if (scripted(title, start, true, path)) return path;
+    return QFileDialog::getExistingDirectory(parent, title, start);
+}
+
 } // namespace ui

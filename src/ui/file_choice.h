@@ -18,6 +18,9 @@ QString choose_file_to_open(QWidget* parent, const QString& title, const QString
 QString choose_file_to_save(QWidget* parent, const QString& title, const QString& suggested,
                             const QString& filter);
 
+// A folder to write into; an empty text when the user cancelled.
+QString choose_folder(QWidget* parent, const QString& title, const QString& start);
+
 struct FileQuestion {
     QString title, start; // the folder or suggested path
     bool save;

@@ -22,7 +22,7 @@ enum ExitStatus {
     kExitNotWritten = 5,
     kExitNoPrinter = 6,
     kExitPrinterRefused = 7,
-    kExitNothingOwed = 8, // the unpaid list of a book where nobody owes
+    kExitNothingOwed = 8, // nobody owes (unpaid, reminders) or paid (receipts): nothing made
 };
 
 // Where a report goes.
