@@ -1,6 +1,9 @@
 #include "app/help_window.h"
 
+#include "ui/screen.h"
+
 #include <QFile>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -21,7 +24,11 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser);
-    resize(680, 620);
+    browser->setAccessibleName(QStringLiteral("ヘルプの本文"));
+    // Beside the sheet, so that what the page explains stays in view.
+    ui::place_beside(this, parent, QSize(680, 620));
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 }
 
 bool HelpWindow::load() {

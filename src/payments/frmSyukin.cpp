@@ -2,11 +2,14 @@
 #include "book/text_rules.h"
 #include "ui/fonts.h"
 #include "ui/message_box.h"
+#include "ui/screen.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace payments {
@@ -44,21 +47,23 @@ frmSyukin::frmSyukin(Book& book_, const app::WriteGuard& guard_, QWidget* parent
     connect_handlers();
     show_totals();
     show_set_aside();
-    resize(1240, 860);
+    // Beside the collection sheet where the screen has room; the table
+    // scrolls inside.
+    ui::place_beside(this, parent, QSize(1240, 860));
 }
 
 void frmSyukin::setup_controls() {
     lblGoukei = new QLabel(this);
     lblGoukei->setFont(ui::gothic_font(13));
-    lblHiduke = new QLabel(QStringLiteral("受け取った日"), this);
+    lblHiduke = new QLabel(QStringLiteral("受け取った日(&D)"), this);
     dtpHiduke = new QDateEdit(model.date, this);
     dtpHiduke->setCalendarPopup(true);
     dtpHiduke->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
-    chkMadaDake = new QCheckBox(QStringLiteral("まだの人だけ"), this);
-    lblSagasu = new QLabel(QStringLiteral("名前で探す"), this);
+    chkMadaDake = new QCheckBox(QStringLiteral("まだの人だけ(&M)"), this);
+    lblSagasu = new QLabel(QStringLiteral("名前で探す(&F)"), this);
     txtSagasu = new QLineEdit(this);
     txtSagasu->setClearButtonEnabled(true);
-    cmdZenbu = new QPushButton(QStringLiteral("全部受け取った"), this);
+    cmdZenbu = new QPushButton(QStringLiteral("全部受け取った(&A)"), this);
     cmdZenbu->setToolTip(
         QStringLiteral("選んだ人の まだの分を ぜ～んぶ 受け取ったことに しまっせ"));
     lblHanrei = new QLabel(
@@ -85,13 +90,23 @@ void frmSyukin::setup_controls() {
     fraYoke =
         new QGroupBox(QStringLiteral("脇に よけた 記録 (名前か 項目が 帳面と 合わへん分)"), this);
     lstYoke = new QListWidget(fraYoke);
-    cmdTukeru = new QPushButton(QStringLiteral("表で 選んだ 欄に 付ける"), fraYoke);
-    cmdSuteru = new QPushButton(QStringLiteral("捨てる"), fraYoke);
+    cmdTukeru = new QPushButton(QStringLiteral("表で 選んだ 欄に 付ける(&T)"), fraYoke);
+    cmdSuteru = new QPushButton(QStringLiteral("捨てる(&D)"), fraYoke);
 
     undo_action = undo.createUndoAction(this, QStringLiteral("元に戻す"));
     undo_action->setShortcut(QKeySequence::Undo);
     undo_action->setShortcutContext(Qt::WindowShortcut);
     addAction(undo_action);
+
+    // Names for a screen reader: captions where there are some.
+    lblHiduke->setBuddy(dtpHiduke);
+    lblSagasu->setBuddy(txtSagasu);
+    grdSyukin->setAccessibleName(kTitle + QStringLiteral("の表"));
+    lstYoke->setAccessibleName(QStringLiteral("脇に よけた 記録"));
+    // Tab leaves the table; the arrows move inside it.
+    grdSyukin->setTabKeyNavigation(false);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 }
 
 void frmSyukin::setup_layout() {
@@ -123,6 +138,16 @@ void frmSyukin::setup_layout() {
     page->addWidget(lblHanrei);
     page->addWidget(grdSyukin, 1);
     page->addWidget(fraYoke);
+
+    // Tab in reading order: the tools line left to right, the table, the
+    // set-aside entries.
+    const std::initializer_list<QWidget*> order = {dtpHiduke, cmdZenbu, chkMadaDake, txtSagasu,
+                                                   grdSyukin, lstYoke,  cmdTukeru,   cmdSuteru};
+    QWidget* previous = nullptr;
+    for (QWidget* w : order) {
+        if (previous) setTabOrder(previous, w);
+        previous = w;
+    }
 }
 
 void frmSyukin::connect_handlers() {
@@ -135,6 +160,11 @@ void frmSyukin::connect_handlers() {
     connect(chkMadaDake, &QCheckBox::toggled, &filter, &payments::PaymentsFilter::set_only_owing);
     connect(txtSagasu, &QLineEdit::textChanged, &filter,
             &payments::PaymentsFilter::set_name_search);
+    // A screen reader hears what a cell says now, as it changes.
+    connect(&filter, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& from, const QModelIndex& to) {
+                if (from == to) announce_cell(from);
+            });
     connect(&model, &payments::PaymentsModel::payments_changed, this, [this] {
         show_totals();
         show_set_aside();
@@ -212,4 +242,14 @@ void frmSyukin::cmdSuteru_Click() {
 
 void frmSyukin::dtpHiduke_Change() {
     model.date = dtpHiduke->date();
+}
+
+void frmSyukin::announce_cell(const QModelIndex& index) {
+    if (!QAccessible::isActive() || !index.isValid()) return;
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(grdSyukin);
+    if (!table || !table->tableInterface()) return;
+    QAccessibleInterface* cell = table->tableInterface()->cellAt(index.row(), index.column());
+    if (!cell) return;
+    QAccessibleEvent changed(cell, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }

@@ -89,4 +89,5 @@ private:
     void connect_handlers();
     void show_totals();
     void show_set_aside();
+    void announce_cell(const QModelIndex& index);
 };

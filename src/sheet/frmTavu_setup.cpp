@@ -68,6 +68,7 @@ frmTavu::frmTavu(Book& book, QWidget* parent) : QMainWindow(parent), book(book) 
     setup_member_rows();
     setup_name_frame();
     setup_menus();
+    setup_accessibility();
     connect_sheet_handlers();
     connect_entry_handlers();
     connect_app_handlers();
