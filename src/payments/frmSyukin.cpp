@@ -23,6 +23,16 @@ void PaymentsView::keyPressEvent(QKeyEvent* event) {
     QTableView::keyPressEvent(event);
 }
 
+// The day box: Tab goes on to the next control, as everywhere else; the
+// arrows move between year, month and day.
+class DayBox : public QDateEdit {
+public:
+    using QDateEdit::QDateEdit;
+
+protected:
+    bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
+};
+
 } // namespace payments
 
 namespace {
@@ -56,7 +66,7 @@ void frmSyukin::setup_controls() {
     lblGoukei = new QLabel(this);
     lblGoukei->setFont(ui::gothic_font(13));
     lblHiduke = new QLabel(QStringLiteral("受け取った日(&D)"), this);
-    dtpHiduke = new QDateEdit(model.date, this);
+    dtpHiduke = new payments::DayBox(model.date, this);
     dtpHiduke->setCalendarPopup(true);
     dtpHiduke->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
     chkMadaDake = new QCheckBox(QStringLiteral("まだの人だけ(&M)"), this);

@@ -63,7 +63,6 @@ PrintPreview::PrintPreview(QWidget* parent, const QString& title, const QString&
     connect(thumbnails, &QListWidget::currentRowChanged, this, &PrintPreview::show_page);
 
     thumbnails->setAccessibleName(QStringLiteral("ページの一覧"));
-    zoom_box->setAccessibleName(QStringLiteral("表示の大きさ"));
     ui::place_beside(this, parent, QSize(1100, 900));
     // Tab in reading order: the tool row, then the pages.
     const QList<QWidget*> order = {cmdPrev, cmdNext,  zoom_box,   cmdPrint,
@@ -89,6 +88,9 @@ void PrintPreview::setup_tools() {
     tools->addWidget(page_label);
     tools->addWidget(cmdNext);
     tools->addSpacing(20);
+    auto* zoom_caption = new QLabel(QStringLiteral("表示(&Z)"));
+    zoom_caption->setBuddy(zoom_box);
+    tools->addWidget(zoom_caption);
     tools->addWidget(zoom_box);
     tools->addStretch(1);
     tools->addWidget(cmdPrint);

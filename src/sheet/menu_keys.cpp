@@ -73,4 +73,9 @@ void frmTavu::setup_menu_keys() {
 void frmTavu::open_menu(QMenu* menu) {
     if (!menu->menuAction()->isVisible() || !menu->menuAction()->isEnabled()) return;
     menuBar()->setActiveAction(menu->menuAction());
+    // As a mnemonic opens a menu: its first entry that can be chosen is
+    // highlighted, so that Enter chooses it.
+    for (QAction* entry : menu->actions())
+        if (entry->isVisible() && entry->isEnabled() && !entry->isSeparator())
+            return menu->setActiveAction(entry);
 }

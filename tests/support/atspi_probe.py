@@ -42,6 +42,8 @@ CONTROLS = {
     pyatspi.ROLE_DATE_EDITOR: "date",
     pyatspi.ROLE_IMAGE: "picture",
 }
+# A text view that takes the focus (the help page) is a control; labels are not.
+FOCUSABLE_ONLY = {pyatspi.ROLE_LABEL: "text"}
 # Inside these the children are entries, cells or parts of the control.
 LEAVES = {pyatspi.ROLE_TABLE, pyatspi.ROLE_TREE_TABLE, pyatspi.ROLE_LIST,
           pyatspi.ROLE_LIST_BOX, pyatspi.ROLE_MENU_BAR, pyatspi.ROLE_COMBO_BOX,
@@ -60,9 +62,27 @@ def clean(text):
     return " ".join((text or "").split())
 
 
-def walk(node, out, inner=False):
-    """Controls shown below node, in tree order. Scroll bars of a table or a
-    list are its own; only stand-alone ones count."""
+def spoken_name(node, role):
+    """The name a screen reader says: the control's own, else the caption
+    that labels it. A combo box's own name is only the entry chosen."""
+    own = "" if role == pyatspi.ROLE_COMBO_BOX else clean(node.name)
+    if own:
+        return own
+    for relation in node.getRelationSet():
+        if relation.getRelationType() != pyatspi.RELATION_LABELLED_BY:
+            continue
+        for i in range(relation.getNTargets()):
+            target = relation.getTarget(i)
+            if target.getRole() == pyatspi.ROLE_LABEL and clean(target.name):
+                return clean(target.name)
+    return ""
+
+
+def walk(node, out):
+    """Controls shown below node, in tree order. The scroll bars of a scroll
+    area sit in its containers (fillers) and are part of it; only stand-alone
+    ones count."""
+    inner = node.getRole() == pyatspi.ROLE_FILLER
     for child in node:
         if child is None:
             continue
@@ -71,10 +91,12 @@ def walk(node, out, inner=False):
             continue
         role = child.getRole()
         if role in CONTROLS and not (inner and role == pyatspi.ROLE_SCROLL_BAR):
-            out.append((CONTROLS[role], clean(child.name)))
+            out.append((CONTROLS[role], spoken_name(child, role)))
+        elif role in FOCUSABLE_ONLY and states.contains(pyatspi.STATE_FOCUSABLE):
+            out.append((FOCUSABLE_ONLY[role], spoken_name(child, role)))
         if role in LEAVES:
             continue
-        walk(child, out, inner or role == pyatspi.ROLE_SCROLL_PANE)
+        walk(child, out)
 
 
 def window(title):
@@ -93,7 +115,9 @@ def focused(node):
             continue
         if states.contains(pyatspi.STATE_FOCUSED):
             return child
-        if child.getRole() in LEAVES:
+        # A tab bar's current tab says it is focused whether or not the bar
+        # is: the bar itself tells.
+        if child.getRole() in LEAVES or child.getRole() == pyatspi.ROLE_PAGE_TAB_LIST:
             continue
         found = focused(child)
         if found is not None:
@@ -109,7 +133,7 @@ def focus_now():
         if node is None:
             return None
         extents = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-        role = CONTROLS.get(node.getRole(), node.getRoleName())
+        role = CONTROLS.get(node.getRole(), FOCUSABLE_ONLY.get(node.getRole(), node.getRoleName()))
         return (role, clean(node.name), extents.x, extents.y)
     return None
 
