@@ -103,12 +103,27 @@ check() {
             fail "$key: no $role named \"$name\" among:"$'\n'"$controls"
     done < <(grep -v '^#' "$names")
     probe walk 150 > "$top/walk" || fail "$key: Tab:"$'\n'"$(cat "$top/walk")"
+    [ -z "${ACCESSIBILITY_DUMP:-}" ] || cp "$top/walk" "$ACCESSIBILITY_DUMP/$key-tab.txt"
+    unnamed="$(awk -F'\t' '$2 == ""' "$top/walk")"
+    [ -z "$unnamed" ] || fail "$key: Tab stops without a name:"$'\n'"$unnamed"
     read -r x y w h < <(xwininfo -id "$id" | awk '/Absolute upper-left X/ { x = $4 }
         /Absolute upper-left Y/ { y = $4 } /Width/ { w = $2 } /Height/ { h = $2 }
         END { print x, y, w, h }')
     ((x >= 0 && y >= 0 && x + w <= width && y + h <= height)) ||
         fail "$key: the window (${w}x${h} at $x,$y) is not within ${width}x${height}"
     echo "$key: $(wc -l < "$top/controls") controls named, $(($(wc -l < "$top/walk") - 1)) Tab stops"
+    checked+=("$key")
+}
+checked=()
+# frame ID: left top right bottom of the window on screen, its frame included.
+frame() {
+    local x y w h l r t b
+    read -r x y w h < <(xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $4 }
+        /Absolute upper-left Y/ { y = $4 } /Width/ { w = $2 } /Height/ { h = $2 }
+        END { print x, y, w, h }')
+    read -r l r t b < <(xprop -id "$1" _NET_FRAME_EXTENTS 2> /dev/null |
+        grep -oE '[0-9]+, [0-9]+, [0-9]+, [0-9]+' | tr -d ,) || true
+    echo $((x - ${l:-0})) $((y - ${t:-0})) $((x + w + ${r:-0})) $((y + h + ${b:-0}))
 }
 # escape ID KEY: Esc closes the window.
 escape() {
@@ -156,6 +171,27 @@ dialog="$(wait_window '^過去の期間$')"
 check kako "過去の期間" "$dialog"
 escape "$dialog" kako
 
+# A closed period opened to look at: it lies on the screen and leaves most
+# of the main window in view.
+xdotool key alt+f y
+dialog="$(wait_window '^過去の期間$')"
+wait_focus "$dialog" "過去の期間"
+xdotool key Down alt+o
+archive="$(wait_window '^過去の期間  ')"
+read -r al at ar ab < <(frame "$archive")
+read -r ml mt mr mb < <(frame "$main")
+((al >= 0 && at >= 0 && ar <= width && ab <= height)) ||
+    fail "the archive window ($al,$at - $ar,$ab) is not within the screen"
+across=$(((ar < mr ? ar : mr) - (al > ml ? al : ml)))
+down=$(((ab < mb ? ab : mb) - (at > mt ? at : mt)))
+covered=$((across > 0 && down > 0 ? across * down : 0))
+((covered * 2 < (mr - ml) * (mb - mt))) ||
+    fail "the archive window ($al,$at - $ar,$ab) covers most of the main window ($ml,$mt - $mr,$mb)"
+xdotool windowclose "$archive" 2> /dev/null || xdotool key alt+F4
+poll 5 gone "$archive" || fail "the archive window stays"
+xdotool windowactivate "$main"
+wait_focus "$main" "the main window after the archive"
+
 xdotool key alt+f i
 chooser="$(wait_window '名簿')"
 wait_focus "$chooser" "the file chooser"
@@ -179,4 +215,8 @@ xdotool key alt+e Return # 名前の編集, the first entry
 poll 5 bash -c "/usr/bin/python3 '$here/support/atspi_probe.py' controls 集金管理システム 2> /dev/null | grep -q 'メンバーの番号'" ||
     fail "name editing does not start from the keyboard"
 check name-editing "集金管理システム" "$main"
+# Every window of the table was looked at.
+for key in $(grep -v '^#' "$names" | cut -f1 | sort -u); do
+    [[ " ${checked[*]} " == *" $key "* ]] || fail "the table names window $key, which was not checked"
+done
 echo "accessibility checks passed"

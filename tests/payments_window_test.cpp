@@ -181,16 +181,25 @@ TEST_F(PaymentsWindowTest, WithoutAMouseAndThroughAScreenReader) {
     for (const auto& [at, text] : spoken)
         EXPECT_EQ(at.data(Qt::AccessibleTextRole).toString(), text) << text.toStdString();
 
-    // Tab leaves the table; Alt+A is 全部受け取った for the current row.
+    // Tab leaves the table; 全部受け取った (Alt+A) takes the current row.
     s->grdSyukin->setCurrentIndex(cell(0, 0));
     QTest::keyClick(s->grdSyukin, Qt::Key_Tab);
     EXPECT_TRUE(s->dtpHiduke->hasFocus()) << QApplication::focusWidget()->metaObject()->className();
-    s->grdSyukin->setFocus();
-    QTest::keyClick(s->grdSyukin, Qt::Key_A, Qt::AltModifier);
+    EXPECT_EQ(s->cmdZenbu->shortcut(), QKeySequence(Qt::ALT | Qt::Key_A));
+    s->cmdZenbu->setFocus();
+    QTest::keyClick(s->cmdZenbu, Qt::Key_Space);
     EXPECT_EQ(received(0, 0), 1000);
     EXPECT_EQ(received(0, 1), 500);
 
-    // Esc closes the window.
+    // Esc in a cell being typed into drops the typing; then it closes the
+    // window.
+    s->grdSyukin->setCurrentIndex(cell(3, 0));
+    QTest::keyClick(s->grdSyukin, Qt::Key_4);
+    auto* editor = s->grdSyukin->viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClick(editor, Qt::Key_Escape);
+    EXPECT_TRUE(s->isVisible());
+    EXPECT_EQ(received(3, 0), 0);
     QTest::keyClick(s->grdSyukin, Qt::Key_Escape);
     EXPECT_FALSE(s->isVisible());
 }

@@ -9,7 +9,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace payments {
@@ -115,8 +114,15 @@ void frmSyukin::setup_controls() {
     lstYoke->setAccessibleName(QStringLiteral("脇に よけた 記録"));
     // Tab leaves the table; the arrows move inside it.
     grdSyukin->setTabKeyNavigation(false);
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &QWidget::close);
+}
+
+// Esc closes the window, once no cell editor or calendar has taken it.
+void frmSyukin::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void frmSyukin::setup_layout() {

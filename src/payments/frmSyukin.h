@@ -83,6 +83,9 @@ public:
     int current_member() const;
     int current_item() const;
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void setup_controls();
     void setup_layout();

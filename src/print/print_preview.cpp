@@ -63,6 +63,7 @@ PrintPreview::PrintPreview(QWidget* parent, const QString& title, const QString&
     connect(thumbnails, &QListWidget::currentRowChanged, this, &PrintPreview::show_page);
 
     thumbnails->setAccessibleName(QStringLiteral("ページの一覧"));
+    scroll->setAccessibleName(QStringLiteral("ページの表示"));
     ui::place_beside(this, parent, QSize(1100, 900));
     // Tab in reading order: the tool row, then the pages.
     const QList<QWidget*> order = {cmdPrev, cmdNext,  zoom_box,   cmdPrint,

@@ -89,8 +89,7 @@ void frmTavu::setup_accessibility() {
     cmdKomokuDel->setAccessibleDescription(QStringLiteral("この項目を削除"));
 
     // The program alone writes these: they are read, not visited.
-    for (QWidget* shown_only : {static_cast<QWidget*>(txtKomokuNo),
-                                static_cast<QWidget*>(txtChkCnt), static_cast<QWidget*>(txtSyokei)})
+    for (ui::TextBox* shown_only : {txtKomokuNo, txtChkCnt, txtSyokei})
         shown_only->setFocusPolicy(Qt::ClickFocus);
 
     // Reading order: the first line of the band left to right, then the

@@ -36,35 +36,46 @@ QRect available_area(const QWidget* near) {
     return screen ? screen->availableGeometry() : QRect(0, 0, 1280, 1024);
 }
 
-void place_beside(QWidget* window, const QWidget* owner, QSize wanted) {
+void place_beside(QWidget* window, QWidget* owner, QSize wanted) {
     const QRect area = available_area(owner ? owner : window);
     const QSize extra = frame_extra(owner);
     const QSize most = area.size() - extra;
     QSize size = wanted.boundedTo(most).expandedTo(window->minimumSize().boundedTo(most));
-    const QRect taken = owner && owner->isVisible() ? owner->frameGeometry() : QRect();
-    const int right_room = taken.isNull() ? 0 : area.right() - taken.right() - extra.width();
-    const int left_room = taken.isNull() ? 0 : taken.left() - area.left() - extra.width();
     const int least = std::min(size.width(), std::max(window->minimumSizeHint().width(), 420));
+    if (!owner || !owner->isVisible()) {
+        window->resize(size);
+        window->move(area.left() + (area.width() - size.width() - extra.width()) / 2,
+                     area.top() + (area.height() - size.height() - extra.height()) / 2);
+        return;
+    }
+    QRect taken = owner->frameGeometry();
+    int right_room = area.right() - taken.right() - extra.width();
+    int left_room = taken.left() - area.left() - extra.width();
+    // Room beside the owner is made by moving it to the screen's left edge
+    // when neither side has enough but the two together do.
+    if (right_room < least && left_room < least && right_room + left_room >= least) {
+        owner->move(area.left(), owner->pos().y());
+        taken.moveLeft(area.left());
+        right_room = area.right() - taken.right() - extra.width();
+        left_room = 0;
+    }
     int x;
-    if (taken.isNull()) {
-        x = area.left() + (area.width() - size.width() - extra.width()) / 2;
-    } else if (right_room >= size.width() || (right_room >= least && right_room >= left_room)) {
+    if (right_room >= least && right_room >= std::min(left_room, size.width())) {
         size.setWidth(std::min(size.width(), right_room));
         x = taken.right() + 1;
     } else if (left_room >= least) {
         size.setWidth(std::min(size.width(), left_room));
         x = taken.left() - size.width() - extra.width();
     } else {
-        // No room beside: the side of the screen with more of the owner
-        // left uncovered.
-        x = right_room >= left_room ? area.right() + 1 - size.width() - extra.width() : area.left();
+        // No room beside at all: the side of the screen with more of the
+        // owner left in view.
+        x = right_room >= left_room ? area.right() + 1 - size.width() - extra.width()
+                                    : area.left();
     }
-    const int top = taken.isNull()
-                        ? area.top() + (area.height() - size.height() - extra.height()) / 2
-                        : taken.top();
-    const int y = std::clamp(top, area.top(), area.bottom() + 1 - size.height() - extra.height());
+    const int y = std::clamp(taken.top(), area.top(),
+                             std::max(area.top(), area.bottom() + 1 - size.height() - extra.height()));
     window->resize(size);
-    window->move(std::max(x, area.left()), std::max(y, area.top()));
+    window->move(std::max(x, area.left()), y);
 }
 
 void fit_on_screen(QWidget* window) {

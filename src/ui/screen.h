@@ -13,10 +13,11 @@ void center_on_screen(QWidget* window);
 QRect available_area(const QWidget* near);
 
 // Sizes a window to `wanted`, no larger than the screen's available area
-// (its frame included), and places it beside `owner` where there is room,
-// else at the side of the screen away from `owner`, so that both stay as
-// visible as the screen allows. Layouts scroll or shrink inside.
-void place_beside(QWidget* window, const QWidget* owner, QSize wanted);
+// (its frame included), and places it beside `owner`: on the side with
+// room, else after moving `owner` to the screen's left edge when that makes
+// room, else at the side of the screen that leaves more of `owner` in view.
+// Layouts scroll or shrink inside.
+void place_beside(QWidget* window, QWidget* owner, QSize wanted);
 
 // Keeps a window that is already sized within the available area.
 void fit_on_screen(QWidget* window);
