@@ -17,7 +17,7 @@
 namespace {
 
 const QDate kDay(2026, 12, 8);
-const app::WriteGuard guard; // a book that may be written
+const WriteGuard guard; // a book that may be written
 
 std::unique_ptr<Book> paid_full_book() {
     auto book = std::make_unique<Book>();

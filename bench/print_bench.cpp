@@ -17,6 +17,7 @@
 #include "ui/print_recorder.h"
 
 #include "offscreen_main.h"
+#include "ui/pictures.h"
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -28,7 +29,7 @@ namespace {
 void BM_SummaryToRecorder(benchmark::State& state) {
     Book book;
     fill_full_book(book);
-    const QImage picture = frmOpen::small_picture().toImage();
+    const QImage picture = ui::small_picture().toImage();
     for (auto _ : state) {
         print_syukei(book);
         ui::PrintRecorder printer;
@@ -60,7 +61,7 @@ template <typename Draw> void to_pdf(benchmark::State& state, const QString& rep
 void BM_SummaryToPdf(benchmark::State& state) {
     Book book;
     fill_full_book(book);
-    const QImage picture = frmOpen::small_picture().toImage();
+    const QImage picture = ui::small_picture().toImage();
     to_pdf(state, QStringLiteral("summary"), [&](ui::Printer& printer) {
         print_syukei(book);
         print_zentai(book, printer, picture);
@@ -155,7 +156,7 @@ template <typename Draw> void preview_open(benchmark::State& state, Book book, D
 void BM_PreviewSummaryOpen(benchmark::State& state) {
     Book book;
     fill_full_book(book);
-    const QImage picture = frmOpen::small_picture().toImage();
+    const QImage picture = ui::small_picture().toImage();
     preview_open(state, book,
                  [&](Book& b, ui::Printer& printer) { print_zentai(b, printer, picture); });
 }

@@ -6,6 +6,8 @@
 #include "app/report_command.h"
 #include "book/book.h"
 #include "ui/focus_style.h"
+#include "ui/pictures.h"
+#include "ui/report_output.h"
 #include "ui/translations.h"
 
 #include <QApplication>
@@ -32,11 +34,11 @@ int main(int argc, char** argv) {
     ui::load_qt_japanese();
     ui::use_visible_focus();
     QGuiApplication::setDesktopFileName(QStringLiteral("tavu"));
-    app.setWindowIcon(QIcon::fromTheme(QStringLiteral("tavu"), QIcon(frmOpen::small_picture())));
-    if (!app::enter_working_folder(line.folder)) return app::kExitFolderUnusable;
+    app.setWindowIcon(QIcon::fromTheme(QStringLiteral("tavu"), QIcon(ui::small_picture())));
+    if (!app::enter_working_folder(line.folder)) return ui::kExitFolderUnusable;
     FolderLock lock; // held while the program runs
-    app::WriteGuard guard;
-    if (!app::claim_working_folder(lock, guard)) return app::kExitDone;
+    WriteGuard guard;
+    if (!app::claim_working_folder(lock, guard)) return ui::kExitDone;
     Book book; // outlives every window
     frmOpen splash(book);
     splash.write_guard = guard;

@@ -48,7 +48,7 @@ TEST_F(FolderSharing, ReadOnlyWindowRefusesEveryWritingCommand) {
                            "P\tnot a line\n";
     write_bytes("allitem.pay", pay);
     w = std::make_unique<frmTavu>(book);
-    w->write_guard = app::WriteGuard::read_only(app::WriteGuard::Reason::HeldByAnother);
+    w->write_guard = WriteGuard::read_only(WriteGuard::Reason::HeldByAnother);
     w->Form_Load();
     ASSERT_EQ(script.shown.size(), 2u);
     EXPECT_TRUE(script.shown[0].text.contains(QStringLiteral("1 行 読まれへんかってん")));

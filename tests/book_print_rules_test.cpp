@@ -1,6 +1,7 @@
 // The print calculation, amounts as printed, the heading cut and the choice
 // of summary pages.
 #include "book/print_rules.h"
+#include "book/yen_text.h"
 
 #include <gtest/gtest.h>
 #include <limits>
@@ -35,6 +36,28 @@ TEST(PrintRules, AmountTexts) {
         const QString expected = QString::fromUtf16(c.kingaku);
         EXPECT_EQ(kingaku_text(c.amount), expected) << c.amount;
         EXPECT_EQ(table_amount_text(c.amount), c.in_table ? expected : QString()) << c.amount;
+    }
+}
+
+// Sums in windows and messages: nothing reads "0" (never a bare 円), the
+// rest grouped as printed, beyond 32 bits too.
+TEST(PrintRules, YenTexts) {
+    struct Case {
+        qint64 amount;
+        const char16_t* text; // yen_text; yen() adds 円
+    };
+    const Case cases[] = {
+        {0, u"0"},
+        {7, u"7"},
+        {1000, u"1,000"},
+        {-1500, u"-1,500"},
+        {1234567, u"1,234,567"},
+        {qint64(kMax) * 20, u"42,949,672,940"},
+    };
+    for (const Case& c : cases) {
+        const QString expected = QString::fromUtf16(c.text);
+        EXPECT_EQ(yen_text(c.amount), expected) << c.amount;
+        EXPECT_EQ(yen(c.amount), expected + QStringLiteral("円")) << c.amount;
     }
 }
 

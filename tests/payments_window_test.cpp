@@ -267,7 +267,7 @@ TEST_F(PaymentsWindowTest, DeletionsAskAndRenamedMembersAreSetAside) {
     EXPECT_FALSE(book->payments.cell[1][0].recorded());
 
     // A book opened read-only takes no payment: the guard says why.
-    w->write_guard = app::WriteGuard::read_only(app::WriteGuard::Reason::HeldByAnother);
+    w->write_guard = WriteGuard::read_only(WriteGuard::Reason::HeldByAnother);
     script.shown.clear();
     click(0, 0);
     EXPECT_FALSE(book->payments.cell[0][0].recorded());

@@ -11,6 +11,7 @@
 #include "support/full_book.h"
 #include "support/pdf_reading.h"
 #include "ui/painted_printer.h"
+#include "ui/pictures.h"
 #include "ui/print_recorder.h"
 
 #include <QDateTime>
@@ -269,7 +270,7 @@ protected:
         print_syukei(book);
         ui::PaintedPrinter printer(QStringLiteral("summary"), ui::PaintedPrinter::Target::Pdf,
                                    folder);
-        print_zentai(book, printer, frmOpen::small_picture().toImage());
+        print_zentai(book, printer, ui::small_picture().toImage());
         return printer.outcome();
     }
 };

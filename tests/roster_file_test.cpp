@@ -153,7 +153,7 @@ TEST_F(RosterTest, TheEmptyRosterSaysHowNamesGetIn) {
     // A window open to look at only does not point to the ways it refuses.
     book = Book{};
     form = std::make_unique<frmTavu>(book);
-    form->write_guard = app::WriteGuard::read_only(app::WriteGuard::Reason::HeldByAnother);
+    form->write_guard = WriteGuard::read_only(WriteGuard::Reason::HeldByAnother);
     form->Form_Load();
     ASSERT_NE(form->lblMeiboHint, nullptr);
     EXPECT_FALSE(form->lblMeiboHint->isHidden());

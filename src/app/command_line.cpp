@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 #include "ui/message_box.h"
+#include "ui/report_output.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -12,6 +13,8 @@
 #endif
 
 namespace app {
+
+using ui::kExitWrongArgument;
 
 namespace {
 
@@ -180,8 +183,9 @@ CommandLine read_command_line(const QStringList& arguments) {
         else if (report == QStringLiteral("periods"))
             line.periods = true;
         else
-            return wrong(QStringLiteral("unknown report \"%1\": summary, statements, unpaid or periods")
-                             .arg(report));
+            return wrong(
+                QStringLiteral("unknown report \"%1\": summary, statements, unpaid or periods")
+                    .arg(report));
     }
     if (outputs > 1 || parser.values(pdf).size() + parser.values(to_printer).size() > 1)
         return wrong(QStringLiteral("one of --pdf, --print and --csv, once"));

@@ -9,7 +9,7 @@
 //
 // With --pdf, --print or --csv there is no window: the report of the book in
 // FOLDER (default the current one) is made and the program ends with one of
-// the exit statuses below (report_command.h).
+// the exit statuses of ui/report_output.h (report_command.h).
 
 #include "print/reports.h"
 
@@ -38,19 +38,6 @@ struct CommandLine {
     QString from, to;
     // --csv payments: the payments record instead of the book's table.
     bool payments = false;
-};
-
-// Exit statuses, each listed in --help.
-enum ExitStatus {
-    kExitDone = 0,
-    kExitFolderUnusable = 1, // the window's working folder cannot be made or entered
-    kExitWrongArgument = 2,
-    kExitNoDataFile = 3,
-    kExitDamagedDataFile = 4,
-    kExitNotWritten = 5,
-    kExitNoPrinter = 6,
-    kExitPrinterRefused = 7,
-    kExitNothingOwed = 8, // the unpaid list of a book where nobody owes
 };
 
 // The program's name and version as --version prints them.

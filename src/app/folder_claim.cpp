@@ -16,11 +16,11 @@ bool claim_working_folder(FolderLock& lock, WriteGuard& guard) {
     case FolderLock::State::HeldElsewhere:
         break;
     }
-    const QString gap = QStringLiteral("\r\n\r\n");
     const QString question =
-        QStringLiteral("この フォルダの 帳簿は、 別の ＴＡＶＵ が もう 開いてまっせ ！") + gap +
-        QStringLiteral("二つで 保存したら、 後から 保存した 方しか 残らへんねん。") + gap +
-        QStringLiteral("見るだけ (読み取り専用) で 開きまっか ？") + QStringLiteral("\r\n") +
+        QStringLiteral("この フォルダの 帳簿は、 別の ＴＡＶＵ が もう 開いてまっせ ！") +
+        ui::kGap + QStringLiteral("二つで 保存したら、 後から 保存した 方しか 残らへんねん。") +
+        ui::kGap + QStringLiteral("見るだけ (読み取り専用) で 開きまっか ？") +
+        QStringLiteral("\r\n") +
         QStringLiteral("「はい」 で 見るだけ、 「いいえ」 で やめときます。");
     if (ui::msg_box(question, ui::Icon::Question, ui::Buttons::YesNo) != ui::Answer::Yes)
         return false;

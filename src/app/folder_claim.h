@@ -3,8 +3,8 @@
 // folder's lock; when another TAVU holds it, the user chooses between
 // opening the book read-only and stopping.
 
-#include "app/write_guard.h"
 #include "book/folder_lock.h"
+#include "book/write_guard.h"
 
 namespace app {
 

@@ -3,15 +3,11 @@
 #include "sheet/frmTavu.h"
 #include "ui/clock.h"
 #include "ui/fonts.h"
+#include "ui/pictures.h"
 #include "ui/screen.h"
 
+#include <QDir>
 #include <QPixmap>
-
-// The pictures live in the library's resources, which a static library
-// must register itself.
-static void load_splash_pictures() {
-    Q_INIT_RESOURCE(splash);
-}
 
 namespace {
 
@@ -21,15 +17,15 @@ qint32 whole_seconds_now() {
 
 } // namespace
 
-frmOpen::frmOpen(Book& book, QWidget* parent) : QWidget(parent), book_(book) {
+frmOpen::frmOpen(Book& book, QWidget* parent)
+    : QWidget(parent), document_(book, QDir::currentPath()) {
     setObjectName(QStringLiteral("frmOpen"));
     setWindowTitle(QStringLiteral("TAVU"));
     setFixedSize(400, 185);
 
     imgTora = new ui::ClickLabel(this);
     imgTora->setObjectName(QStringLiteral("imgTora"));
-    load_splash_pictures();
-    imgTora->setPixmap(QPixmap(QStringLiteral(":/splash/tora.png")));
+    imgTora->setPixmap(ui::splash_picture());
     imgTora->setGeometry(12, 12, 197, 161);
     imgTora->setCursor(Qt::PointingHandCursor);
     imgTora->setAccessibleName(QStringLiteral("トラの絵"));
@@ -38,7 +34,7 @@ frmOpen::frmOpen(Book& book, QWidget* parent) : QWidget(parent), book_(book) {
 
     pctTora = new ui::ClickLabel(this);
     pctTora->setObjectName(QStringLiteral("pctTora"));
-    pctTora->setPixmap(small_picture());
+    pctTora->setPixmap(ui::small_picture());
     pctTora->setGeometry(224, 12, 32, 32);
     pctTora->setCursor(Qt::PointingHandCursor);
     pctTora->setAccessibleName(QStringLiteral("小さなトラの絵"));
@@ -67,11 +63,6 @@ frmOpen::frmOpen(Book& book, QWidget* parent) : QWidget(parent), book_(book) {
 }
 
 frmOpen::~frmOpen() = default;
-
-QPixmap frmOpen::small_picture() {
-    load_splash_pictures();
-    return QPixmap(QStringLiteral(":/splash/tora_small.png"));
-}
 
 void frmOpen::Form_Load() {
     ui::center_on_screen(this);
@@ -111,8 +102,8 @@ void frmOpen::show_main() {
 
 void frmOpen::prepare_main() {
     if (main_) return;
-    main_ = std::make_unique<frmTavu>(book_);
-    main_->write_guard = write_guard;
+    document_.write_guard = write_guard;
+    main_ = std::make_unique<frmTavu>(document_);
     main_->prepare_drawing();
 }
 

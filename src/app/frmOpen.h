@@ -6,8 +6,9 @@
 // runs only when it is shown. The splash keeps the main window; "unloading"
 // hides the splash.
 
-#include "app/write_guard.h"
 #include "book/book.h"
+#include "book/book_document.h"
+#include "book/write_guard.h"
 #include "ui/controls.h"
 
 #include <QTimer>
@@ -28,7 +29,7 @@ public:
     QTimer* tmrTora = nullptr;
 
     // Handed to the main window: whether it may write its book.
-    app::WriteGuard write_guard;
+    WriteGuard write_guard;
 
     // Whole seconds since midnight at which the window was loaded.
     qint32 start_time = 0;
@@ -47,14 +48,12 @@ public:
     // The main window, once show_main has shown it.
     frmTavu* main_window() const { return main_shown_ ? main_.get() : nullptr; }
 
-    // The small picture; the summary table prints it.
-    static QPixmap small_picture();
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    Book& book_;
+    // The open book, which the main window and every feature share.
+    BookDocument document_;
     std::unique_ptr<frmTavu> main_;
     bool main_shown_ = false;
     bool prepare_scheduled_ = false;

@@ -10,6 +10,7 @@
 #include "sheet/frmTavu.h"
 #include "ui/message_box.h"
 #include "ui/program.h"
+#include "ui/write_refusal.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -19,7 +20,6 @@
 namespace {
 
 const QString kTitle = QStringLiteral("新しい期間");
-const QString kGap = QStringLiteral("\r\n\r\n");
 
 QString period_words(const QString& typed) {
     const QString period = trim_blanks(typed);
@@ -53,7 +53,7 @@ QString run_sh_line(const QString& where) {
 // into: one started from the desktop menu is shown only the menu's way.
 QString shell_lines(const QString& where) {
     if (!ui::started_from_shell()) return QString();
-    return kGap + QStringLiteral("端末から 開くときは：") + QStringLiteral("\r\n") +
+    return ui::kGap + QStringLiteral("端末から 開くときは：") + QStringLiteral("\r\n") +
            QStringLiteral("tavu --folder %1").arg(where) + run_sh_line(where);
 }
 
@@ -70,10 +70,10 @@ Carry ask_carry_over(const Book& book, const CarryOver& carry) {
             .arg(grouped_amount(carry.total));
     if (!carry.fits) {
         const QString text =
-            owed + kGap +
+            owed + ui::kGap +
             QStringLiteral("そやけど ９９万９９９９円 を 超える人が いてるから、 "
                            "１つの 項目に 持ち越されへんねん。") +
-            kGap +
+            ui::kGap +
             QStringLiteral("新しい 期間は 空っぽで 始めて、 未収は 締めた データに "
                            "残しときまっせ。  それで ええか ？");
         return ui::msg_box(text, ui::Icon::Exclamation, ui::Buttons::OkCancel, kTitle) ==
@@ -82,10 +82,10 @@ Carry ask_carry_over(const Book& book, const CarryOver& carry) {
                    : Carry::Stop;
     }
     const QString text =
-        owed + kGap +
+        owed + ui::kGap +
         QStringLiteral("新しい 期間の 最初の 項目 「%1」 に して、\r\n持ち越しときまひょか ？")
             .arg(carry.title) +
-        kGap +
+        ui::kGap +
         QStringLiteral("「いいえ」 やったら 項目は 空っぽで 始めまっせ。  どっちでも 締めた "
                        "データに 集金の 記録は 残りまっせ。");
     return ui::msg_box(text, ui::Icon::Question, ui::Buttons::YesNo, kTitle) == ui::Answer::Yes
@@ -96,14 +96,13 @@ Carry ask_carry_over(const Book& book, const CarryOver& carry) {
 } // namespace
 
 void frmTavu::file_new_period_Click() {
-    if (!write_guard.allows(kTitle)) return;
-    if (newdata_memo(0) == -1) return;
-    if (ninzu_check(0) == -1) return;
+    if (!ui::write_allowed(write_guard, kTitle)) return;
+    if (!commit_sheet()) return;
     const QString typed_period = txtNengetu->text();
     const QString question =
         QStringLiteral("%1 を 締めて、新しい 期間を 始めまっか ？")
             .arg(period_words(typed_period)) +
-        kGap + QStringLiteral("今の データは まるごと 「kako」 フォルダに しもといて、") +
+        ui::kGap + QStringLiteral("今の データは まるごと 「kako」 フォルダに しもといて、") +
         QStringLiteral("名前と 担当者は そのまま、項目は ぜ～んぶ 空っぽに しまっせ。");
     if (ui::msg_box(question, ui::Icon::Question, ui::Buttons::OkCancel, kTitle) ==
         ui::Answer::Cancel)
@@ -123,7 +122,7 @@ void frmTavu::file_new_period_Click() {
         write_archive(files, archive_base_name(typed_period, QDate::currentDate()), archive);
     if (!is_written(archived)) {
         book = *before;
-        ui::msg_box(QStringLiteral("締めた データが しまわれへんかってん ！") + kGap +
+        ui::msg_box(QStringLiteral("締めた データが しまわれへんかってん ！") + ui::kGap +
                         QStringLiteral("何も 変えてまへん。  フォルダの 空きと 書き込みの 許可を "
                                        "見てから、もう一回 やってや ！"),
                     ui::Icon::Critical);
@@ -144,7 +143,7 @@ void frmTavu::file_new_period_Click() {
         txtNengetu->setText(typed_period);
         gamen_kosin();
         book = *before;
-        ui::msg_box(QStringLiteral("新しい 期間は 始められへんかってん ！") + kGap +
+        ui::msg_box(QStringLiteral("新しい 期間は 始められへんかってん ！") + ui::kGap +
                         QStringLiteral("今の 期間の まま やで。"),
                     ui::Icon::Critical);
         return;
@@ -156,7 +155,8 @@ void frmTavu::file_new_period_Click() {
     const QString where = typed_path(folder);
     ui::msg_box(
         QStringLiteral("%1 を 締めて、新しい 期間を 始めたで ！").arg(period_words(typed_period)) +
-            kGap + QStringLiteral("前の データは 「%1」 に しもてまっせ。").arg(folder) + kGap +
+            ui::kGap + QStringLiteral("前の データは 「%1」 に しもてまっせ。").arg(folder) +
+            ui::kGap +
             QStringLiteral("締めた 期間の 一覧と 年間集計は 「ファイル」→「過去の期間」 や。") +
             shell_lines(where),
         ui::Icon::Information, ui::Buttons::Ok, kTitle);

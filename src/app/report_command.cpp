@@ -1,5 +1,4 @@
 #include "app/report_command.h"
-#include "app/report_output.h"
 #include "book/book_source.h"
 #include "book/csv_table.h"
 #include "book/payments_csv.h"
@@ -7,11 +6,14 @@
 #include "book/unpaid_list.h"
 #include "periods/periods_command.h"
 #include "print/reports.h"
+#include "ui/report_output.h"
 
 #include <QDir>
 #include <memory>
 
 namespace app {
+
+using namespace ui;
 
 namespace {
 
@@ -34,6 +36,19 @@ void warn_about_payments(const PayRead& read) {
                         .arg(file));
 }
 
+ReportTarget report_target(const CommandLine& line) {
+    switch (line.output) {
+    case CommandLine::Output::Pdf:
+        return ReportTarget::Pdf;
+    case CommandLine::Output::Csv:
+        return ReportTarget::Csv;
+    case CommandLine::Output::Print:
+    case CommandLine::Output::Window:
+        break;
+    }
+    return ReportTarget::Printer;
+}
+
 } // namespace
 
 void prepare_report_command(const CommandLine& line) {
@@ -52,7 +67,8 @@ bool report_needs_gui(const CommandLine& line) {
 int run_report_command(const CommandLine& line) {
     if (!line.folder.isEmpty() && !QDir::setCurrent(line.folder))
         return failed(kExitNoDataFile, QStringLiteral("no such folder: %1").arg(line.folder));
-    if (line.periods) return run_periods_command(line);
+    if (line.periods)
+        return periods::run_periods_command(line.from, line.to, report_target(line), line.out);
 
     const auto book = std::make_unique<Book>(); // large: not on the stack
     BookSource source;

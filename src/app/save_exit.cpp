@@ -13,6 +13,7 @@
 #include "ui/colors.h"
 #include "ui/form_activation.h"
 #include "ui/message_box.h"
+#include "ui/write_refusal.h"
 
 #include <QCloseEvent>
 
@@ -77,18 +78,17 @@ const QString kHrm = QString::fromLatin1(kHrmFile);
 
 // The words for an "allitem.hrm" that a save must not replace.
 QString book_file_in_the_way(const FileStamp& seen, const FileStamp& now) {
-    const QString gap = QStringLiteral("\r\n\r\n");
     const QString nothing = QStringLiteral("何も 書いてへんで。");
     if (now.state != ReadResult::Ok || seen.state != ReadResult::Ok) {
         return QStringLiteral("「allitem.hrm」 が 読まれへん ファイル やから、 その 上には "
                               "保存でけへんネン！") +
-               gap + nothing +
+               ui::kGap + nothing +
                QStringLiteral("  allitem.hrm を どけてから、 もう一回 保存してヤ ！");
     }
-    return QStringLiteral("「allitem.hrm」 が 読んだ 後で 書き換わってるネン！") + gap +
+    return QStringLiteral("「allitem.hrm」 が 読んだ 後で 書き換わってるネン！") + ui::kGap +
            QStringLiteral("別の ＴＡＶＵ か 何かが 保存したみたいや。 上書きしたら そっちが "
                           "消えてまうから、 ") +
-           nothing + gap +
+           nothing + ui::kGap +
            QStringLiteral("再読込で 読みなおすか、 ＴＡＶＵ を 開きなおしてから やってヤ ！");
 }
 
@@ -143,9 +143,8 @@ qint16 frmTavu::take_window_into_book() {
 // cannot carry, or the file could not be written (the last saved file is
 // then still in place).
 qint16 frmTavu::data_hozon() {
-    if (!write_guard.allows(QStringLiteral("保存"))) return -1;
-    if (newdata_memo(0) == -1) return -1;
-    if (ninzu_check(0) == -1) return -1;
+    if (!ui::write_allowed(write_guard, QStringLiteral("保存"))) return -1;
+    if (!commit_sheet()) return -1;
     if (take_window_into_book() == -1) return -1;
     // Another program's save is never replaced unseen: checked before
     // anything is written, and again just before the new file takes the name.
@@ -187,6 +186,7 @@ qint16 frmTavu::data_hozon() {
     if (paid.bak != BakProblem::None)
         report_bak_not_kept(paid.bak, QStringLiteral("集金の 記録"), kPayBakFile);
     if (paid.written == WriteResult::Unconfirmed) warn_unconfirmed(QStringLiteral("集金の 記録"));
+    document.tell_saved();
     return 0;
 }
 
@@ -216,6 +216,7 @@ void frmTavu::data_reload_Click() {
         ui::set_fore_color(chk1[i], ui::kButtonTextColor);
         ui::set_fore_color(lbl1[i], 0xC00000);
     }
+    document.tell_reloaded();
 }
 
 // 終了: may save, then ends the application at once; the close questions of
@@ -234,8 +235,7 @@ void frmTavu::file_end_Click() {
             // The name still in the input box is saved with the book.
             if (store_input_name() == -1) return;
         } else {
-            if (newdata_memo(0) == -1) return;
-            if (ninzu_check(0) == -1) return;
+            if (!commit_sheet()) return;
         }
         // A save that did not happen (its message has been shown) keeps the
         // program running, so that nothing typed is lost.
@@ -250,7 +250,7 @@ void frmTavu::file_end_Click() {
 void frmTavu::Form_QueryUnload(bool& cancel, int /*unload_mode*/) {
     if (book.hozon_flag == -1) return;
     // A closed period's window has nothing of its own to lose.
-    if (write_guard.reason() == app::WriteGuard::Reason::PastPeriod) return;
+    if (write_guard.reason() == WriteGuard::Reason::PastPeriod) return;
     if (write_guard.read_only()) {
         cancel = !may_drop_read_only_changes();
         return;

@@ -12,6 +12,7 @@
 #include "ui/fonts.h"
 #include "ui/message_box.h"
 #include "ui/screen.h"
+#include "ui/write_refusal.h"
 
 #include <QFontMetrics>
 
@@ -82,19 +83,18 @@ void promote_spare_files() {
 
 // What the user is told of a data file that was not read at all.
 QString refused_file_text(ReadResult result, const QString& file) {
-    const QString gap = QStringLiteral("\r\n\r\n");
     const QString unread = QStringLiteral("中身は 読んでへんで。");
     switch (result) {
     case ReadResult::NotRegular:
-        return QStringLiteral("「%1」 が ふつうの ファイルや あらへんネン！").arg(file) + gap +
+        return QStringLiteral("「%1」 が ふつうの ファイルや あらへんネン！").arg(file) + ui::kGap +
                QStringLiteral("フォルダか 特別な ファイル みたいや。 ") + unread +
                QStringLiteral("  「%1」 を どけてから、 もう一回 起動してヤ ！").arg(file);
     case ReadResult::TooLarge:
-        return QStringLiteral("「%1」 が でかすぎるネン！ (1 MB 超え)").arg(file) + gap +
+        return QStringLiteral("「%1」 が でかすぎるネン！ (1 MB 超え)").arg(file) + ui::kGap +
                QStringLiteral("帳簿は 満杯でも 10 kB も あらへんから、 これは 帳簿と ちゃうで。 ") +
                unread;
     case ReadResult::Unreadable:
-        return QStringLiteral("「%1」 が 読まれへんネン！").arg(file) + gap +
+        return QStringLiteral("「%1」 が 読まれへんネン！").arg(file) + ui::kGap +
                QStringLiteral("読む 許可が ないか、 ディスクの 具合が 悪いみたいや。 ") + unread +
                QStringLiteral("  ファイルの 持ち主と 許可を 見てヤ ！");
     case ReadResult::Ok:
@@ -108,7 +108,7 @@ QString refused_file_text(ReadResult result, const QString& file) {
 } // namespace
 
 void frmTavu::Form_Load() {
-    if (write_guard.read_only()) setWindowTitle(write_guard.title(windowTitle()));
+    if (write_guard.read_only()) setWindowTitle(ui::guarded_title(write_guard, windowTitle()));
     // Only the program that holds the folder's lock tidies it: another one's
     // save in progress looks just like a leftover.
     if (write_guard.may_tidy_folder()) {

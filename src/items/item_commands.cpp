@@ -5,12 +5,13 @@
 #include "payments/payments_messages.h"
 #include "sheet/frmTavu.h"
 #include "ui/form_activation.h"
+#include "ui/write_refusal.h"
 
 // Deletes the item on the sheet at once, without committing it (asking
 // only when payments were received for it): what was typed for it goes with it. The later items
 // close the gap and the sheet steps back to the item before.
 void frmTavu::cmdKomokuDel_Click() {
-    if (!write_guard.allows(QStringLiteral("項目の 削除"))) return;
+    if (!ui::write_allowed(write_guard, QStringLiteral("項目の 削除"))) return;
     // Payments go with the item: asked first.
     if (!payments::confirm_item_delete(book, book.cur_komoku)) return;
     book.hozon_flag = 0;
@@ -21,9 +22,8 @@ void frmTavu::cmdKomokuDel_Click() {
 
 // The dialog works on the committed book, so the sheet is committed first.
 void frmTavu::komoku_sort_Click() {
-    if (!write_guard.allows(QStringLiteral("項目の 並べ替え"))) return;
-    if (newdata_memo(0) == -1) return;
-    if (ninzu_check(0) == -1) return;
+    if (!ui::write_allowed(write_guard, QStringLiteral("項目の 並べ替え"))) return;
+    if (!commit_sheet()) return;
     ui::show_form(komoku_sort_dialog());
 }
 

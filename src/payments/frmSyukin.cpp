@@ -1,8 +1,10 @@
 #include "payments/frmSyukin.h"
 #include "book/text_rules.h"
+#include "book/yen_text.h"
 #include "ui/fonts.h"
 #include "ui/message_box.h"
 #include "ui/screen.h"
+#include "ui/write_refusal.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -38,16 +40,12 @@ namespace {
 
 const QString kTitle = QStringLiteral("集金チェック");
 
-QString yen(qint64 amount) {
-    return payments::yen_text(amount) + QStringLiteral("円");
-}
-
 } // namespace
 
-frmSyukin::frmSyukin(Book& book_, const app::WriteGuard& guard_, QWidget* parent)
+frmSyukin::frmSyukin(Book& book_, const WriteGuard& guard_, QWidget* parent)
     : QWidget(parent, Qt::Window), book(book_), guard(guard_), model(book_, undo) {
-    setWindowTitle(guard.title(kTitle));
-    model.may_change = [this] { return guard.allows(QStringLiteral("集金の 記録")); };
+    setWindowTitle(ui::guarded_title(guard, kTitle));
+    model.may_change = [this] { return ui::write_allowed(guard, QStringLiteral("集金の 記録")); };
     setFont(ui::gothic_font(10));
     filter.setSourceModel(&model);
     filter.setDynamicSortFilter(true);

@@ -10,8 +10,8 @@
 // State: the model over the book, its undo stack, the filter. The main
 // window calls book_changed() after every change it makes to the book.
 
-#include "app/write_guard.h"
 #include "book/book.h"
+#include "book/write_guard.h"
 #include "payments/payments_filter.h"
 #include "payments/payments_model.h"
 
@@ -47,10 +47,10 @@ class frmSyukin : public QWidget {
     Q_OBJECT
 public:
     // `guard` (the main window's) is asked before every change of the record.
-    frmSyukin(Book& book, const app::WriteGuard& guard, QWidget* parent = nullptr);
+    frmSyukin(Book& book, const WriteGuard& guard, QWidget* parent = nullptr);
 
     Book& book;
-    const app::WriteGuard& guard;
+    const WriteGuard& guard;
     QUndoStack undo;
     payments::PaymentsModel model;
     payments::PaymentsFilter filter;

@@ -4,9 +4,11 @@
 
 // The window shows the committed book, so the sheet is committed first.
 void frmTavu::syukin_check_Click() {
-    if (newdata_memo(0) == -1) return;
-    if (ninzu_check(0) == -1) return;
-    if (!syukin_form) syukin_form = new frmSyukin(book, write_guard, this);
+    if (!commit_sheet()) return;
+    if (!syukin_form) {
+        syukin_form = new frmSyukin(book, write_guard, this);
+        connect(&document, &BookDocument::changed, syukin_form, &frmSyukin::book_changed);
+    }
     syukin_form->book_changed();
     syukin_form->show();
     syukin_form->raise();

@@ -2,23 +2,19 @@
 #include "book/payments.h"
 #include "book/print_rules.h"
 #include "book/text_rules.h"
+#include "book/yen_text.h"
 #include "ui/message_box.h"
 
 namespace payments {
 
 namespace {
 
-const QString kGap = QStringLiteral("\r\n\r\n");
 const QString kTitle = QStringLiteral("集金チェック");
-
-QString yen(qint64 amount) {
-    return amount == 0 ? QStringLiteral("0円") : grouped_amount(amount) + QStringLiteral("円");
-}
 
 bool ask_delete(const QString& whose, qint64 received) {
     const QString question =
-        QStringLiteral("%1 もう %2 受け取ってまっせ ！").arg(whose, yen(received)) + kGap +
-        QStringLiteral("消したら その 受け取りの 記録も 一緒に 消えてまうで。") + kGap +
+        QStringLiteral("%1 もう %2 受け取ってまっせ ！").arg(whose, yen(received)) + ui::kGap +
+        QStringLiteral("消したら その 受け取りの 記録も 一緒に 消えてまうで。") + ui::kGap +
         QStringLiteral("ほんまに 消しまっか ？");
     return ui::msg_box(question, ui::Icon::Question, ui::Buttons::YesNo, kTitle) == ui::Answer::Yes;
 }
@@ -33,7 +29,7 @@ void report_read(const PayRead& read, bool read_only) {
                         (read.damaged_lines > 0
                              ? QStringLiteral("%1 行 読まれへんかってん ！").arg(read.damaged_lines)
                              : QStringLiteral("読まれへんかってん ！")) +
-                        kGap +
+                        ui::kGap +
                         (read_only ? QStringLiteral("読めた 分だけ 見せまっせ。 ") + untouched
                                    : QStringLiteral("読めた 分だけ 使いまっせ。 元の ファイルは "
                                                     "次の 保存で allitem.pay.bak に 残しとくで。")),
@@ -43,7 +39,7 @@ void report_read(const PayRead& read, bool read_only) {
         ui::msg_box(QStringLiteral("集金の 記録に、 名前か 項目が 帳面と 合わへんのが %1 件 "
                                    "おましてん。")
                             .arg(read.set_aside) +
-                        kGap +
+                        ui::kGap +
                         (read_only ? QStringLiteral("間違うた 人に 付けたら えらいこっちゃ から、 "
                                                     "脇に よけて 見せてまへん。 ") +
                                          untouched
@@ -55,7 +51,7 @@ void report_read(const PayRead& read, bool read_only) {
 }
 
 void report_write_failure() {
-    ui::msg_box(QStringLiteral("集金の 記録 (allitem.pay) が 書かれへんかってん ！") + kGap +
+    ui::msg_box(QStringLiteral("集金の 記録 (allitem.pay) が 書かれへんかってん ！") + ui::kGap +
                     QStringLiteral("帳面は 保存したけど、 受け取りの 記録は 前に 保存した まま "
                                    "やで。  フォルダの 空きと 書き込みの 許可を 見てから、"
                                    "もう一回 保存してや ！"),

@@ -1,6 +1,7 @@
 #include "payments/payments_model.h"
 #include "book/print_rules.h"
 #include "book/text_rules.h"
+#include "book/yen_text.h"
 #include "payments/payment_commands.h"
 
 #include <QBrush>
@@ -79,10 +80,6 @@ bool still_owes(const Book& book, int m) {
 }
 
 } // namespace
-
-QString yen_text(qint64 amount) {
-    return amount == 0 ? QStringLiteral("0") : grouped_amount(amount);
-}
 
 PaymentsModel::PaymentsModel(Book& book, QUndoStack& undo, QObject* parent)
     : QAbstractTableModel(parent), date(QDate::currentDate()), book_(book), undo_(undo) {

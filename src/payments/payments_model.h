@@ -95,7 +95,4 @@ private:
     PaymentRecord seen_; // the record as this model last left it
 };
 
-// "1,000" for 1000, "0" for 0.
-QString yen_text(qint64 amount);
-
 } // namespace payments

@@ -2,7 +2,6 @@
 // the year's totals of those chosen (with the current period) printed or
 // written as CSV into the working folder.
 
-#include "app/csv_export.h"
 #include "book/print_rules.h"
 #include "book/year_totals.h"
 #include "periods/frmKako.h"
@@ -12,13 +11,12 @@
 #include "sheet/frmTavu.h"
 #include "ui/message_box.h"
 #include "ui/modal.h"
+#include "ui/report_files.h"
 
 #include <QDir>
 #include <memory>
 
 namespace {
-
-const QString kGap = QStringLiteral("\r\n\r\n");
 
 QString heading_of(const std::vector<PeriodCharges>& periods) {
     if (periods.size() == 1) return periods.front().label;
@@ -29,12 +27,11 @@ QString heading_of(const std::vector<PeriodCharges>& periods) {
 
 void frmTavu::file_kako_Click() {
     // The current period may go into the totals as the sheet shows it.
-    if (newdata_memo(0) == -1) return;
-    if (ninzu_check(0) == -1) return;
+    if (!commit_sheet()) return;
     std::vector<PastPeriod> list = list_past_periods(QDir::currentPath());
     if (list.empty()) {
         ui::msg_box(
-            QStringLiteral("締めた 期間は まだ おまへん。") + kGap +
+            QStringLiteral("締めた 期間は まだ おまへん。") + ui::kGap +
                 QStringLiteral("「ファイル」→「新しい期間」で 締めたら ここに 並びまっせ。"),
             ui::Icon::Information);
         return;
@@ -45,7 +42,7 @@ void frmTavu::file_kako_Click() {
         const std::optional<PastPeriod> period = dialog.current();
         if (!period) return;
         if (!open_past_book(*this, *period))
-            ui::msg_box(QStringLiteral("「%1」は 読まれへん ！").arg(period->folder) + kGap +
+            ui::msg_box(QStringLiteral("「%1」は 読まれへん ！").arg(period->folder) + ui::kGap +
                             QStringLiteral("データが ないか、こわれてまっせ。"),
                         ui::Icon::Exclamation);
         return;
@@ -59,7 +56,7 @@ void frmTavu::file_kako_Click() {
         read.add_current(std::move(current));
     }
     if (!read.left_out.isEmpty())
-        ui::msg_box(QStringLiteral("読まれへん 期間は 抜いとくで ！") + kGap +
+        ui::msg_box(QStringLiteral("読まれへん 期間は 抜いとくで ！") + ui::kGap +
                         read.left_out.join(QStringLiteral("\r\n")),
                     ui::Icon::Exclamation);
     if (read.periods.empty()) return;
@@ -71,8 +68,8 @@ void frmTavu::file_kako_Click() {
                   [&](Book&, ui::Printer& printer) { draw_year_report(totals, heading, printer); });
         return;
     }
-    write_csv_and_tell(year_totals_csv(totals), QStringLiteral("periods"),
-                       QStringLiteral("年間集計を "));
+    ui::write_csv_and_tell(year_totals_csv(totals), QStringLiteral("periods"),
+                           QStringLiteral("年間集計を "));
 }
 
 void frmTavu::connect_periods_handlers() {

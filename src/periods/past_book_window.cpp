@@ -4,6 +4,7 @@
 #include "payments/payments_messages.h"
 #include "sheet/frmTavu.h"
 #include "ui/screen.h"
+#include "ui/write_refusal.h"
 
 #include <QPalette>
 
@@ -30,9 +31,10 @@ frmTavu* open_past_book(frmTavu& live, const PastPeriod& period) {
     auto* w = new PastBookWindow(std::move(book), &live);
     w->setWindowFlag(Qt::Window);
     w->setAttribute(Qt::WA_DeleteOnClose);
-    w->write_guard = app::WriteGuard::read_only(app::WriteGuard::Reason::PastPeriod);
+    w->write_guard = WriteGuard::read_only(WriteGuard::Reason::PastPeriod);
     const QString label = period.period.isEmpty() ? period.name : period.period;
-    w->setWindowTitle(w->write_guard.title(QStringLiteral("過去の期間  %1").arg(label)));
+    w->setWindowTitle(
+        ui::guarded_title(w->write_guard, QStringLiteral("過去の期間  %1").arg(label)));
     QPalette tint = w->palette();
     tint.setColor(QPalette::Window, QColor(0xF4, 0xE8, 0xC8));
     w->setPalette(tint);

@@ -1,17 +1,11 @@
 #include "periods/past_periods_model.h"
 
 #include "book/print_rules.h"
+#include "book/yen_text.h"
 
 #include <QColor>
 
-namespace {
-
-// A sum in yen; nothing received reads 0円, not a bare 円.
-QString yen(qint64 amount) {
-    return (amount == 0 ? QStringLiteral("0") : grouped_amount(amount)) + QStringLiteral("円");
-}
-
-} // namespace
+namespace {} // namespace
 
 PastPeriodsModel::PastPeriodsModel(std::vector<PastPeriod> periods, QObject* parent)
     : QAbstractTableModel(parent), periods_(std::move(periods)) {}

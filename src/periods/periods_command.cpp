@@ -1,5 +1,4 @@
 #include "periods/periods_command.h"
-#include "app/report_output.h"
 #include "book/book_source.h"
 #include "book/past_periods.h"
 #include "book/print_rules.h"
@@ -10,27 +9,30 @@
 #include <QDir>
 #include <memory>
 
-namespace app {
+namespace periods {
 
-int run_periods_command(const CommandLine& line) {
+using namespace ui;
+
+int run_periods_command(const QString& from, const QString& to, ui::ReportTarget target,
+                        const QString& out_given) {
     QString unknown;
     const std::vector<PastPeriod> range =
-        periods_between(list_past_periods(QDir::currentPath(), false), line.from, line.to, unknown);
+        periods_between(list_past_periods(QDir::currentPath(), false), from, to, unknown);
     if (!unknown.isEmpty())
         return failed(
             kExitWrongArgument,
             QStringLiteral("no past period %1 in %2").arg(unknown, shown(QDir::currentPath())));
     // Both named and both there, yet nothing between: the range is backwards.
-    if (range.empty() && !line.from.isEmpty() && !line.to.isEmpty())
+    if (range.empty() && !from.isEmpty() && !to.isEmpty())
         return failed(kExitWrongArgument,
                       QStringLiteral("--from %1 was closed after --to %2: nothing lies between")
-                          .arg(line.from, line.to));
+                          .arg(from, to));
 
     PeriodBooks read = read_period_books(range);
     for (const QString& folder : read.left_out)
         say(stderr, QStringLiteral("tavu: %1 cannot be read and is left out").arg(folder));
     // The current period closes the range unless it ends at an archive.
-    if (line.to.isEmpty()) {
+    if (to.isEmpty()) {
         auto book = std::make_unique<Book>();
         BookSource source;
         switch (read_book_in_place(*book, source)) {
@@ -55,15 +57,15 @@ int run_periods_command(const CommandLine& line) {
                       QStringLiteral("no period to total in %1").arg(shown(QDir::currentPath())));
 
     QString out;
-    if (!out_target(line.out, out)) return kExitNotWritten;
+    if (!out_target(out_given, out)) return kExitNotWritten;
     const YearTotals totals = year_totals(periods);
-    if (line.output == CommandLine::Output::Csv)
+    if (target == ReportTarget::Csv)
         return csv_output(year_totals_csv(totals), QStringLiteral("periods"), out);
     const QString heading =
         periods.size() == 1 ? periods.front().label
                             : periods.front().label + QStringLiteral(" ～ ") + periods.back().label;
-    return paper_output(QStringLiteral("periods"), line.output == CommandLine::Output::Pdf, out,
-                        [&](ui::Printer& printer) { draw_year_report(totals, heading, printer); });
+    return paper_output(QStringLiteral("periods"), target == ReportTarget::Pdf, out,
+                        [&](Printer& printer) { draw_year_report(totals, heading, printer); });
 }
 
-} // namespace app
+} // namespace periods

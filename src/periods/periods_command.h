@@ -4,11 +4,16 @@
 // place and never written; an archive in the range that cannot be read is
 // named on standard error and left out.
 
-#include "app/command_line.h"
+#include "ui/report_output.h"
 
-namespace app {
+#include <QString>
 
-// Runs in the book's folder (already entered); returns the exit status.
-int run_periods_command(const CommandLine& line);
+namespace periods {
 
-} // namespace app
+// Runs in the book's folder (already entered): the periods from archive
+// `from` to `to` (empty: the oldest; the current period last) to `target`,
+// into `out` (empty: the folder's naming rule). Returns the exit status.
+int run_periods_command(const QString& from, const QString& to, ui::ReportTarget target,
+                        const QString& out);
+
+} // namespace periods

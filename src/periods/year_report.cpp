@@ -1,6 +1,7 @@
 #include "periods/year_report.h"
 
 #include "book/print_rules.h"
+#include "ui/report_text.h"
 
 #include <algorithm>
 
@@ -11,15 +12,6 @@ constexpr int kPeriodsPerPage = 12; // period columns
 constexpr double kLeft = 15, kTop = 25, kNameRight = 45, kColumn = 17, kRight = 276;
 constexpr double kHeadBottom = 37, kRow = 6;
 
-void text_at(ui::Printer& printer, double x, double y, const QString& text) {
-    printer.position(x, y);
-    printer.print_text(text);
-}
-
-void font(ui::Printer& printer, double points, bool bold = false) {
-    printer.font(ui::kPrintFontName, points, bold);
-}
-
 int bands(int count, int per_band) {
     return std::max(1, (count + per_band - 1) / per_band);
 }
@@ -29,8 +21,8 @@ int bands(int count, int per_band) {
 void amount_at(ui::Printer& printer, double x, double y, const QString& text, double points,
                double width) {
     const FittedText fitted = fit_text(text, points, 5, width);
-    font(printer, fitted.points);
-    text_at(printer, x, y, fitted.text);
+    ui::report_font(printer, fitted.points);
+    ui::text_at(printer, x, y, fitted.text);
 }
 
 // A cell: the amount charged; where payments were kept, smaller and in two
@@ -45,18 +37,18 @@ void draw_cell(ui::Printer& printer, double x, double top, qint64 amount, bool p
         return;
     }
     if (!text.isEmpty()) amount_at(printer, x, top + 0.3, text, 7.5, width);
-    font(printer, 7.5);
+    ui::report_font(printer, 7.5);
     if (left != 0) {
-        text_at(printer, x - 0.3, top + 3.1, QStringLiteral("残"));
+        ui::text_at(printer, x - 0.3, top + 3.1, QStringLiteral("残"));
         // The amount's leading blanks leave 残 its room; one of eight digits
         // or more has none, and goes after it.
         const QString owed = kingaku_text(left);
         if (owed.startsWith(QStringLiteral("   ")))
-            text_at(printer, x, top + 3.1, owed);
+            ui::text_at(printer, x, top + 3.1, owed);
         else
             amount_at(printer, x + 2.5, top + 3.1, grouped_amount(left), 7.5, width - 2.5);
     } else if (amount != 0 && all_paid) {
-        text_at(printer, x - 0.3, top + 3.1, QStringLiteral("済"));
+        ui::text_at(printer, x - 0.3, top + 3.1, QStringLiteral("済"));
     }
 }
 
@@ -84,26 +76,26 @@ void draw_page(const YearTotals& t, const QString& heading, ui::Printer& printer
     for (int r = 1; r < row_end - first_row; ++r)
         printer.line(kLeft, kHeadBottom + kRow * r, right, kHeadBottom + kRow * r);
 
-    font(printer, 20, true);
-    text_at(printer, 110, 11, QStringLiteral("年  間  集  計  表"));
+    ui::report_font(printer, 20, true);
+    ui::text_at(printer, 110, 11, QStringLiteral("年  間  集  計  表"));
     // The range of periods, long names and all, within the page's width.
     const FittedText range = fit_text(heading, 11, 7, kRight - kLeft);
-    font(printer, range.points, true);
-    text_at(printer, kLeft, 18, range.text);
-    font(printer, 9);
-    text_at(printer, kLeft + 2, kTop + 4, QStringLiteral("名  前"));
+    ui::report_font(printer, range.points, true);
+    ui::text_at(printer, kLeft, 18, range.text);
+    ui::report_font(printer, 9);
+    ui::text_at(printer, kLeft + 2, kTop + 4, QStringLiteral("名  前"));
     for (int c = 0; c < columns; ++c) {
         const double x = kNameRight + kColumn * c + 1;
         const bool is_total = first_period + c == periods;
         if (is_total) {
-            text_at(printer, x + 3, kTop + 4, QStringLiteral("合  計"));
+            ui::text_at(printer, x + 3, kTop + 4, QStringLiteral("合  計"));
             continue;
         }
         const auto [line1, line2] = midasi_lines(t.periods[first_period + c]);
-        font(printer, 8);
-        text_at(printer, x, kTop + 1.5, line1);
-        text_at(printer, x, kTop + 6, line2);
-        font(printer, 9);
+        ui::report_font(printer, 8);
+        ui::text_at(printer, x, kTop + 1.5, line1);
+        ui::text_at(printer, x, kTop + 6, line2);
+        ui::report_font(printer, 9);
     }
 
     bool all_periods_paid = true;
@@ -111,9 +103,9 @@ void draw_page(const YearTotals& t, const QString& heading, ui::Printer& printer
     for (int r = first_row; r < row_end; ++r) {
         const double top = kHeadBottom + kRow * (r - first_row);
         const bool is_total = r == rows - 1;
-        font(printer, 9);
-        text_at(printer, kLeft + 2, top + 1.2,
-                is_total ? QStringLiteral("合  計") : t.members[qsizetype(r)]);
+        ui::report_font(printer, 9);
+        ui::text_at(printer, kLeft + 2, top + 1.2,
+                    is_total ? QStringLiteral("合  計") : t.members[qsizetype(r)]);
         for (int c = 0; c < columns; ++c) {
             const size_t p = size_t(first_period + c);
             const bool total_column = p == size_t(periods);
@@ -132,8 +124,8 @@ void draw_page(const YearTotals& t, const QString& heading, ui::Printer& printer
             draw_cell(printer, kNameRight + kColumn * c + 1, top, amount, paid, left, all_paid);
         }
     }
-    font(printer, 9);
-    text_at(printer, 250, 197, QStringLiteral("ＴＡＶＵ  %1 / %2").arg(page).arg(pages));
+    ui::report_font(printer, 9);
+    ui::text_at(printer, 250, 197, QStringLiteral("ＴＡＶＵ  %1 / %2").arg(page).arg(pages));
 }
 
 } // namespace

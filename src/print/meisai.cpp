@@ -3,17 +3,9 @@
 #include "book/payments.h"
 #include "book/print_rules.h"
 #include "book/text_rules.h"
+#include "ui/report_text.h"
 
 namespace {
-
-void text_at(ui::Printer& printer, double x, double y, const QString& text) {
-    printer.position(x, y);
-    printer.print_text(text);
-}
-
-void font(ui::Printer& printer, double points, bool bold = false) {
-    printer.font(ui::kPrintFontName, points, bold);
-}
 
 // The origin of a statement's item lines, in twips: 3 mm right of and 1 mm
 // below the frame's corner.
@@ -31,17 +23,17 @@ void item_lines(const Book& book, ui::Printer& printer, int slot, int member,
     for (int i = 0; i < kStatementItems && list[from + i] != kListEnd; ++i) {
         const int k = list[from + i];
         const double y = line_y(slot) + i * 4 * kTwipsPerMm - 30;
-        font(printer, 9);
-        text_at(printer, x, y, book.komoku_name[k]);
+        ui::report_font(printer, 9);
+        ui::text_at(printer, x, y, book.komoku_name[k]);
         const qint32 amount = book.print_charge[member][k];
-        text_at(printer, meisai_amount_x(x, amount), y, kingaku_text(amount));
+        ui::text_at(printer, meisai_amount_x(x, amount), y, kingaku_text(amount));
     }
 }
 
 // In the total row, 40 mm below the first item line.
 void total_line(ui::Printer& printer, int slot, const QString& text) {
-    font(printer, 9);
-    text_at(printer, line_x(slot) + 3402 - 30, line_y(slot) + 2268 - 30, text);
+    ui::report_font(printer, 9);
+    ui::text_at(printer, line_x(slot) + 3402 - 30, line_y(slot) + 2268 - 30, text);
 }
 
 // Below the total of a member with a payment recorded this period: what came
@@ -65,9 +57,9 @@ void payment_line(const Book& book, ui::Printer& printer, int slot, int member) 
                                   amount_text(remaining < 0 ? -remaining : remaining));
     // From 28 mm into the frame to its right edge at 80 mm.
     const FittedText fitted = fit_text(text, 9, 5, 52);
-    font(printer, fitted.points);
-    text_at(printer, line_x(slot) + 25 * kTwipsPerMm,
-            line_y(slot) + (kStatementItems + 2) * 4 * kTwipsPerMm - 30, fitted.text);
+    ui::report_font(printer, fitted.points);
+    ui::text_at(printer, line_x(slot) + 25 * kTwipsPerMm,
+                line_y(slot) + (kStatementItems + 2) * 4 * kTwipsPerMm - 30, fitted.text);
 }
 
 // The four cut lines of a page, then the next page.
@@ -126,21 +118,21 @@ void meisai_waku(const Book& book, ui::Printer& printer, int slot, int meisai_no
     printer.line_width(2);
     printer.box(x0, y0, x0 + 80, y0 + 44);
 
-    font(printer, 11, true);
-    text_at(printer, x0, y0 - 5, book.nengetu);
-    text_at(printer, x0 + 38, y0 - 5, book.member_name[member]);
-    text_at(printer, x0 + 62, y0 - 5, QStringLiteral("様"));
+    ui::report_font(printer, 11, true);
+    ui::text_at(printer, x0, y0 - 5, book.nengetu);
+    ui::text_at(printer, x0 + 38, y0 - 5, book.member_name[member]);
+    ui::text_at(printer, x0 + 62, y0 - 5, QStringLiteral("様"));
     if (meisai_no > 0) {
-        font(printer, 11);
-        text_at(printer, x0 + 72, y0 - 5,
-                meisai_no == 1 ? QStringLiteral("No1") : QStringLiteral("No2"));
+        ui::report_font(printer, 11);
+        ui::text_at(printer, x0 + 72, y0 - 5,
+                    meisai_no == 1 ? QStringLiteral("No1") : QStringLiteral("No2"));
     }
-    font(printer, 9, true);
-    text_at(printer, x0 + 18, y0 + 40, QStringLiteral("合     計"));
-    font(printer, 11);
-    text_at(printer, x0 + 3, y0 + 45, QStringLiteral("tavu"));
-    font(printer, 10);
-    text_at(printer, x0 + 28, y0 + 45, book.motojime);
+    ui::report_font(printer, 9, true);
+    ui::text_at(printer, x0 + 18, y0 + 40, QStringLiteral("合     計"));
+    ui::report_font(printer, 11);
+    ui::text_at(printer, x0 + 3, y0 + 45, QStringLiteral("tavu"));
+    ui::report_font(printer, 10);
+    ui::text_at(printer, x0 + 28, y0 + 45, book.motojime);
 
     printer.line(x0 + 52, y0, x0 + 52, y0 + 44);
     // Ten item rows of 4 mm; the thick last line closes off the total row.

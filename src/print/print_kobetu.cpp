@@ -12,8 +12,7 @@
 #include <utility>
 
 qint16 confirm_period_and_organizer(frmTavu& w) {
-    if (w.newdata_memo(0) == -1) return -1;
-    if (w.ninzu_check(0) == -1) return -1;
+    if (!w.commit_sheet()) return -1;
     w.book.nengetu = w.txtNengetu->text();
     w.book.motojime = w.txtMotojime->text();
     if (is_blank(w.book.nengetu)) {

@@ -17,8 +17,7 @@ namespace {
 // the window, as the print commands take them; no questions asked, as
 // nothing goes to paper. False when the sheet refused.
 bool ready_for_preview(frmTavu& w) {
-    if (w.newdata_memo(0) == -1) return false;
-    if (w.ninzu_check(0) == -1) return false;
+    if (!w.commit_sheet()) return false;
     w.book.nengetu = w.txtNengetu->text();
     w.book.motojime = w.txtMotojime->text();
     return true;

@@ -11,7 +11,6 @@
 
 namespace {
 
-const QString kBreak = QStringLiteral("\r\n\r\n");
 constexpr int kStatusMs = 30000;
 
 // Why a PDF stands in for paper, as the user hears it.
@@ -83,7 +82,7 @@ void report_print_outcome(const ui::PrintOutcome& outcome) {
     case Result::Printed:
         return;
     case Result::SavedPdf:
-        if (ui::msg_box(pdf_reason(outcome) + kBreak + pdf + kBreak +
+        if (ui::msg_box(pdf_reason(outcome) + ui::kGap + pdf + ui::kGap +
                             QStringLiteral("PDF を 開いて 見てみる？"),
                         ui::Icon::Information, ui::Buttons::YesNo) == ui::Answer::Yes)
             QDesktopServices::openUrl(QUrl::fromLocalFile(outcome.pdf_path));
@@ -98,7 +97,7 @@ void report_print_outcome(const ui::PrintOutcome& outcome) {
                   .arg(pdf)
             : QStringLiteral("プリンタ「%1」が 受け付けてくれへん。  プリンタを 見てや ！")
                   .arg(outcome.printer);
-    ui::msg_box(QStringLiteral("印刷 でけへんかってん ！") + kBreak + where + kBreak + u'(' +
+    ui::msg_box(QStringLiteral("印刷 でけへんかってん ！") + ui::kGap + where + ui::kGap + u'(' +
                     outcome.detail + u')',
                 ui::Icon::Critical);
 }

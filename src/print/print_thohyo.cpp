@@ -7,8 +7,7 @@
 #include "ui/message_box.h"
 
 void frmTavu::print_thohyo_Click() {
-    if (newdata_memo(0) == -1) return;
-    if (ninzu_check(0) == -1) return;
+    if (!commit_sheet()) return;
     book.nengetu = txtNengetu->text();
     if (is_blank(book.nengetu)) {
         ui::msg_box(QStringLiteral("年 とか 月 が ありまへん ！"), ui::Icon::Exclamation);

@@ -17,8 +17,7 @@ const QString kNobodyOwes =
 // The sheet committed, then: is anyone still owing? When nobody is, says so
 // (false) instead of printing an empty list.
 bool someone_owes(frmTavu& w) {
-    if (w.newdata_memo(0) == -1) return false;
-    if (w.ninzu_check(0) == -1) return false;
+    if (!w.commit_sheet()) return false;
     if (!unpaid_list(w.book, UnpaidOrder::Roster).rows.empty()) return true;
     ui::msg_box(kNobodyOwes, ui::Icon::Information);
     return false;

@@ -1,8 +1,8 @@
 #include "print/reports.h"
-#include "app/frmOpen.h"
 #include "print/meisai.h"
 #include "print/unpaid_report.h"
 #include "print/zentai.h"
+#include "ui/pictures.h"
 
 QString report_name(Report report) {
     switch (report) {
@@ -20,7 +20,7 @@ void draw_report(Report report, Book& book, ui::Printer& printer) {
     switch (report) {
     case Report::Summary:
         // The splash's small picture, taken without showing the splash.
-        print_zentai(book, printer, frmOpen::small_picture().toImage());
+        print_zentai(book, printer, ui::small_picture().toImage());
         return;
     case Report::Statements:
         // Every member, as 個別印刷 prints them; members without a name are

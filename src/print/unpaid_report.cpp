@@ -1,6 +1,7 @@
 #include "print/unpaid_report.h"
 #include "book/cp932.h"
 #include "book/print_rules.h"
+#include "ui/report_text.h"
 
 #include <vector>
 
@@ -8,18 +9,9 @@ namespace {
 
 const UnpaidLayout& L = kUnpaidLayout;
 
-void text_at(ui::Printer& printer, double x, double y, const QString& text) {
-    printer.position(x, y);
-    printer.print_text(text);
-}
-
-void font(ui::Printer& printer, double points, bool bold = false) {
-    printer.font(ui::kPrintFontName, points, bold);
-}
-
 // A text in column c of the row whose top is y.
 void cell(ui::Printer& printer, int c, double y, const QString& text) {
-    text_at(printer, L.column_x[c] + L.text_dx, y + L.text_dy, text);
+    ui::text_at(printer, L.column_x[c] + L.text_dx, y + L.text_dy, text);
 }
 
 // The rows of one page (first..first+count) and whether the totals close it.
@@ -54,21 +46,21 @@ std::vector<Page> paginate(const std::vector<QStringList>& lines) {
 void fitted_at(ui::Printer& printer, double x, double y, const QString& text, double points,
                double min_points, double width, bool bold = false) {
     const FittedText fitted = fit_text(text, points, min_points, width);
-    font(printer, fitted.points, bold);
-    text_at(printer, x, y, fitted.text);
+    ui::report_font(printer, fitted.points, bold);
+    ui::text_at(printer, x, y, fitted.text);
 }
 
 void heading(const Book& book, ui::Printer& printer, int page, int pages) {
-    font(printer, L.title_pt, true);
-    text_at(printer, L.title_x, L.title_y, QStringLiteral("未   収   一   覧"));
+    ui::report_font(printer, L.title_pt, true);
+    ui::text_at(printer, L.title_x, L.title_y, QStringLiteral("未   収   一   覧"));
     // The period ends before the title, the person in charge at the page's
     // right edge.
     fitted_at(printer, L.period_x, L.period_y, book.nengetu, L.period_pt, L.min_heading_pt,
               L.title_x - L.period_x - 2, true);
     fitted_at(printer, L.organizer_x, L.organizer_y, QStringLiteral("担当  ") + book.motojime,
               L.organizer_pt, L.min_heading_pt, L.column_x.back() - L.organizer_x);
-    font(printer, L.page_pt);
-    text_at(printer, L.page_x, L.page_y, QStringLiteral("%1 / %2 ページ").arg(page).arg(pages));
+    ui::report_font(printer, L.page_pt);
+    ui::text_at(printer, L.page_x, L.page_y, QStringLiteral("%1 / %2 ページ").arg(page).arg(pages));
 }
 
 // The frame and the column lines from the caption band down to `bottom`.
@@ -80,7 +72,7 @@ void grid(ui::Printer& printer, double bottom) {
     printer.line_width(1);
     for (std::size_t c = 1; c + 1 < L.column_x.size(); ++c)
         printer.line(L.column_x[c], L.head_top, L.column_x[c], bottom);
-    font(printer, L.caption_pt, true);
+    ui::report_font(printer, L.caption_pt, true);
     const QString captions[] = {QStringLiteral("No"),         QStringLiteral("名  前"),
                                 QStringLiteral("未収の項目"), QStringLiteral("請  求"),
                                 QStringLiteral("入  金"),     QStringLiteral("残  り")};
@@ -95,7 +87,7 @@ void amounts(ui::Printer& printer, double y, qint64 owed, qint64 paid, bool bold
         const double width = L.column_x[c + 1] - L.column_x[c] - L.text_dx - 0.5;
         const FittedText fitted =
             fit_text(kingaku_text(values[c - 3]), L.text_pt, L.min_amount_pt, width);
-        font(printer, fitted.points, bold);
+        ui::report_font(printer, fitted.points, bold);
         cell(printer, c, y, fitted.text);
     }
 }
@@ -147,17 +139,17 @@ void print_unpaid(const Book& book, const UnpaidList& list, ui::Printer& printer
                 printer.line(L.column_x.front(), y, L.column_x.back(), y);
             }
             amounts(printer, y, row.owed, row.paid);
-            font(printer, L.text_pt);
+            ui::report_font(printer, L.text_pt);
             cell(printer, 0, y, QString::number(row.member + 1));
             cell(printer, 1, y, book.member_name[row.member]);
-            font(printer, L.item_pt);
+            ui::report_font(printer, L.item_pt);
             for (int j = 0; j < lines[i].size(); ++j) cell(printer, 2, y + L.line * j, lines[i][j]);
             y += L.line * lines[i].size();
         }
         if (page.totals) {
             printer.line_width(2);
             printer.line(L.column_x.front(), y, L.column_x.back(), y);
-            font(printer, L.text_pt, true);
+            ui::report_font(printer, L.text_pt, true);
             cell(printer, 1, y, QStringLiteral("合  計"));
             cell(printer, 2, y, QStringLiteral("%1 人").arg(list.rows.size()));
             amounts(printer, y, list.owed, list.paid, true);

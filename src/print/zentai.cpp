@@ -1,6 +1,7 @@
 #include "print/zentai.h"
 #include "book/print_rules.h"
 #include "book/text_rules.h"
+#include "ui/report_text.h"
 
 #include <array>
 
@@ -10,19 +11,10 @@ constexpr int kPages = 8;
 constexpr int kColumns = 10;
 constexpr int kRows = 24;
 
-void text_at(ui::Printer& printer, double x, double y, const QString& text) {
-    printer.position(x, y);
-    printer.print_text(text);
-}
-
-void font(ui::Printer& printer, double points, bool bold = false) {
-    printer.font(ui::kPrintFontName, points, bold);
-}
-
 // Amounts print only when their grouped text has 1 to 9 characters.
 void amount_at(ui::Printer& printer, double x, double y, qint64 amount) {
     const QString text = table_amount_text(amount);
-    if (!text.isEmpty()) text_at(printer, x, y, text);
+    if (!text.isEmpty()) ui::text_at(printer, x, y, text);
 }
 
 double column_x(int j) {
@@ -71,38 +63,38 @@ void zentai_page(const Book& book, ui::Printer& printer, int page, const QImage&
     for (int y = 46; y <= 184; y += 6) printer.line(15, y, 276, y);
 
     // Title, period, picture, corner, captions, page label.
-    font(printer, 22, true);
-    text_at(printer, 102, 13, QStringLiteral("全     体    集    計    表"));
-    font(printer, 14, true);
-    text_at(printer, 27, 16, book.nengetu);
+    ui::report_font(printer, 22, true);
+    ui::text_at(printer, 102, 13, QStringLiteral("全     体    集    計    表"));
+    ui::report_font(printer, 14, true);
+    ui::text_at(printer, 27, 16, book.nengetu);
     printer.picture(picture, 15, 14);
     printer.line(15, 25, 45, 40);
-    font(printer, 12);
-    text_at(printer, 258, 32, QStringLiteral(" 合  計"));
-    text_at(printer, 25, 186, QStringLiteral("合  計"));
-    font(printer, 14, true);
-    text_at(printer, 231, 16, zentai_page_label(page));
+    ui::report_font(printer, 12);
+    ui::text_at(printer, 258, 32, QStringLiteral(" 合  計"));
+    ui::text_at(printer, 25, 186, QStringLiteral("合  計"));
+    ui::report_font(printer, 14, true);
+    ui::text_at(printer, 231, 16, zentai_page_label(page));
 
     // Item headings, two lines each.
-    font(printer, 11);
+    ui::report_font(printer, 11);
     for (int j = 0; j < kColumns; ++j) {
         const auto [line1, line2] = midasi_lines(book.print_komoku_name[first_item + j]);
-        text_at(printer, column_x(j), 28, line1);
-        text_at(printer, column_x(j), 34, line2);
+        ui::text_at(printer, column_x(j), 28, line1);
+        ui::text_at(printer, column_x(j), 34, line2);
     }
 
     // Member rows.
     for (int r = 0; r < kRows; ++r) {
         const int m = first_member + r;
-        font(printer, 10);
-        text_at(printer, 18, row_y(r), book.member_name[m]);
-        font(printer, 12);
+        ui::report_font(printer, 10);
+        ui::text_at(printer, 18, row_y(r), book.member_name[m]);
+        ui::report_font(printer, 12);
         for (int j = 0; j < kColumns; ++j)
             amount_at(printer, column_x(j), row_y(r), book.print_charge[m][first_item + j]);
     }
 
     // Totals over the whole book: per item, per member, and all of it.
-    font(printer, 12);
+    ui::report_font(printer, 12);
     for (int j = 0; j < kColumns; ++j)
         amount_at(printer, column_x(j), 186, book.print_komoku_total[first_item + j]);
     qint64 grand = 0;

@@ -3,7 +3,6 @@
 
 #include "book/member_shift.h"
 #include "book/text_rules.h"
-#include "payments/frmSyukin.h"
 #include "payments/payments_messages.h"
 #include "sheet/frmTavu.h"
 #include "ui/message_box.h"
@@ -18,7 +17,7 @@ void show_roster(frmTavu& form) {
         form.lbl1[i]->setText(name);
         ui::set_caption(form.chk1[i], name);
     }
-    if (form.syukin_form) form.syukin_form->book_changed();
+    form.document.tell_changed();
 }
 
 } // namespace

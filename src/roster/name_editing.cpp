@@ -8,6 +8,7 @@
 #include "sheet/frmTavu.h"
 #include "ui/colors.h"
 #include "ui/message_box.h"
+#include "ui/write_refusal.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -71,7 +72,7 @@ bool name_storable(const QString& name, QWidget* input) {
 } // namespace
 
 void frmTavu::hensyu_name_Click() {
-    if (!write_guard.allows(QStringLiteral("名前の 編集"))) return;
+    if (!ui::write_allowed(write_guard, QStringLiteral("名前の 編集"))) return;
     book.hozon_flag = 0;
     if (newdata_memo(100) == -1) return;
     if (ninzu_check(100) == -1) return;

@@ -11,13 +11,12 @@
 #include "ui/file_choice.h"
 #include "ui/message_box.h"
 #include "ui/modal.h"
+#include "ui/write_refusal.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 namespace {
-
-const QString kGap = QStringLiteral("\r\n\r\n");
 
 // A book's own files are never a roster's place to go.
 bool is_book_file(const QString& path) {
@@ -28,10 +27,9 @@ bool is_book_file(const QString& path) {
 } // namespace
 
 void frmTavu::file_meibo_in_Click() {
-    if (!write_guard.allows(QStringLiteral("名簿の 読み込み"))) return;
+    if (!ui::write_allowed(write_guard, QStringLiteral("名簿の 読み込み"))) return;
     // The sheet's marks go into the book first, as every whole-book command does.
-    if (newdata_memo(0) == -1) return;
-    if (ninzu_check(0) == -1) return;
+    if (!commit_sheet()) return;
     const QString path =
         ui::choose_file_to_open(this, QStringLiteral("名簿の読み込み"), QDir::currentPath(),
                                 QStringLiteral("名簿 (*.csv *.txt *.tsv);;すべての ファイル (*)"));
@@ -40,13 +38,14 @@ void frmTavu::file_meibo_in_Click() {
     if (!read_roster_bytes(path, bytes)) {
         ui::msg_box(
             QStringLiteral("「%1」は 読まれへんかってん ！").arg(QDir::toNativeSeparators(path)) +
-                kGap + QStringLiteral("名簿は ふつうの ファイルで １ＭＢ までやで。"),
+                ui::kGap + QStringLiteral("名簿は ふつうの ファイルで １ＭＢ までやで。"),
             ui::Icon::Critical);
         return;
     }
     if (is_workbook(bytes)) {
         ui::msg_box(QStringLiteral("表計算ソフトの ファイルは そのままでは 読まれへんねん ！") +
-                        kGap + QStringLiteral("表計算ソフトで 「CSV」 に 保存してから 読んでや。"),
+                        ui::kGap +
+                        QStringLiteral("表計算ソフトで 「CSV」 に 保存してから 読んでや。"),
                     ui::Icon::Exclamation);
         return;
     }
@@ -59,7 +58,7 @@ void frmTavu::file_meibo_in_Click() {
     name_hyoji();
     name_font();
     gamen_kosin();
-    ui::msg_box(QStringLiteral("%1人 入れたで ！").arg(roster_undo->filled.size()) + kGap +
+    ui::msg_box(QStringLiteral("%1人 入れたで ！").arg(roster_undo->filled.size()) + ui::kGap +
                     QStringLiteral("あかんかったら 「編集」→「名簿の読み込みを取り消す」で "
                                    "元に 戻せるで。"),
                 ui::Icon::Information);
@@ -67,8 +66,7 @@ void frmTavu::file_meibo_in_Click() {
 
 void frmTavu::hensyu_meibo_undo_Click() {
     if (!roster_undo) return;
-    if (newdata_memo(0) == -1) return;
-    if (ninzu_check(0) == -1) return;
+    if (!commit_sheet()) return;
     // Marks, amounts or payments recorded for the new names since would go
     // with them: only when the user says so.
     if (const int in_use = roster_rows_in_use(book, *roster_undo);
@@ -76,13 +74,13 @@ void frmTavu::hensyu_meibo_undo_Click() {
         ui::msg_box(QStringLiteral("読み込んだ 人のうち %1人に もう 印か 金額か 入金が "
                                    "付いてるで ！")
                             .arg(in_use) +
-                        kGap +
+                        ui::kGap +
                         QStringLiteral("元に 戻したら それも 一緒に 消えてしまうけど、ええか？"),
                     ui::Icon::Exclamation, ui::Buttons::OkCancel) != ui::Answer::Ok)
         return;
     if (!undo_roster(book, *roster_undo)) {
         ui::msg_box(QStringLiteral("読み込んだ 名前が もう 変わってるから 元に 戻されへん ！") +
-                        kGap + QStringLiteral("「名前の編集」で 直してや。"),
+                        ui::kGap + QStringLiteral("「名前の編集」で 直してや。"),
                     ui::Icon::Exclamation);
     } else {
         book.hozon_flag = 0;
@@ -95,8 +93,7 @@ void frmTavu::hensyu_meibo_undo_Click() {
 }
 
 void frmTavu::file_meibo_out_Click() {
-    if (newdata_memo(0) == -1) return;
-    if (ninzu_check(0) == -1) return;
+    if (!commit_sheet()) return;
     bool named = false;
     for (int i = 0; i < kMembers && !named; ++i) named = !is_blank(book.member_name[i]);
     if (!named) {
@@ -110,18 +107,19 @@ void frmTavu::file_meibo_out_Click() {
     if (is_book_file(path)) {
         ui::msg_box(QStringLiteral("「%1」は ＴＡＶＵの データの 名前や ！")
                             .arg(QFileInfo(path).fileName()) +
-                        kGap + QStringLiteral("別の 名前に してや。"),
+                        ui::kGap + QStringLiteral("別の 名前に してや。"),
                     ui::Icon::Exclamation);
         return;
     }
     if (!is_written(write_file_atomically(path, roster_csv_text(book)))) {
-        ui::msg_box(QStringLiteral("名簿が 書かれへんかってん ！") + kGap +
+        ui::msg_box(QStringLiteral("名簿が 書かれへんかってん ！") + ui::kGap +
                         QStringLiteral("「%1」の 空きと 書き込みの 許可を 見てや ！")
                             .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath())),
                     ui::Icon::Critical);
         return;
     }
-    ui::msg_box(QStringLiteral("名簿を 書き出したで ！") + kGap + QDir::toNativeSeparators(path),
+    ui::msg_box(QStringLiteral("名簿を 書き出したで ！") + ui::kGap +
+                    QDir::toNativeSeparators(path),
                 ui::Icon::Information);
 }
 

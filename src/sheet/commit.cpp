@@ -7,6 +7,7 @@
 #include "sheet/entry_messages.h"
 #include "sheet/frmTavu.h"
 #include "ui/message_box.h"
+#include "ui/write_refusal.h"
 
 using namespace entry_msg;
 
@@ -71,7 +72,7 @@ qint16 frmTavu::newdata_memo(qint16 dochi) {
         gamen_kosin();
         book.hozon_flag = unsaved;
         if (item_on_sheet(*this) == typed) return 0;
-        write_guard.allows(QStringLiteral("項目の 書き換え"));
+        ui::write_allowed(write_guard, QStringLiteral("項目の 書き換え"));
         return kStopped;
     }
     const int c = book.cur_komoku;
@@ -80,7 +81,7 @@ qint16 frmTavu::newdata_memo(qint16 dochi) {
 
     if (title.isEmpty()) {
         if (kinto && checked_count(*this) > 0) {
-            ui::msg_box(QStringLiteral("「項 目」 が おまへんで ！") + kCrLf2 +
+            ui::msg_box(QStringLiteral("「項 目」 が おまへんで ！") + ui::kGap +
                             QStringLiteral("マークだけでは　あきまへん ！"),
                         ui::Icon::Question);
             return kStopped;
@@ -90,7 +91,7 @@ qint16 frmTavu::newdata_memo(qint16 dochi) {
             for (int i = 0; i < kMembers; ++i)
                 if (read_number(suji_henkan(txt1[i]->text())) > 0) ++count;
             if (count > 0) {
-                ui::msg_box(QStringLiteral("「項 目」 が おまへんで ！") + kCrLf2 +
+                ui::msg_box(QStringLiteral("「項 目」 が おまへんで ！") + ui::kGap +
                                 QStringLiteral("金額だけ　入ってまっせ ！"),
                             ui::Icon::Question);
                 return kStopped;
@@ -123,7 +124,7 @@ qint16 frmTavu::newdata_memo(qint16 dochi) {
                 return kStopped;
             }
             if (read_number(share) == 0 || is_blank(txtKingaku->text())) {
-                ui::refuse(QStringLiteral("集金額が ありまへん ！") + kCrLf2 +
+                ui::refuse(QStringLiteral("集金額が ありまへん ！") + ui::kGap +
                                QStringLiteral("金額をいれてや ！"),
                            txtKingaku);
                 return kStopped;
@@ -173,6 +174,10 @@ qint16 frmTavu::newdata_memo(qint16 dochi) {
     book.komoku_sogaku[c] = to_long_clamped(read_number(suji_henkan(txtSogaku->text())));
     book.komoku_nin[c] = to_integer_clamped(read_number(suji_henkan(txtNin->text())));
     return 0;
+}
+
+bool frmTavu::commit_sheet() {
+    return newdata_memo(0) != -1 && ninzu_check(0) != -1;
 }
 
 qint16 frmTavu::ninzu_check(qint16) {

@@ -39,20 +39,22 @@
 // constructor calls.
 //
 // State: the window keeps none of its own beyond its controls; everything
-// lives in the Book it is given, except what it knows of its folder: whether
-// it may write the book (write_guard, asked by every writing command) and
-// the state of "allitem.hrm" as last read or saved (hrm_stamp).
+// lives in the document of the open book (book/book_document.h): the Book,
+// whether it may be written (write_guard, asked by every writing command)
+// and the state of "allitem.hrm" as last read or saved (hrm_stamp). The
+// window tells the document when it drew, saved or read the book again.
 //
 // Event rules: check box Click = toggled; option Click = toggled(true); text
 // box Change = textChanged; Label/TextBox Click and DblClick from ui/controls;
 // "visible" means the control's own flag (!isHidden()), which holds for
 // members on tab pages that are not shown.
 
-#include "app/write_guard.h"
 #include "book/book.h"
+#include "book/book_document.h"
 #include "book/data_files.h"
 #include "book/roster_placement.h"
 #include "book/unpaid_list.h"
+#include "book/write_guard.h"
 #include "ui/controls.h"
 #include "ui/printer.h"
 
@@ -68,6 +70,7 @@
 #include <QTabWidget>
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class frmSirase;
@@ -75,16 +78,22 @@ class frmSirase;
 class frmTavu : public QMainWindow {
     Q_OBJECT
 public:
+    // Over the document of the program's open book.
+    explicit frmTavu(BookDocument& document, QWidget* parent = nullptr);
+    // Over a document of its own for `book`, in the current folder.
     explicit frmTavu(Book& book, QWidget* parent = nullptr);
     ~frmTavu() override;
 
+private:
+    std::unique_ptr<BookDocument> own_document_; // when made over a bare Book
+
+public:
+    BookDocument& document;
+    // The document's, under the names every handler uses. The guard is set
+    // before Form_Load.
     Book& book;
-    // Set before Form_Load: a read-only window reads its book where it lies
-    // and leaves every file of the folder as it is.
-    app::WriteGuard write_guard;
-    // "allitem.hrm" as this window last read or wrote it: a save refuses to
-    // replace a file that has changed since.
-    FileStamp hrm_stamp;
+    WriteGuard& write_guard;
+    FileStamp& hrm_stamp;
 
     // ---- top band ----
     QFrame* fraCheck = nullptr;
@@ -174,6 +183,10 @@ public:
     // ---- sheet: item entry, validation and commit ----
     qint16 newdata_memo(qint16 dochi);
     qint16 ninzu_check(qint16 dochi);
+    // What every command that reads the whole book does first: the shown
+    // item into the book (newdata_memo) and its head count checked
+    // (ninzu_check). False when either refused; the user has been told.
+    bool commit_sheet();
     QString suji_henkan(const QString& text);
     void clip_names(int width);
     void cmdNext_Click();

@@ -6,6 +6,7 @@
 #include "ui/twips.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QMenuBar>
 #include <QStyle>
 #include <QTabBar>
@@ -61,7 +62,14 @@ constexpr int kClientHeight = 5895;
 
 } // namespace
 
-frmTavu::frmTavu(Book& book, QWidget* parent) : QMainWindow(parent), book(book) {
+frmTavu::frmTavu(Book& book_, QWidget* parent)
+    : frmTavu(*new BookDocument(book_, QDir::currentPath()), parent) {
+    own_document_.reset(&document);
+}
+
+frmTavu::frmTavu(BookDocument& document_, QWidget* parent)
+    : QMainWindow(parent), document(document_), book(document_.book),
+      write_guard(document_.write_guard), hrm_stamp(document_.hrm_stamp) {
     setup_window();
     setup_top_band();
     setup_panels();

@@ -6,8 +6,7 @@
 #include "ui/message_box.h"
 
 void frmTavu::cmdNext_Click() {
-    if (newdata_memo(0) == -1) return;
-    if (ninzu_check(0) == -1) return;
+    if (!commit_sheet()) return;
     if (book.cur_komoku < kItems - 1) {
         ++book.cur_komoku;
         gamen_kosin();
@@ -21,8 +20,7 @@ void frmTavu::cmdBack_Click() {
         ui::refuse(entry_msg::kUseDel, txtKomoku);
         return;
     }
-    if (newdata_memo(0) == -1) return;
-    if (ninzu_check(0) == -1) return;
+    if (!commit_sheet()) return;
     if (book.cur_komoku > 0) {
         --book.cur_komoku;
         gamen_kosin();

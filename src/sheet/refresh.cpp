@@ -3,7 +3,6 @@
 // change would (marks recount, texts clear hozon_flag, options switch mode).
 // The payments window, when open, follows the book.
 #include "book/text_rules.h"
-#include "payments/frmSyukin.h"
 #include "sheet/frmTavu.h"
 
 void frmTavu::gamen_kosin() {
@@ -67,5 +66,5 @@ void frmTavu::gamen_kosin() {
     txtKomokuNo->setText(number_text(c + 1));
     name_amount_boxes();
     show_roster_hint();
-    if (syukin_form) syukin_form->book_changed();
+    document.tell_changed();
 }

@@ -15,6 +15,8 @@ enum class Buttons { Ok, OkCancel, YesNo }; // YesNo has No preselected
 enum class Answer { Ok, Cancel, Yes, No };
 
 inline const QString kAppTitle = QStringLiteral("TAVU");
+// The blank line between a message's paragraphs.
+inline const QString kGap = QStringLiteral("\r\n\r\n");
 
 Answer msg_box(const QString& text, Icon icon = Icon::None, Buttons buttons = Buttons::Ok,
                const QString& title = kAppTitle);

@@ -226,7 +226,7 @@ int main(int argc, char** argv) {
 
     if (std::strcmp(mode, "hold") == 0) {
         FolderLock lock;
-        app::WriteGuard guard;
+        WriteGuard guard;
         if (!app::claim_working_folder(lock, guard) || guard.read_only()) return 2;
         w.write_guard = guard;
         w.Form_Load();
@@ -237,7 +237,7 @@ int main(int argc, char** argv) {
 
     if (std::strcmp(mode, "second") == 0) {
         FolderLock lock;
-        app::WriteGuard guard;
+        WriteGuard guard;
         script.answer(ui::Answer::Yes);
         if (!app::claim_working_folder(lock, guard)) return 2;
         w.write_guard = guard;

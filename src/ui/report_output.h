@@ -1,7 +1,7 @@
 #pragma once
-// What the report commands share: their one-line messages, the --out file,
-// and the two ways a report leaves (a CSV file; a PDF or the printer), with
-// the exit status of each outcome.
+// What the report commands of the command line share: their one-line
+// messages, the --out file, and the two ways a report leaves (a CSV file; a
+// PDF or the printer), with the exit status of each outcome.
 
 #include "ui/printer.h"
 
@@ -10,7 +10,23 @@
 #include <cstdio>
 #include <functional>
 
-namespace app {
+namespace ui {
+
+// Exit statuses, each listed in --help.
+enum ExitStatus {
+    kExitDone = 0,
+    kExitFolderUnusable = 1, // the window's working folder cannot be made or entered
+    kExitWrongArgument = 2,
+    kExitNoDataFile = 3,
+    kExitDamagedDataFile = 4,
+    kExitNotWritten = 5,
+    kExitNoPrinter = 6,
+    kExitPrinterRefused = 7,
+    kExitNothingOwed = 8, // the unpaid list of a book where nobody owes
+};
+
+// Where a report goes.
+enum class ReportTarget { Pdf, Printer, Csv };
 
 void say(std::FILE* stream, const QString& text);
 // "tavu: <message>" on standard error; returns `status`.
@@ -29,6 +45,6 @@ int csv_output(const QByteArray& bytes, const QString& report, const QString& ou
 // Draws the report into a PDF (to `out`, or a new file named by `report`)
 // or onto the default printer, and says where it went.
 int paper_output(const QString& report, bool to_pdf, const QString& out,
-                 const std::function<void(ui::Printer&)>& draw);
+                 const std::function<void(Printer&)>& draw);
 
-} // namespace app
+} // namespace ui

@@ -1,14 +1,13 @@
-#include "app/report_output.h"
-#include "app/command_line.h"
-#include "app/csv_export.h"
+#include "ui/report_output.h"
 #include "book/file_checks.h"
 #include "ui/painted_printer.h"
 #include "ui/print_service.h"
+#include "ui/report_files.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-namespace app {
+namespace ui {
 
 void say(std::FILE* stream, const QString& text) {
     std::fputs((text + u'\n').toLocal8Bit().constData(), stream);
@@ -46,11 +45,11 @@ int csv_output(const QByteArray& bytes, const QString& report, const QString& ou
 }
 
 int paper_output(const QString& report, bool to_pdf, const QString& out,
-                 const std::function<void(ui::Printer&)>& draw) {
-    using Target = ui::PaintedPrinter::Target;
-    ui::PaintedPrinter printer(report, to_pdf ? Target::Pdf : Target::Printer, QDir::currentPath());
+                 const std::function<void(Printer&)>& draw) {
+    using Target = PaintedPrinter::Target;
+    PaintedPrinter printer(report, to_pdf ? Target::Pdf : Target::Printer, QDir::currentPath());
     if (!to_pdf && printer.outcome().printer.isEmpty()) {
-        if (const QString why = ui::print_service::missing(); !why.isEmpty())
+        if (const QString why = print_service::missing(); !why.isEmpty())
             return failed(kExitNoPrinter,
                           QStringLiteral("the print service's library libcups cannot be loaded "
                                          "(%1; --pdf writes a PDF)")
@@ -61,15 +60,15 @@ int paper_output(const QString& report, bool to_pdf, const QString& out,
     if (!out.isEmpty()) printer.write_to(out);
     draw(printer);
 
-    const ui::PrintOutcome outcome = printer.outcome();
+    const PrintOutcome outcome = printer.outcome();
     switch (outcome.result) {
-    case ui::PrintOutcome::Result::SavedPdf:
+    case PrintOutcome::Result::SavedPdf:
         say(stdout, shown(outcome.pdf_path));
         return kExitDone;
-    case ui::PrintOutcome::Result::Printed:
+    case PrintOutcome::Result::Printed:
         say(stdout, QStringLiteral("sent to the printer %1").arg(outcome.printer));
         return kExitDone;
-    case ui::PrintOutcome::Result::Failed:
+    case PrintOutcome::Result::Failed:
         break;
     }
     if (to_pdf)
@@ -79,4 +78,4 @@ int paper_output(const QString& report, bool to_pdf, const QString& out,
                                            .arg(outcome.printer, outcome.detail));
 }
 
-} // namespace app
+} // namespace ui
