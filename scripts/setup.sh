@@ -12,6 +12,7 @@ packages=(
   fonts-ipafont-gothic
   xvfb xauth imagemagick poppler-utils
   openbox xdotool x11-utils qt6-translations-l10n
+  dbus at-spi2-core python3-pyatspi
   cups-daemon cups-client printer-driver-cups-pdf libcups2-dev
 )
 

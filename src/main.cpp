@@ -5,6 +5,7 @@
 #include "app/frmOpen.h"
 #include "app/report_command.h"
 #include "book/book.h"
+#include "ui/focus_style.h"
 #include "ui/pictures.h"
 #include "ui/report_output.h"
 #include "ui/translations.h"
@@ -31,6 +32,7 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     ui::load_qt_japanese();
+    ui::use_visible_focus();
     QGuiApplication::setDesktopFileName(QStringLiteral("tavu"));
     app.setWindowIcon(QIcon::fromTheme(QStringLiteral("tavu"), QIcon(ui::small_picture())));
     if (!app::enter_working_folder(line.folder)) return ui::kExitFolderUnusable;

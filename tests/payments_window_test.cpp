@@ -164,6 +164,49 @@ TEST_F(PaymentsWindowTest, TickingPaymentsSavingAndStartingAgain) {
     EXPECT_EQ(cell(1, 1).data().toString(), QStringLiteral("○ 600"));
 }
 
+TEST_F(PaymentsWindowTest, WithoutAMouseAndThroughAScreenReader) {
+    // Each cell says its state in words, what is owed, what came in and when.
+    s->grdSyukin->setFocus();
+    s->grdSyukin->setCurrentIndex(cell(2, 1));
+    QTest::keyClick(s->grdSyukin, Qt::Key_Space);
+    book->payments.cell[3][1] = {300, kDay};
+    book->payments.cell[4][1] = {2000, kDay};
+    s->book_changed();
+    const std::pair<QModelIndex, QString> spoken[] = {
+        {cell(0, 0), QStringLiteral("未払い　請求 1,000円　残り 1,000円")},
+        {cell(2, 1), QStringLiteral("払い済み　請求 700円　受取 700円 2026年12月8日")},
+        {cell(3, 1), QStringLiteral("一部払い　請求 800円　受取 300円 2026年12月8日　残り 500円")},
+        {cell(4, 1),
+         QStringLiteral("払いすぎ　請求 900円　受取 2,000円 2026年12月8日　多い分 1,100円")},
+        {cell(4, 0), QStringLiteral("なし")},
+        {s->filter.index(cell(0, 0).row(), 3 + 1), QStringLiteral("受取 0円")},
+    };
+    for (const auto& [at, text] : spoken)
+        EXPECT_EQ(at.data(Qt::AccessibleTextRole).toString(), text) << text.toStdString();
+
+    // Tab leaves the table; 全部受け取った (Alt+A) takes the current row.
+    s->grdSyukin->setCurrentIndex(cell(0, 0));
+    QTest::keyClick(s->grdSyukin, Qt::Key_Tab);
+    EXPECT_TRUE(s->dtpHiduke->hasFocus()) << QApplication::focusWidget()->metaObject()->className();
+    EXPECT_EQ(s->cmdZenbu->shortcut(), QKeySequence(Qt::ALT | Qt::Key_A));
+    s->cmdZenbu->setFocus();
+    QTest::keyClick(s->cmdZenbu, Qt::Key_Space);
+    EXPECT_EQ(received(0, 0), 1000);
+    EXPECT_EQ(received(0, 1), 500);
+
+    // Esc in a cell being typed into drops the typing; then it closes the
+    // window.
+    s->grdSyukin->setCurrentIndex(cell(3, 0));
+    QTest::keyClick(s->grdSyukin, Qt::Key_4);
+    auto* editor = s->grdSyukin->viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClick(editor, Qt::Key_Escape);
+    EXPECT_TRUE(s->isVisible());
+    EXPECT_EQ(received(3, 0), 0);
+    QTest::keyClick(s->grdSyukin, Qt::Key_Escape);
+    EXPECT_FALSE(s->isVisible());
+}
+
 TEST_F(PaymentsWindowTest, DeletionsAskAndRenamedMembersAreSetAside) {
     click(1, 0);
     click(5, 1);

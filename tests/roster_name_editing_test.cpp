@@ -158,6 +158,36 @@ TEST_F(NameEditing, EnterStoresAndStepsOnAndStopsAtMember96) {
     EXPECT_TRUE(script.shown.empty());
 }
 
+// A member number typed into the number box and Enter goes to that member,
+// keeping what was typed for the one before; anything else puts the number
+// of the member being edited back.
+TEST_F(NameEditing, ATypedMemberNumberGoesToThatMember) {
+    start_editing();
+    form->txtName_Input->setText(QStringLiteral("一番"));
+    struct Case {
+        QString typed;
+        int member; // 1..96, edited afterwards
+        int page;
+    };
+    const Case cases[] = {
+        {QStringLiteral("5"), 5, 0},       {QStringLiteral("30"), 30, 1},
+        {QStringLiteral(" ９６ "), 96, 3}, {QStringLiteral("0"), 96, 3},
+        {QStringLiteral("97"), 96, 3},     {QStringLiteral("abc"), 96, 3},
+        {QStringLiteral(""), 96, 3},       {QStringLiteral("96"), 96, 3},
+        {QStringLiteral("1"), 1, 0},
+    };
+    for (const Case& c : cases) {
+        form->txtBango->setText(c.typed);
+        key(form->txtBango, Qt::Key_Return, QStringLiteral("\r"));
+        EXPECT_EQ(book.name_no, c.member) << c.typed.toStdString();
+        EXPECT_EQ(form->txtBango->text(), QString::number(c.member)) << c.typed.toStdString();
+        EXPECT_EQ(form->txtName_Input->text(), form->lbl1[c.member - 1]->text());
+        EXPECT_EQ(form->tabTavu->currentIndex(), c.page) << c.typed.toStdString();
+    }
+    EXPECT_EQ(book.member_name[0], QStringLiteral("一番"));
+    EXPECT_TRUE(script.shown.empty());
+}
+
 // A name typed through an input method arrives as committed text, not as
 // key presses; it still brings back the page of the member being edited.
 TEST_F(NameEditing, InputMethodCommitCountsAsAKey) {

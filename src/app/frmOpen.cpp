@@ -29,12 +29,17 @@ frmOpen::frmOpen(Book& book, QWidget* parent)
     imgTora->setPixmap(ui::splash_picture());
     imgTora->setGeometry(12, 12, 197, 161);
     imgTora->setCursor(Qt::PointingHandCursor);
+    imgTora->setAccessibleName(QStringLiteral("トラの絵"));
+    imgTora->setAccessibleDescription(
+        QStringLiteral("ＴＡＶＵの 看板の トラ。押すと すぐ 始まります"));
 
     pctTora = new ui::ClickLabel(this);
     pctTora->setObjectName(QStringLiteral("pctTora"));
     pctTora->setPixmap(ui::small_picture());
     pctTora->setGeometry(224, 12, 32, 32);
     pctTora->setCursor(Qt::PointingHandCursor);
+    pctTora->setAccessibleName(QStringLiteral("小さなトラの絵"));
+    pctTora->setAccessibleDescription(QStringLiteral("押すと すぐ 始まります"));
 
     lblTora = new QLabel(this);
     lblTora->setObjectName(QStringLiteral("lblTora"));

@@ -1,6 +1,10 @@
 #include "app/help_window.h"
 
+#include "ui/screen.h"
+
 #include <QFile>
+#include <QPushButton>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -18,10 +22,19 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(QStringLiteral("Ｔａｖｕのヘルプ"));
     browser = new QTextBrowser(this);
     browser->setOpenLinks(false);
+    // Tab goes from the page to the button and back.
+    browser->setTabChangesFocus(true);
+    auto* close_button = new QPushButton(QStringLiteral("閉じる(&C)"), this);
+    connect(close_button, &QPushButton::clicked, this, &QWidget::close);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setContentsMargins(0, 0, 0, 6);
     layout->addWidget(browser);
-    resize(680, 620);
+    layout->addWidget(close_button, 0, Qt::AlignRight);
+    browser->setAccessibleName(QStringLiteral("ヘルプの本文"));
+    // Beside the sheet, so that what the page explains stays in view.
+    ui::place_beside(this, parent, QSize(680, 620));
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 }
 
 bool HelpWindow::load() {

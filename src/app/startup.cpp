@@ -137,6 +137,12 @@ void frmTavu::Form_Load() {
 
     adjustSize();
     ui::center_on_screen(this);
+    // A second program on the same folder sits off the first one's place,
+    // so that both stay in view.
+    if (write_guard.read_only()) {
+        move(pos() + QPoint(width() / 3, height() / 3));
+        ui::fit_on_screen(this);
+    }
 
     optKinto->setChecked(true);
     txtBango->setText(QStringLiteral("1"));

@@ -34,6 +34,7 @@ frmKomokuSort::frmKomokuSort(frmTavu& tavu)
       lstSelectKomoku(lstTarget) {
     Label1 = add_label("Label1", QStringLiteral("仮ソートした 順序"), QRect(720, 240, 2175, 255));
     Label2 = add_label("Label2", QStringLiteral("新しい順序"), QRect(5160, 240, 1455, 255));
+    name_lists(Label1->text(), Label2->text());
     cmdOjan = add_button("cmdOjan", QStringLiteral("オジャン"), QRect(3480, 2880, 735, 495));
     connect(cmdOjan, &QPushButton::clicked, this, &frmKomokuSort::cmdOjan_Click);
     // Tab goes down the buttons in the order they stand.

@@ -4,8 +4,10 @@
 #include "book/yen_text.h"
 #include "ui/fonts.h"
 #include "ui/message_box.h"
+#include "ui/screen.h"
 #include "ui/write_refusal.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -22,6 +24,16 @@ void PaymentsView::keyPressEvent(QKeyEvent* event) {
     }
     QTableView::keyPressEvent(event);
 }
+
+// The day box: Tab goes on to the next control, as everywhere else; the
+// arrows move between year, month and day.
+class DayBox : public QDateEdit {
+public:
+    using QDateEdit::QDateEdit;
+
+protected:
+    bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
+};
 
 } // namespace payments
 
@@ -44,23 +56,25 @@ frmSyukin::frmSyukin(Book& book_, const WriteGuard& guard_, QWidget* parent)
     show_totals();
     show_set_aside();
     show_read_only();
-    resize(1240, 860);
+    // Beside the collection sheet where the screen has room; the table
+    // scrolls inside.
+    ui::place_beside(this, parent, QSize(1240, 860));
 }
 
 void frmSyukin::setup_controls() {
     lblGoukei = new QLabel(this);
     lblGoukei->setFont(ui::gothic_font(13));
-    lblHiduke = new QLabel(QStringLiteral("受け取った日"), this);
-    dtpHiduke = new QDateEdit(model.date, this);
+    lblHiduke = new QLabel(QStringLiteral("受け取った日(&D)"), this);
+    dtpHiduke = new payments::DayBox(model.date, this);
     dtpHiduke->setCalendarPopup(true);
     dtpHiduke->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
-    chkMadaDake = new QCheckBox(QStringLiteral("まだの人だけ"), this);
-    lblSagasu = new QLabel(QStringLiteral("名前で探す"), this);
+    chkMadaDake = new QCheckBox(QStringLiteral("まだの人だけ(&M)"), this);
+    lblSagasu = new QLabel(QStringLiteral("名前で探す(&F)"), this);
     txtSagasu = new QLineEdit(this);
     txtSagasu->setClearButtonEnabled(true);
     lblSagasuNasi = new QLabel(this);
     lblSagasuNasi->setStyleSheet(QStringLiteral("color: #B03000"));
-    cmdZenbu = new QPushButton(QStringLiteral("全部受け取った"), this);
+    cmdZenbu = new QPushButton(QStringLiteral("全部受け取った(&A)"), this);
     cmdZenbu->setToolTip(
         QStringLiteral("選んだ人の まだの分を ぜ～んぶ 受け取ったことに しまっせ"));
     lblHanrei = new QLabel(
@@ -87,13 +101,30 @@ void frmSyukin::setup_controls() {
     fraYoke =
         new QGroupBox(QStringLiteral("脇に よけた 記録 (名前か 項目が 帳面と 合わへん分)"), this);
     lstYoke = new QListWidget(fraYoke);
-    cmdTukeru = new QPushButton(QStringLiteral("表で 選んだ 欄に 付ける"), fraYoke);
-    cmdSuteru = new QPushButton(QStringLiteral("捨てる"), fraYoke);
+    cmdTukeru = new QPushButton(QStringLiteral("表で 選んだ 欄に 付ける(&T)"), fraYoke);
+    cmdSuteru = new QPushButton(QStringLiteral("捨てる(&D)"), fraYoke);
 
     undo_action = undo.createUndoAction(this, QStringLiteral("元に戻す"));
     undo_action->setShortcut(QKeySequence::Undo);
     undo_action->setShortcutContext(Qt::WindowShortcut);
     addAction(undo_action);
+
+    // Names for a screen reader: captions where there are some.
+    lblHiduke->setBuddy(dtpHiduke);
+    lblSagasu->setBuddy(txtSagasu);
+    grdSyukin->setAccessibleName(kTitle + QStringLiteral("の表"));
+    lstYoke->setAccessibleName(QStringLiteral("脇に よけた 記録"));
+    // Tab leaves the table; the arrows move inside it.
+    grdSyukin->setTabKeyNavigation(false);
+}
+
+// Esc closes the window, once no cell editor or calendar has taken it.
+void frmSyukin::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void frmSyukin::setup_layout() {
@@ -127,6 +158,16 @@ void frmSyukin::setup_layout() {
     page->addWidget(lblHanrei);
     page->addWidget(grdSyukin, 1);
     page->addWidget(fraYoke);
+
+    // Tab in reading order: the tools line left to right, the table, the
+    // set-aside entries.
+    const std::initializer_list<QWidget*> order = {dtpHiduke, cmdZenbu, chkMadaDake, txtSagasu,
+                                                   grdSyukin, lstYoke,  cmdTukeru,   cmdSuteru};
+    QWidget* previous = nullptr;
+    for (QWidget* w : order) {
+        if (previous) setTabOrder(previous, w);
+        previous = w;
+    }
 }
 
 void frmSyukin::connect_handlers() {
@@ -148,6 +189,11 @@ void frmSyukin::connect_handlers() {
                                        "取り消すんやったら 空か 0 や。 記録は そのまま やで。"),
                     ui::Icon::Exclamation, ui::Buttons::Ok, kTitle);
     });
+    // A screen reader hears what a cell says now, as it changes.
+    connect(&filter, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& from, const QModelIndex& to) {
+                if (from == to) announce_cell(from);
+            });
     connect(&model, &payments::PaymentsModel::payments_changed, this, [this] {
         show_totals();
         show_set_aside();
@@ -245,4 +291,14 @@ void frmSyukin::cmdSuteru_Click() {
 
 void frmSyukin::dtpHiduke_Change() {
     model.date = dtpHiduke->date();
+}
+
+void frmSyukin::announce_cell(const QModelIndex& index) {
+    if (!QAccessible::isActive() || !index.isValid()) return;
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(grdSyukin);
+    if (!table || !table->tableInterface()) return;
+    QAccessibleInterface* cell = table->tableInterface()->cellAt(index.row(), index.column());
+    if (!cell) return;
+    QAccessibleEvent changed(cell, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }

@@ -93,6 +93,9 @@ signals:
     // `day` is not valid. The printing side answers it.
     void receipt_asked(int member, const QDate& day);
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void setup_controls();
     void setup_layout();
@@ -104,4 +107,5 @@ private:
     void show_read_only();
     // The window opened on a book it may not write: nothing in it edits.
     bool viewing_only = false;
+    void announce_cell(const QModelIndex& index);
 };

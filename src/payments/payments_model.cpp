@@ -8,6 +8,8 @@
 
 #include <QBrush>
 #include <QColor>
+#include <QGuiApplication>
+#include <QPalette>
 
 namespace payments {
 
@@ -52,6 +54,29 @@ QColor state_foreground(PayState state) {
 // whole: it owes nothing more, though its own state stays 未 or 一部.
 constexpr QChar kCoveredSign = u'＝';
 const QColor kCoveredBackground(0xE6, 0xF0, 0xE6);
+
+// A dark (high-contrast) palette keeps its own colours: light cells would
+// swallow its light text. The signs still tell the states.
+bool palette_is_dark() {
+    return QGuiApplication::palette().color(QPalette::Base).lightness() < 128;
+}
+
+// What a screen reader says for a cell: the state in words (the signs read
+// badly aloud), what is owed, what came in and when, and what is left.
+QString spoken_cell(PayState state, qint64 owed, const Payment& p, bool settled) {
+    static const char* const kWords[] = {"なし", "未払い", "一部払い", "払い済み", "払いすぎ"};
+    static_assert(int(PayState::None) == 0 && int(PayState::Overpaid) == 4);
+    QString text = QString::fromUtf8(kWords[int(state)]);
+    if (state == PayState::None) return text;
+    text += QStringLiteral("　請求 %1円").arg(yen_text(owed));
+    if (p.recorded())
+        text += QStringLiteral("　受取 %1円 %2")
+                    .arg(yen_text(p.received), p.date.toString(QStringLiteral("yyyy年M月d日")));
+    if (settled) return text + QStringLiteral("　ほかの項目の払いすぎ分で済み");
+    if (owed > p.received) text += QStringLiteral("　残り %1円").arg(yen_text(owed - p.received));
+    if (owed < p.received) text += QStringLiteral("　多い分 %1円").arg(yen_text(p.received - owed));
+    return text;
+}
 
 } // namespace
 
@@ -144,6 +169,8 @@ QVariant PaymentsModel::cell_data(int m, int k, int role) const {
                yen_text(item.owed != 0 ? item.owed : p.received);
     case Qt::EditRole:
         return p.recorded() ? QString::number(p.received) : QString();
+    case Qt::AccessibleTextRole:
+        return spoken_cell(state, item.owed, p, settled);
     case Qt::ToolTipRole: {
         if (state == PayState::None) return {};
         QString tip =
@@ -158,11 +185,11 @@ QVariant PaymentsModel::cell_data(int m, int k, int role) const {
         return tip;
     }
     case Qt::BackgroundRole:
-        if (settled) return QBrush(kCoveredBackground);
-        return state == PayState::None ? QVariant() : QVariant(QBrush(state_background(state)));
+        if (state == PayState::None || palette_is_dark()) return {};
+        return QBrush(settled ? kCoveredBackground : state_background(state));
     case Qt::ForegroundRole:
-        if (settled) return QBrush(state_foreground(PayState::Paid));
-        return state == PayState::None ? QVariant() : QVariant(QBrush(state_foreground(state)));
+        if (state == PayState::None || palette_is_dark()) return {};
+        return QBrush(state_foreground(settled ? PayState::Paid : state));
     case Qt::TextAlignmentRole:
         return int(Qt::AlignRight | Qt::AlignVCenter);
     case StateRole:
@@ -190,10 +217,20 @@ QVariant PaymentsModel::sum_data(int m, SumColumn column, int role) const {
             return t.still_owed() == 0 ? QString() : yen_text(t.still_owed());
         }
         return {};
+    case Qt::AccessibleTextRole: {
+        static const char* const kWords[] = {"合計", "受取", "残り"};
+        if (column == SumColumn::Remaining && t.excess() > 0)
+            return QStringLiteral("払いすぎ %1円").arg(yen_text(t.excess()));
+        const qint64 value = column == SumColumn::Owed       ? t.owed
+                             : column == SumColumn::Received ? t.received
+                                                             : t.still_owed();
+        return QStringLiteral("%1 %2円").arg(QString::fromUtf8(kWords[int(column)]),
+                                             yen_text(value));
+    }
     case Qt::TextAlignmentRole:
         return int(Qt::AlignRight | Qt::AlignVCenter);
     case Qt::BackgroundRole:
-        return QBrush(QColor(0xF2, 0xF2, 0xF2));
+        return QGuiApplication::palette().brush(QPalette::AlternateBase);
     default:
         return {};
     }

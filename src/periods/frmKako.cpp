@@ -2,6 +2,7 @@
 
 #include "periods/past_periods_model.h"
 #include "ui/fonts.h"
+#include "ui/screen.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -29,21 +30,21 @@ frmKako::frmKako(std::vector<PastPeriod> periods, QWidget* parent) : QDialog(par
     // or a damaged archive's note would otherwise push 残り out of sight.
     const int columns = grdKako->horizontalHeader()->length() + 2 * grdKako->frameWidth() +
                         grdKako->verticalScrollBar()->sizeHint().width();
-    resize(std::clamp(columns + 40, 560, 1200), 420);
+    ui::place_beside(this, parent, QSize(std::clamp(columns + 40, 560, 1200), 420));
     grdKako->horizontalHeader()->setStretchLastSection(true);
 
     lblHint = new QLabel(QStringLiteral("年間集計は 選んだ 期間の 最初から 最後まで "
                                         "（選ばへんかったら 全部）で 作りまっせ。"),
                          this);
     lblHint->setWordWrap(true);
-    chkIma = new QCheckBox(QStringLiteral("今の 期間も 入れる"), this);
+    chkIma = new QCheckBox(QStringLiteral("今の 期間も 入れる(&I)"), this);
     chkIma->setChecked(true);
-    cmdOpen = new QPushButton(QStringLiteral("開いて 見る"), this);
+    cmdOpen = new QPushButton(QStringLiteral("開いて 見る(&O)"), this);
     cmdOpen->setToolTip(
         QStringLiteral("選んだ 期間を 別の 窓で 見るだけ （書き換えは でけへんで）"));
-    cmdPrint = new QPushButton(QStringLiteral("年間集計の 印刷"), this);
-    cmdCsv = new QPushButton(QStringLiteral("年間集計の ＣＳＶ"), this);
-    cmdClose = new QPushButton(QStringLiteral("閉じる"), this);
+    cmdPrint = new QPushButton(QStringLiteral("年間集計の 印刷(&P)"), this);
+    cmdCsv = new QPushButton(QStringLiteral("年間集計の ＣＳＶ(&S)"), this);
+    cmdClose = new QPushButton(QStringLiteral("閉じる(&C)"), this);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(chkIma);
@@ -56,6 +57,10 @@ frmKako::frmKako(std::vector<PastPeriod> periods, QWidget* parent) : QDialog(par
     layout->addWidget(grdKako, 1);
     layout->addWidget(lblHint);
     layout->addLayout(buttons);
+
+    grdKako->setAccessibleName(QStringLiteral("過去の期間の表"));
+    // Tab leaves the table; the arrows move inside it.
+    grdKako->setTabKeyNavigation(false);
 
     connect(cmdOpen, &QPushButton::clicked, this, [this] { choose(Action::Open); });
     connect(grdKako, &QTableView::doubleClicked, this, [this] { choose(Action::Open); });

@@ -5,6 +5,7 @@
 #include "payments/payments_messages.h"
 #include "sheet/frmTavu.h"
 #include "ui/colors.h"
+#include "ui/screen.h"
 #include "ui/write_refusal.h"
 
 #include <QSignalBlocker>
@@ -64,7 +65,9 @@ frmTavu* open_past_book(frmTavu& live, const PastPeriod& period) {
     b.name_mode = 0;
     w->gamen_kosin();
     b.hozon_flag = -1;
-    w->move(live.pos() + QPoint(40, 40));
+    // Beside the live sheet where the screen has room, else as far off it
+    // as the screen allows.
+    ui::place_beside(w, &live, w->sizeHint());
     w->show();
     // As start-up does: a record that is not whole, or names other members
     // or items, is said before its unpaid list is trusted.

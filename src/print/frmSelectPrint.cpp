@@ -31,6 +31,7 @@ frmSelectPrint::frmSelectPrint(frmTavu& tavu)
     : ui::TwoListDialog(select_layout(), &tavu), tavu(tavu), book(tavu.book), lstName(lstSource),
       lstSelectName(lstTarget) {
     Label1 = add_label("Label1", QStringLiteral("印刷メンバー"), QRect(3840, 480, 1455, 255));
+    name_lists(QStringLiteral("メンバー"), Label1->text());
 }
 
 // A new activation starts the choice over.

@@ -3,6 +3,7 @@
 #include "ui/file_choice.h"
 #include "ui/painted_printer.h"
 #include "ui/report_files.h"
+#include "ui/screen.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -61,9 +62,13 @@ PrintPreview::PrintPreview(QWidget* parent, const QString& title, const QString&
     fill_thumbnails();
     connect(thumbnails, &QListWidget::currentRowChanged, this, &PrintPreview::show_page);
 
-    const QSize screen =
-        parent && parent->screen() ? parent->screen()->availableSize() : QSize(1280, 1024);
-    resize(qMin(1100, screen.width() - 40), qMin(900, screen.height() - 60));
+    thumbnails->setAccessibleName(QStringLiteral("ページの一覧"));
+    scroll->setAccessibleName(QStringLiteral("ページの表示"));
+    ui::place_beside(this, parent, QSize(1100, 900));
+    // Tab in reading order: the tool row, then the pages.
+    const QList<QWidget*> order = {cmdPrev, cmdNext,  zoom_box,   cmdPrint,
+                                   cmdPdf,  cmdClose, thumbnails, scroll};
+    for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
     show_page(0);
 }
 
@@ -74,9 +79,9 @@ void PrintPreview::setup_tools() {
     zoom_box = new QComboBox;
     zoom_box->addItems(
         {QStringLiteral("ページ全体"), QStringLiteral("幅に合わせる"), QStringLiteral("100%")});
-    cmdPrint = new QPushButton(QStringLiteral("印刷"));
-    cmdPdf = new QPushButton(QStringLiteral("PDF保存"));
-    cmdClose = new QPushButton(QStringLiteral("閉じる"));
+    cmdPrint = new QPushButton(QStringLiteral("印刷(&P)"));
+    cmdPdf = new QPushButton(QStringLiteral("PDF保存(&S)"));
+    cmdClose = new QPushButton(QStringLiteral("閉じる(&C)"));
     for (QPushButton* b : {cmdPrev, cmdNext, cmdPrint, cmdPdf, cmdClose}) b->setAutoDefault(false);
 
     auto* tools = new QHBoxLayout;
@@ -84,6 +89,9 @@ void PrintPreview::setup_tools() {
     tools->addWidget(page_label);
     tools->addWidget(cmdNext);
     tools->addSpacing(20);
+    auto* zoom_caption = new QLabel(QStringLiteral("表示(&Z)"));
+    zoom_caption->setBuddy(zoom_box);
+    tools->addWidget(zoom_caption);
     tools->addWidget(zoom_box);
     tools->addStretch(1);
     tools->addWidget(cmdPrint);
@@ -114,6 +122,7 @@ void PrintPreview::fill_thumbnails() {
         auto* item =
             new QListWidgetItem(QIcon(QPixmap::fromImage(document_->page_image(page, kThumbDpi))),
                                 QString::number(page + 1));
+        item->setData(Qt::AccessibleTextRole, QStringLiteral("%1 ページ").arg(page + 1));
         thumbnails->addItem(item);
     }
 }
@@ -129,6 +138,7 @@ void PrintPreview::show_page(int page) {
     page_ = page;
     if (thumbnails->currentRow() != page) thumbnails->setCurrentRow(page);
     page_label->setText(QStringLiteral("%1 / %2 ページ").arg(page + 1).arg(count));
+    page_view->setAccessibleName(QStringLiteral("%1 ページ").arg(page + 1));
     cmdPrev->setEnabled(page > 0);
     cmdNext->setEnabled(page < count - 1);
     if (turned || dpi_ == 0) render_page();

@@ -2,6 +2,7 @@
 
 #include "book/text_rules.h"
 #include "ui/fonts.h"
+#include "ui/screen.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -50,7 +51,6 @@ frmRosterImport::frmRosterImport(const Book& book, const QByteArray& bytes,
     setObjectName(QStringLiteral("frmRosterImport"));
     setWindowTitle(QStringLiteral("名簿の読み込み － %1").arg(file_name));
     setFont(ui::gothic_font(9.75));
-    resize(640, 560);
 
     cboEncoding = new QComboBox(this);
     cboEncoding->addItem(QStringLiteral("UTF-8"), int(RosterEncoding::Utf8));
@@ -74,19 +74,21 @@ frmRosterImport::frmRosterImport(const Book& book, const QByteArray& bytes,
     lblSummary = new QLabel(this);
     lblMissing = new QLabel(this);
     lblMissing->setWordWrap(true);
-    cmdOk = new QPushButton(QStringLiteral("読み込む"), this);
-    cmdCancel = new QPushButton(QStringLiteral("やめとく"), this);
+    cmdOk = new QPushButton(QStringLiteral("読み込む(&I)"), this);
+    cmdCancel = new QPushButton(QStringLiteral("やめとく(&C)"), this);
     cmdOk->setDefault(true);
 
     auto* choices = new QHBoxLayout;
-    choices->addWidget(new QLabel(QStringLiteral("文字コード"), this));
-    choices->addWidget(cboEncoding);
-    choices->addSpacing(16);
-    choices->addWidget(new QLabel(QStringLiteral("形式"), this));
-    choices->addWidget(cboFormat);
-    choices->addSpacing(16);
-    choices->addWidget(new QLabel(QStringLiteral("名前の列"), this));
-    choices->addWidget(cboColumn);
+    // Each caption names its box for a screen reader.
+    const std::pair<const char*, QComboBox*> captioned[] = {
+        {"文字コード(&E)", cboEncoding}, {"形式(&F)", cboFormat}, {"名前の列(&N)", cboColumn}};
+    for (const auto& [caption, box] : captioned) {
+        auto* label = new QLabel(QString::fromUtf8(caption), this);
+        label->setBuddy(box);
+        if (box != cboEncoding) choices->addSpacing(16);
+        choices->addWidget(label);
+        choices->addWidget(box);
+    }
     choices->addStretch();
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -98,6 +100,11 @@ frmRosterImport::frmRosterImport(const Book& book, const QByteArray& bytes,
     layout->addWidget(lblSummary);
     layout->addWidget(lblMissing);
     layout->addLayout(buttons);
+    grdLines->setAccessibleName(QStringLiteral("読み込む名前の表"));
+    // Tab leaves the table; the arrows move inside it.
+    grdLines->setTabKeyNavigation(false);
+    // Beside the sheet, no taller than the screen: the table scrolls.
+    ui::place_beside(this, parent, QSize(640, 560));
 
     file_ = read_roster(bytes_);
     placement_ = place_roster(book_, file_.lines);

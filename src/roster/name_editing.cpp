@@ -162,6 +162,26 @@ void frmTavu::lbl1_Click(int index) {
     vsbName->setValue(index + 1);
 }
 
+// A member number typed into the number box and Enter: that member's name
+// comes up, as the scroll bar would bring it. Another text shows the number
+// of the name being edited again.
+void frmTavu::txtBango_KeyPress(int key) {
+    if (key != 13) return;
+    const QString typed = txtBango->text().trimmed().normalized(QString::NormalizationForm_KC);
+    bool digits = !typed.isEmpty() && typed.size() <= 2;
+    for (const QChar c : typed) digits = digits && c >= u'0' && c <= u'9';
+    const int n = digits ? typed.toInt() : 0;
+    if (n >= 1 && n <= kMembers) {
+        vsbName->setValue(n);
+        if (book.name_no == n) {
+            txtName_Input->setFocus();
+            return;
+        }
+    }
+    txtBango->setText(plain_number_text(book.name_no));
+    txtBango->selectAll();
+}
+
 void frmTavu::lbl1_DblClick(int index) {
     lbl1_Click(index);
 }
@@ -228,6 +248,7 @@ void frmTavu::connect_roster_handlers() {
     connect(cmdName_insert, &QPushButton::clicked, this, &frmTavu::cmdName_insert_Click);
     connect(CmdName_Del, &QPushButton::clicked, this, &frmTavu::CmdName_Del_Click);
     txtName_Input->installEventFilter(new NameKeyFilter(this));
+    connect(txtBango, &ui::TextBox::enterPressed, this, [this] { txtBango_KeyPress(13); });
     for (int i = 0; i < kMembers; ++i) {
         connect(lbl1[i], &ui::ClickLabel::clicked, this, [this, i] { lbl1_Click(i); });
         connect(lbl1[i], &ui::ClickLabel::doubleClicked, this, [this, i] { lbl1_DblClick(i); });

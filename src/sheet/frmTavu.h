@@ -12,6 +12,7 @@
 //   src/sheet/split.cpp            cmdCalc_Click
 //   src/sheet/marking.cpp          mark-all, txt1 clicks, presets
 //   src/sheet/entry_wiring.cpp     connect_entry_handlers
+//   src/sheet/accessibility.cpp    names for a screen reader, Tab order, keys
 //   src/app/startup.cpp            Form_Load, name_hyoji, name_font, read_data_files,
 //                                  report_read_result, prepare_drawing
 //   src/app/save_exit.cpp          data_hozon, 全体保存, 再読込, 終了, closing, help;
@@ -213,6 +214,10 @@ public:
     // that the redraw of another item does not wipe what was typed.
     void txtNengetu_Change();
     void txtMotojime_Change();
+    // The accessible name of member i's amount box ("<name> の金額"), kept
+    // with the name shown (src/sheet/accessibility.cpp).
+    void name_amount_box(int i);
+    void name_amount_boxes();
 
     // ---- app: start-up ----
     void Form_Load();
@@ -277,6 +282,7 @@ public:
     qint16 store_input_name();
     void txtName_Input_KeyPress(int key);
     void vsbName_Change();
+    void txtBango_KeyPress(int key); // a typed member number
     void lbl1_Click(int index);
     void lbl1_DblClick(int index);
     void cmdGetname_yame_Click();
@@ -357,7 +363,9 @@ private:
     void setup_member_rows();
     void setup_name_frame();
     void setup_menus();
-    void setup_menu_keys(); // src/sheet/menu_keys.cpp
+    void setup_menu_keys();      // src/sheet/menu_keys.cpp
+    void setup_accessibility();  // src/sheet/accessibility.cpp
+    void open_menu(QMenu* menu); // a menu of the bar, open and highlighted
 
     // Each subsystem connects its own handlers.
     void connect_sheet_handlers();

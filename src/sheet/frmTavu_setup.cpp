@@ -76,6 +76,7 @@ frmTavu::frmTavu(BookDocument& document_, QWidget* parent)
     setup_member_rows();
     setup_name_frame();
     setup_menus();
+    setup_accessibility();
     connect_sheet_handlers();
     connect_entry_handlers();
     connect_app_handlers();

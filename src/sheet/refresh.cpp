@@ -64,6 +64,7 @@ void frmTavu::gamen_kosin() {
     txtNengetu->setText(trim_blanks(book.nengetu));
     txtMotojime->setText(trim_blanks(book.motojime));
     txtKomokuNo->setText(number_text(c + 1));
+    name_amount_boxes();
     show_roster_hint();
     document.tell_changed();
 }

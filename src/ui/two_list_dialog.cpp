@@ -10,6 +10,7 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QShortcut>
 
 namespace ui {
 
@@ -61,6 +62,16 @@ TwoListDialog::TwoListDialog(const Layout& layout, QWidget* owner)
     connect(cmdUnselect, &QPushButton::clicked, this, &TwoListDialog::cmdUnselect_Click);
     connect(cmdKakutei, &QPushButton::clicked, this, &TwoListDialog::cmdKakutei_Click);
     connect(cmdYame, &QPushButton::clicked, this, &TwoListDialog::cmdYame_Click);
+    // Tab in reading order: the left list, the buttons between the lists
+    // from the top, the right list.
+    setTabOrder(lstSource, cmdSelct);
+    setTabOrder(cmdSelct, cmdUnselect);
+    setTabOrder(cmdUnselect, cmdKakutei);
+    setTabOrder(cmdKakutei, cmdYame);
+    setTabOrder(cmdYame, lstTarget);
+    // Esc is 中止.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &TwoListDialog::cmdYame_Click);
     lstSource->viewport()->installEventFilter(this);
     lstSource->installEventFilter(this);
     lstTarget->installEventFilter(this);
@@ -84,6 +95,13 @@ QLabel* TwoListDialog::add_label(const char* name, const QString& caption, const
     lbl->setTextFormat(Qt::PlainText);
     place(lbl, where.x(), where.y(), where.width(), where.height());
     return lbl;
+}
+
+void TwoListDialog::name_lists(const QString& source, const QString& target) {
+    lstSource->setAccessibleName(source);
+    lstTarget->setAccessibleName(target);
+    cmdSelct->setAccessibleName(target + QStringLiteral("に入れる"));
+    cmdUnselect->setAccessibleName(target + QStringLiteral("から外す"));
 }
 
 void TwoListDialog::Form_Load() {

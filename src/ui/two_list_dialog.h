@@ -100,6 +100,10 @@ protected:
     // dialog open (a message has been shown).
     virtual qint16 confirm() = 0;
 
+    // Names a screen reader gives the lists, and "＞＞" / "＜＜" by what
+    // they do with them.
+    void name_lists(const QString& source, const QString& target);
+
     // The dialogs' own extra controls, placed in twips inside the frame.
     QPushButton* add_button(const char* name, const QString& caption, const QRect& place);
     QLabel* add_label(const char* name, const QString& caption, const QRect& place);
