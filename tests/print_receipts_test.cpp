@@ -3,6 +3,7 @@
 // them (印刷, 印刷プレビュー, 集金チェック's 領収書, a PDF per member).
 #include "book/print_rules.h"
 #include "payments/frmSyukin.h"
+#include "payments/payments_feature.h"
 #include "print/member_papers.h"
 #include "print/print_preview.h"
 #include "print/receipt_report.h"
@@ -316,7 +317,7 @@ TEST_F(SheetTest, ReceiptsAndRemindersFromTheMenus) {
 
     // 集金チェック: 佐藤's receipt for the day shown, then for the period.
     w->syukin_check->trigger();
-    frmSyukin* pay = w->syukin_form;
+    frmSyukin* pay = w->findChild<payments::PaymentsFeature*>()->window();
     ASSERT_NE(pay, nullptr);
     int row = -1;
     for (int r = 0; r < pay->filter.rowCount(); ++r)

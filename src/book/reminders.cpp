@@ -1,4 +1,5 @@
 #include "book/reminders.h"
+#include "book/balance.h"
 #include "book/payments.h"
 
 qint64 Reminder::set_off() const {
@@ -11,16 +12,17 @@ std::vector<Reminder> reminders(const Book& book, int member) {
     std::vector<Reminder> out;
     for (int m = 0; m < kMembers; ++m) {
         if (member >= 0 && m != member) continue;
-        const qint64 total = still_owed(book, m);
-        if (total <= 0) continue;
+        const MemberBalance balance = member_balance(book, m);
+        if (!balance.owes()) continue;
         Reminder r;
         r.member = m;
-        r.total = total;
+        r.total = balance.still_owed();
+        // The open items as 集金チェック shows them: an excess paid on one item
+        // already covers part of another.
         for (int k = 0; k < kItems; ++k) {
-            const qint64 owed = owed_amount(book, m, k);
-            const qint64 received = book.payments.cell[m][k].received;
-            if (owed <= 0 || received >= owed) continue;
-            r.lines.push_back({k, owed - received, received > 0});
+            const ItemBalance& item = balance.item[size_t(k)];
+            if (item.open() <= 0) continue;
+            r.lines.push_back({k, item.open(), item.received > 0 || item.covered > 0});
         }
         out.push_back(std::move(r));
     }

@@ -12,6 +12,7 @@ void PaymentsFeature::open() {
     if (!window_) {
         window_ = new frmSyukin(sheet_.book, sheet_.write_guard, &sheet_);
         connect(&sheet_.document, &BookDocument::changed, window_, &frmSyukin::book_changed);
+        emit window_made(window_);
     }
     window_->book_changed();
     window_->show();

@@ -22,6 +22,10 @@ public:
     // Null until first opened.
     frmSyukin* window() const { return window_; }
 
+signals:
+    // The window was made (on the first open), for what hooks onto it.
+    void window_made(frmSyukin* window);
+
 private:
     frmTavu& sheet_;
     frmSyukin* window_ = nullptr;

@@ -2,7 +2,6 @@
 #include "book/print_rules.h"
 #include "book/receipts.h"
 #include "book/reminders.h"
-#include "payments/frmSyukin.h"
 #include "print/frmSirase.h"
 #include "print/per_member_pdf.h"
 #include "print/print_confirm.h"
@@ -82,22 +81,6 @@ void MemberPapers::add_menus() {
     connect(each_receipts, &QAction::triggered, this, [this] { each_Click(Report::Receipts); });
     connect(each_reminders, &QAction::triggered, this, [this] { each_Click(Report::Reminders); });
     connect(reminder_wording, &QAction::triggered, this, &MemberPapers::reminder_wording_Click);
-    // The payments window is made when 集金チェック first opens it: its 領収書
-    // is wired right after. Connected once the window is built, so that this
-    // runs after the window's own handler, which makes it.
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            connect(w.syukin_check, &QAction::triggered, this,
-                    &MemberPapers::hook_payments_window);
-        },
-        Qt::QueuedConnection);
-}
-
-void MemberPapers::hook_payments_window() {
-    if (payments_hooked_ || !w.syukin_form) return;
-    payments_hooked_ = true;
-    connect(w.syukin_form, &frmSyukin::receipt_asked, this, &MemberPapers::receipt_for);
 }
 
 std::optional<ReportScope> MemberPapers::reminder_scope() {

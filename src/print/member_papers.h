@@ -44,7 +44,6 @@ public:
 
 private:
     void add_menus();
-    void hook_payments_window();
     // The scope of reminders: today, and the organizer's line (asked for the
     // first time); nullopt when the user cancelled that question.
     std::optional<ReportScope> reminder_scope();
@@ -52,5 +51,4 @@ private:
     bool anyone(Report report, const ReportScope& scope);
 
     frmTavu& w;
-    bool payments_hooked_ = false;
 };
