@@ -316,7 +316,8 @@ TEST_F(SheetTest, ReceiptsAndRemindersFromTheMenus) {
 
     // 集金チェック: 佐藤's receipt for the day shown, then for the period.
     w->syukin_check->trigger();
-    frmSyukin* pay = w->syukin_form;
+    QApplication::processEvents();
+    auto* pay = w->findChild<frmSyukin*>(QString(), Qt::FindDirectChildrenOnly);
     ASSERT_NE(pay, nullptr);
     int row = -1;
     for (int r = 0; r < pay->filter.rowCount(); ++r)

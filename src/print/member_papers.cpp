@@ -88,16 +88,16 @@ void MemberPapers::add_menus() {
     QMetaObject::invokeMethod(
         this,
         [this] {
-            connect(w.syukin_check, &QAction::triggered, this,
-                    &MemberPapers::hook_payments_window);
+            connect(w.syukin_check, &QAction::triggered, this, &MemberPapers::hook_payments_window);
         },
         Qt::QueuedConnection);
 }
 
 void MemberPapers::hook_payments_window() {
-    if (payments_hooked_ || !w.syukin_form) return;
+    auto* window = w.findChild<frmSyukin*>(QString(), Qt::FindDirectChildrenOnly);
+    if (payments_hooked_ || !window) return;
     payments_hooked_ = true;
-    connect(w.syukin_form, &frmSyukin::receipt_asked, this, &MemberPapers::receipt_for);
+    connect(window, &frmSyukin::receipt_asked, this, &MemberPapers::receipt_for);
 }
 
 std::optional<ReportScope> MemberPapers::reminder_scope() {
