@@ -1,6 +1,7 @@
 // The document of the open book: the windows that show the book hear when it
 // changed, went to disk or was read again, and only then; a save that did not
 // happen is no "saved", a reload the user called off no "reloaded".
+#include "app/features.h"
 #include "book/book_document.h"
 #include "book/data_files.h"
 #include "payments/frmSyukin.h"
@@ -21,6 +22,7 @@ protected:
         TempWorkdir::SetUp();
         document = std::make_unique<BookDocument>(book, QDir::currentPath());
         w = std::make_unique<frmTavu>(*document);
+        app::attach_features(*w);
         w->Form_Load();
         w->show();
         for (int i = 0; i < 3; ++i) {

@@ -4,10 +4,12 @@
 // aside when the names no longer match.
 
 #include "app/app_exit.h"
+#include "app/features.h"
 #include "book/data_files.h"
 #include "book/payments.h"
 #include "book/payments_file.h"
 #include "payments/frmSyukin.h"
+#include "payments/payments_feature.h"
 #include "sheet/frmTavu.h"
 #include "support/temp_workdir.h"
 #include "ui/message_box.h"
@@ -53,10 +55,11 @@ protected:
         w.reset();
         book = std::make_unique<Book>();
         w = std::make_unique<frmTavu>(*book);
+        const app::Features features = app::attach_features(*w);
         w->Form_Load();
         w->show();
-        w->syukin_check_Click();
-        s = w->syukin_form;
+        w->syukin_check->trigger();
+        s = features.payments->window();
         ASSERT_NE(s, nullptr);
         QApplication::setActiveWindow(s);
         s->dtpHiduke->setDate(kDay);

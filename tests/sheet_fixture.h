@@ -3,6 +3,7 @@
 // (names in the captions, 割勘 selected, first item drawn), shown off screen
 // with its message boxes scripted.
 
+#include "app/features.h"
 #include "book/text_rules.h"
 #include "sheet/frmTavu.h"
 #include "support/temp_workdir.h"
@@ -18,6 +19,7 @@ protected:
     void SetUp() override {
         TempWorkdir::SetUp();
         w = std::make_unique<frmTavu>(book);
+        app::attach_features(*w);
     }
     void TearDown() override {
         w.reset();

@@ -1,4 +1,5 @@
 #include "app/frmOpen.h"
+#include "app/features.h"
 #include "book/text_rules.h"
 #include "sheet/frmTavu.h"
 #include "ui/clock.h"
@@ -99,6 +100,7 @@ void frmOpen::prepare_main() {
     if (main_) return;
     document_.write_guard = write_guard;
     main_ = std::make_unique<frmTavu>(document_);
+    app::attach_features(*main_);
     main_->prepare_drawing();
 }
 

@@ -1,6 +1,7 @@
 #include "periods/past_book_window.h"
 
 #include "book/text_rules.h"
+#include "payments/payments_feature.h"
 #include "payments/payments_messages.h"
 #include "sheet/frmTavu.h"
 #include "ui/colors.h"
@@ -41,6 +42,10 @@ frmTavu* open_past_book(frmTavu& live, const PastPeriod& period) {
     // whole program, are not this window's.
     for (QAction* a : {w->data_reload, w->file_end, w->file_kako, w->hensyu_meibo_undo})
         a->setVisible(false);
+    // Its payments, to look at.
+    auto* payments = new payments::PaymentsFeature(*w);
+    QObject::connect(w->syukin_check, &QAction::triggered, payments,
+                     &payments::PaymentsFeature::open);
 
     Book& b = w->book;
     {

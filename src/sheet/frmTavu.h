@@ -26,16 +26,18 @@
 //                                  名簿の書き出し; connect_roster_file_handlers
 //   src/roster/name_paste.cpp      several names pasted in name editing
 //   src/roster/roster_hint.cpp     the line shown while the roster is empty
-//   src/periods/kako_commands.cpp  過去の期間 (frmKako) and the year's totals it asks
-//                                  for; connect_periods_handlers
 //   src/print/print_thohyo.cpp     帳票の印刷, the printing notice; connect_print_handlers
 //   src/print/print_preview_menu.cpp  印刷プレビュー, 印刷先の選択
 //   src/print/print_kobetu.cpp     個別印刷, セレクト印刷, the statement print run;
 //                                  connect_statement_handlers
 //   src/print/print_unpaid.cpp     未収一覧 (print and preview); connect_unpaid_handlers
-//   src/payments/open_window.cpp   集金チェック: opens frmSyukin; connect_payments_handlers
 // Each subsystem wires its own handlers in its connect_* function, which the
 // constructor calls.
+//
+// Features beyond the sheet are objects of their own in their folders, made
+// by app/features.cpp for this window and connected to its menu entries:
+//   src/payments/payments_feature  集金チェック (frmSyukin)
+//   src/periods/periods_feature    過去の期間 (frmKako), the year's totals
 //
 // State: the window keeps none of its own beyond its controls; everything
 // lives in the document of the open book (book/book_document.h): the Book,
@@ -256,9 +258,6 @@ public:
     // ---- app: a new period ----
     void file_new_period_Click();
 
-    // ---- periods: the closed periods and a year's totals ----
-    void file_kako_Click();
-
     // ---- items: delete and the order dialog ----
     void cmdKomokuDel_Click();
     void komoku_sort_Click();
@@ -314,9 +313,6 @@ public:
     class frmSelectPrint* select_print_dialog();
     class frmSelectPrint* select_print_form = nullptr; // null until loaded, and after unloading
 
-    // ---- payments: the 集金チェック window ----
-    void syukin_check_Click();
-    class frmSyukin* syukin_form = nullptr; // null until first opened
     // ---- print: the preview and the printer choice ----
     QMenu* print_preview = nullptr;
     QAction* preview_thohyo = nullptr;
@@ -365,11 +361,9 @@ private:
     void connect_items_handlers();
     void connect_roster_handlers();
     void connect_roster_file_handlers();
-    void connect_periods_handlers();
     void connect_print_handlers();
     void connect_csv_handlers();
     void connect_statement_handlers();
-    void connect_payments_handlers();
     void connect_preview_handlers();
     void connect_unpaid_handlers();
 

@@ -83,8 +83,6 @@ frmTavu::frmTavu(BookDocument& document_, QWidget* parent)
     connect_roster_handlers();
     connect_print_handlers();
     connect_csv_handlers();
-    connect_periods_handlers();
-    connect_payments_handlers();
 }
 
 frmTavu::~frmTavu() = default;

@@ -2,6 +2,7 @@
 // A main window on its own book in its own folder, with scripted message
 // boxes, and the few user gestures the roster tests need.
 
+#include "app/features.h"
 #include "sheet/frmTavu.h"
 #include "support/temp_workdir.h"
 #include "ui/colors.h"
@@ -24,6 +25,7 @@ protected:
     // book hold.
     void open() {
         form = std::make_unique<frmTavu>(book);
+        app::attach_features(*form);
         form->Form_Load();
         form->show();
     }

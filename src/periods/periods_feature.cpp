@@ -1,7 +1,4 @@
-// 過去の期間, as part of frmTavu: the closed periods listed in frmKako, and
-// the year's totals of those chosen (with the current period) printed or
-// written as CSV into the working folder.
-
+#include "periods/periods_feature.h"
 #include "book/print_rules.h"
 #include "book/year_totals.h"
 #include "periods/frmKako.h"
@@ -25,9 +22,13 @@ QString heading_of(const std::vector<PeriodCharges>& periods) {
 
 } // namespace
 
-void frmTavu::file_kako_Click() {
+namespace periods {
+
+PeriodsFeature::PeriodsFeature(frmTavu& sheet) : QObject(&sheet), sheet_(sheet) {}
+
+void PeriodsFeature::open() {
     // The current period may go into the totals as the sheet shows it.
-    if (!commit_sheet()) return;
+    if (!sheet_.commit_sheet()) return;
     std::vector<PastPeriod> list = list_past_periods(QDir::currentPath());
     if (list.empty()) {
         ui::msg_box(
@@ -36,12 +37,12 @@ void frmTavu::file_kako_Click() {
             ui::Icon::Information);
         return;
     }
-    frmKako dialog(std::move(list), this);
+    frmKako dialog(std::move(list), &sheet_);
     if (ui::run_modal(dialog) != QDialog::Accepted) return;
     if (dialog.action == frmKako::Action::Open) {
         const std::optional<PastPeriod> period = dialog.current();
         if (!period) return;
-        if (!open_past_book(*this, *period))
+        if (!open_past_book(sheet_, *period))
             ui::msg_box(QStringLiteral("「%1」は 読まれへん ！").arg(period->folder) + ui::kGap +
                             QStringLiteral("データが ないか、こわれてまっせ。"),
                         ui::Icon::Exclamation);
@@ -50,8 +51,8 @@ void frmTavu::file_kako_Click() {
 
     PeriodBooks read = read_period_books(dialog.chosen());
     if (dialog.chkIma->isChecked()) {
-        book.nengetu = txtNengetu->text();
-        auto current = std::make_unique<Book>(book);
+        sheet_.book.nengetu = sheet_.txtNengetu->text();
+        auto current = std::make_unique<Book>(sheet_.book);
         print_syukei(*current);
         read.add_current(std::move(current));
     }
@@ -64,7 +65,7 @@ void frmTavu::file_kako_Click() {
     const QString heading = heading_of(read.periods);
 
     if (dialog.action == frmKako::Action::Print) {
-        print_run(book, printing_notice(), QStringLiteral("periods"),
+        print_run(sheet_.book, sheet_.printing_notice(), QStringLiteral("periods"),
                   [&](Book&, ui::Printer& printer) { draw_year_report(totals, heading, printer); });
         return;
     }
@@ -72,6 +73,4 @@ void frmTavu::file_kako_Click() {
                            QStringLiteral("年間集計を "));
 }
 
-void frmTavu::connect_periods_handlers() {
-    connect(file_kako, &QAction::triggered, this, &frmTavu::file_kako_Click);
-}
+} // namespace periods
