@@ -1,5 +1,6 @@
 // Who gets a receipt and a reminder slip, what they say, and the names of
 // the files written one per member.
+#include "book/balance.h"
 #include "book/member_files.h"
 #include "book/payments.h"
 #include "book/receipts.h"

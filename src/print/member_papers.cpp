@@ -106,7 +106,7 @@ bool MemberPapers::anyone(Report report, const ReportScope& scope) {
 }
 
 void MemberPapers::print_receipts_Click() {
-    if (w.newdata_memo(0) == -1 || w.ninzu_check(0) == -1) return;
+    if (!w.commit_sheet()) return;
     if (!anyone(Report::Receipts, {})) return;
     if (confirm_period_and_organizer(w) == -1) return;
     print_run(w.book, w.printing_notice(), report_name(Report::Receipts),
@@ -114,7 +114,7 @@ void MemberPapers::print_receipts_Click() {
 }
 
 void MemberPapers::receipt_for(int member, const QDate& day) {
-    if (w.newdata_memo(0) == -1 || w.ninzu_check(0) == -1) return;
+    if (!w.commit_sheet()) return;
     ReportScope scope;
     scope.member = member;
     scope.day = day;
@@ -132,7 +132,7 @@ void MemberPapers::receipt_for(int member, const QDate& day) {
 }
 
 void MemberPapers::print_reminders_Click() {
-    if (w.newdata_memo(0) == -1 || w.ninzu_check(0) == -1) return;
+    if (!w.commit_sheet()) return;
     if (!anyone(Report::Reminders, {})) return;
     if (confirm_period_and_organizer(w) == -1) return;
     const std::optional<ReportScope> scope = reminder_scope();
@@ -144,17 +144,18 @@ void MemberPapers::print_reminders_Click() {
 }
 
 void MemberPapers::preview_receipts_Click() {
-    if (w.newdata_memo(0) == -1 || w.ninzu_check(0) == -1) return;
+    if (!w.commit_sheet()) return;
     if (!anyone(Report::Receipts, {})) return;
     w.book.nengetu = w.txtNengetu->text();
     w.book.motojime = w.txtMotojime->text();
     w.open_preview(
         report_title(Report::Receipts), report_name(Report::Receipts),
-        [](Book& b, ui::Printer& printer) { draw_report(Report::Receipts, b, printer); });
+        [](Book& b, ui::Printer& printer) { draw_report(Report::Receipts, b, printer); },
+        [this] { return confirm_period_and_organizer(w) != -1; });
 }
 
 void MemberPapers::preview_reminders_Click() {
-    if (w.newdata_memo(0) == -1 || w.ninzu_check(0) == -1) return;
+    if (!w.commit_sheet()) return;
     if (!anyone(Report::Reminders, {})) return;
     const std::optional<ReportScope> scope = reminder_scope();
     if (!scope) return;
@@ -163,11 +164,12 @@ void MemberPapers::preview_reminders_Click() {
     w.open_preview(report_title(Report::Reminders), report_name(Report::Reminders),
                    [s = *scope](Book& b, ui::Printer& printer) {
                        draw_report(Report::Reminders, b, printer, s);
-                   });
+                   },
+                   [this] { return confirm_period_and_organizer(w) != -1; });
 }
 
 void MemberPapers::each_Click(Report report) {
-    if (w.newdata_memo(0) == -1 || w.ninzu_check(0) == -1) return;
+    if (!w.commit_sheet()) return;
     if (!anyone(report, {})) return;
     if (confirm_period_and_organizer(w) == -1) return;
     ReportScope scope;
