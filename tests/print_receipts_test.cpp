@@ -160,8 +160,9 @@ TEST(ReminderLayout, SlipFollowsTheDrawingTable) {
     for (int i = 0; i < 12; ++i) {
         const double cx = x + L.column_dx[i / L.rows];
         const double cy = y + L.rows_dy + L.row * (i % L.rows);
-        const QString title = i == 0   ? "忘年会"
-                              : i == 1 ? "お歳暮"
+        // The refund covers the first two: marked as partly settled.
+        const QString title = i == 0   ? "忘年会(一部)"
+                              : i == 1 ? "お歳暮(一部)"
                                        : QStringLiteral("項目%1").arg(i + 1);
         const QString amount = grouped_amount(100 * (i + 1)) + QStringLiteral("円");
         expected << text_at(cx, cy, pt(L.item_pt), title)

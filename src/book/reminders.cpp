@@ -12,17 +12,18 @@ std::vector<Reminder> reminders(const Book& book, int member) {
     std::vector<Reminder> out;
     for (int m = 0; m < kMembers; ++m) {
         if (member >= 0 && m != member) continue;
-        const MemberBalance balance = member_balance(book, m);
-        if (!balance.owes()) continue;
+        // The total is what the member still owes; the items are listed as
+        // charged, and an excess or refund set against them is said apart.
+        const qint64 total = still_owed(book, m);
+        if (total <= 0) continue;
         Reminder r;
         r.member = m;
-        r.total = balance.still_owed();
-        // The open items as 集金チェック shows them: an excess paid on one item
-        // already covers part of another.
+        r.total = total;
         for (int k = 0; k < kItems; ++k) {
-            const ItemBalance& item = balance.item[size_t(k)];
-            if (item.open() <= 0) continue;
-            r.lines.push_back({k, item.open(), item.received > 0 || item.covered > 0});
+            const qint64 owed = owed_amount(book, m, k);
+            const qint64 received = book.payments.cell[m][k].received;
+            if (owed <= 0 || received >= owed) continue;
+            r.lines.push_back({k, owed - received, received > 0});
         }
         out.push_back(std::move(r));
     }

@@ -161,8 +161,9 @@ void frmSyukin::setup_layout() {
 
     // Tab in reading order: the tools line left to right, the table, the
     // set-aside entries.
-    const std::initializer_list<QWidget*> order = {dtpHiduke, cmdZenbu, chkMadaDake, txtSagasu,
-                                                   grdSyukin, lstYoke,  cmdTukeru,   cmdSuteru};
+    const std::initializer_list<QWidget*> order = {dtpHiduke,   cmdZenbu,  cmdRyosyu,
+                                                   chkMadaDake, txtSagasu, grdSyukin,
+                                                   lstYoke,     cmdTukeru, cmdSuteru};
     QWidget* previous = nullptr;
     for (QWidget* w : order) {
         if (previous) setTabOrder(previous, w);

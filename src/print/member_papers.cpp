@@ -161,11 +161,12 @@ void MemberPapers::preview_reminders_Click() {
     if (!scope) return;
     w.book.nengetu = w.txtNengetu->text();
     w.book.motojime = w.txtMotojime->text();
-    w.open_preview(report_title(Report::Reminders), report_name(Report::Reminders),
-                   [s = *scope](Book& b, ui::Printer& printer) {
-                       draw_report(Report::Reminders, b, printer, s);
-                   },
-                   [this] { return confirm_period_and_organizer(w) != -1; });
+    w.open_preview(
+        report_title(Report::Reminders), report_name(Report::Reminders),
+        [s = *scope](Book& b, ui::Printer& printer) {
+            draw_report(Report::Reminders, b, printer, s);
+        },
+        [this] { return confirm_period_and_organizer(w) != -1; });
 }
 
 void MemberPapers::each_Click(Report report) {
