@@ -79,11 +79,11 @@ for row in "${cases[@]}"; do
     [[ "$row" == *$'\n'* ]] && expected="$expected"$'\n'"${row#*$'\n'}"
     tree="$top/${name// /_}"
     mkdir -p "$tree"
-    for spec in $files; do
-        path="${spec%%=*}"
+    for planted in $files; do
+        path="${planted%%=*}"
         mkdir -p "$tree/$(dirname "$path")"
         : >"$tree/$path"
-        IFS=',' read -ra incs <<<"${spec#*=}"
+        IFS=',' read -ra incs <<<"${planted#*=}"
         for inc in "${incs[@]}"; do
             [[ -n "$inc" ]] && echo "#include \"$inc\"" >>"$tree/$path"
         done

@@ -116,21 +116,6 @@ bool confirm_member_delete(const Book& book, int m) {
                       member_totals(book, m).received);
 }
 
-bool confirm_mode_switch(const Book& book, int k, const QString& mode) {
-    if (!item_has_payments(book, k)) return true;
-    const QString title = trim_blanks(book.komoku_name[k]);
-    const QString question =
-        (title.isEmpty() ? QStringLiteral("%1番目の 項目には").arg(k + 1)
-                         : QStringLiteral("「%1」には").arg(title)) +
-        QStringLiteral(" もう %1 受け取ってまっせ ！").arg(yen(item_totals(book, k).received)) +
-        ui::kGap +
-        QStringLiteral("%1に 変えたら 今の 印か 金額が 消えて、 受け取りが 過払いに "
-                       "なってしまうで。")
-            .arg(mode) +
-        ui::kGap + QStringLiteral("ほんまに 変えまっか ？");
-    return ui::msg_box(question, ui::Icon::Question, ui::Buttons::YesNo, kTitle) == ui::Answer::Yes;
-}
-
 void report_renamed_payments(int rows, qint64 amount) {
     if (rows == 0) return;
     ui::msg_box(QStringLiteral("名前が 変わった %1人分の 受け取り、 合わせて %2 は、 新しい 人の "

@@ -23,9 +23,6 @@ bool confirm_item_delete(const Book& book, int k);
 // True when member m has no payments, or the user agrees to lose them.
 bool confirm_member_delete(const Book& book, int m);
 
-// True when item k has no payments, or the user agrees to switch it to
-// `mode` (割勘 or 任意), which drops its marks or amounts.
-bool confirm_mode_switch(const Book& book, int k, const QString& mode);
 // Payments of rows that now stand for another person (a name changed or
 // filled in) were set aside: says how many rows and how much.
 void report_renamed_payments(int rows, qint64 amount);
