@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# TAVU as a screen reader and a keyboard meet it: on a 1366×768 screen
-# (Xvfb, openbox) with the accessibility bus, a full book with two closed
+# TAVU as a screen reader and a keyboard meet it: on a 1366×768 screen, or
+# the screen and scale given (1280x1024 2: a 640×512 screen to the program),
+# under Xvfb and openbox with the accessibility bus, a full book with two closed
 # periods, every window opened from the keyboard alone. For the main window
 # in both modes and in name editing, and for each dialog:
 #   - every control shown has a name, and the names of
@@ -10,7 +11,7 @@
 #   - the window lies within the screen;
 #   - Esc closes the dialog.
 # A failure leaves a picture of the screen in the build folder
-# (accessibility_test.png). Skipped (77) where Xvfb, openbox, the session
+# (accessibility_test-WxH.png). Skipped (77) where Xvfb, openbox, the session
 # bus or the accessibility bus cannot start.
 set -euo pipefail
 build="$(cd "$1" && pwd)"
@@ -44,8 +45,8 @@ names="$here/accessibility_names.tsv"
 fail() {
     {
         echo "FAIL: $*"
-        import -window root "$build/accessibility_test.png" 2> /dev/null &&
-            echo "screen: $build/accessibility_test.png"
+        import -window root "$build/accessibility_test-$screen.png" 2> /dev/null &&
+            echo "screen: $build/accessibility_test-$screen.png"
     } >&2
     exit 1
 }
@@ -53,7 +54,9 @@ fail() {
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 export CUPS_SERVER="$top/no-cups.sock"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-readonly width=1366 height=768
+screen="${2:-1366x768}"
+readonly width="${screen%x*}" height="${screen#*x}" scale="${3:-1}"
+[ "$scale" == 1 ] || export QT_SCALE_FACTOR="$scale"
 
 Xvfb -displayfd 3 -screen 0 ${width}x${height}x24 -nolisten tcp 3> "$top/display" 2> "$top/xvfb.log" &
 pids+=($!)
@@ -92,8 +95,12 @@ check() {
     poll 10 bash -c "/usr/bin/python3 '$here/support/atspi_probe.py' controls '$title' > '$top/controls' 2> /dev/null" ||
         fail "$key: the window \"$title\" is not on the accessibility bus"
     controls="$(cat "$top/controls")"
-    # ACCESSIBILITY_DUMP=folder keeps what each window shows, for the table.
-    [ -z "${ACCESSIBILITY_DUMP:-}" ] || cp "$top/controls" "$ACCESSIBILITY_DUMP/$key.tsv"
+    # ACCESSIBILITY_DUMP=folder keeps what each window shows, for the table,
+    # and a picture of the screen.
+    if [ -n "${ACCESSIBILITY_DUMP:-}" ]; then
+        cp "$top/controls" "$ACCESSIBILITY_DUMP/$key.tsv"
+        import -window root "$ACCESSIBILITY_DUMP/$key-$screen.png"
+    fi
     unnamed="$(awk -F'\t' '$2 == ""' <<< "$controls")"
     [ -z "$unnamed" ] || fail "$key: controls without a name:"$'\n'"$unnamed"$'\n'"all:"$'\n'"$controls"
     while IFS=$'\t' read -r window role name; do
@@ -172,7 +179,8 @@ check kako "過去の期間" "$dialog"
 escape "$dialog" kako
 
 # A closed period opened to look at: it lies on the screen and leaves most
-# of the main window in view.
+# of the main window in view, or where the two do not fit side by side, its
+# title and menu bar (a title bar and a menu bar's 24 px, scaled).
 xdotool key alt+f y
 dialog="$(wait_window '^過去の期間$')"
 wait_focus "$dialog" "過去の期間"
@@ -185,8 +193,13 @@ read -r ml mt mr mb < <(frame "$main")
 across=$(((ar < mr ? ar : mr) - (al > ml ? al : ml)))
 down=$(((ab < mb ? ab : mb) - (at > mt ? at : mt)))
 covered=$((across > 0 && down > 0 ? across * down : 0))
-((covered * 2 < (mr - ml) * (mb - mt))) ||
-    fail "the archive window ($al,$at - $ar,$ab) covers most of the main window ($ml,$mt - $mr,$mb)"
+if (((ar - al) + (mr - ml) <= width)); then
+    ((covered * 2 < (mr - ml) * (mb - mt))) ||
+        fail "the archive window ($al,$at - $ar,$ab) covers most of the main window ($ml,$mt - $mr,$mb)"
+else
+    ((at - mt >= 20 + 24 * scale)) ||
+        fail "the archive window ($al,$at - $ar,$ab) hides the menus of the main window ($ml,$mt - $mr,$mb)"
+fi
 xdotool windowclose "$archive" 2> /dev/null || xdotool key alt+F4
 poll 5 gone "$archive" || fail "the archive window stays"
 xdotool windowactivate "$main"
@@ -210,6 +223,12 @@ xdotool key F1
 dialog="$(wait_window 'のヘルプ$')"
 check help "Ｔａｖｕのヘルプ" "$dialog"
 escape "$dialog" help
+
+xdotool key alt+p w # お願いの 一言(&W)…
+dialog="$(wait_window '^お支払いのお願い$')"
+wait_focus "$dialog" "the reminder note dialog"
+check note "お支払いのお願い" "$dialog"
+escape "$dialog" note
 
 xdotool key alt+e Return # 名前の編集, the first entry
 poll 5 bash -c "/usr/bin/python3 '$here/support/atspi_probe.py' controls 集金管理システム 2> /dev/null | grep -q 'メンバーの番号'" ||

@@ -4,6 +4,10 @@
 #include "sheet_fixture.h"
 
 #include <QAccessible>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <map>
+#include <set>
 
 namespace {
 
@@ -118,6 +122,58 @@ TEST_F(Keyboard, EveryBoxHasANameAndAmountBoxesFollowTheNames) {
     w->lbl1[1]->setText(QStringLiteral("もう一人"));
     w->txt1[1]->setFocus();
     EXPECT_EQ(spoken(w->txt1[1]), QStringLiteral("もう一人 の金額"));
+}
+
+// What each menu shows once opened: the entries the sheet was described
+// with as written, the others with their letter, no letter twice in a menu.
+TEST_F(Keyboard, MenuEntriesShowTheirLettersOncePerMenu) {
+    const std::map<QString, QString> shown = {
+        {"再読込", "再読込"},
+        {"保存", "保存"},
+        {"ＣＳＶ出力", "ＣＳＶ出力(&C)"},
+        {"名簿の読み込み", "名簿の読み込み(&I)"},
+        {"終了", "終了"},
+        {"帳票の印刷", "帳票の印刷"},
+        {"セレクト印刷", "セレクト印刷"},
+        {"領収書", "領収書(&R)"},
+        {"お支払いのお願い", "お支払いのお願い(&O)"},
+        {"一人ずつ PDF", "一人ずつ PDF(&P)"},
+        {"個別（明細）…", "個別（明細）(&K)…"},
+        {"領収書…", "領収書(&R)…"},
+        {"お支払いのお願い…", "お支払いのお願い(&O)…"},
+        {"お願いの 一言…", "お願いの 一言(&W)…"},
+        {"印刷先の選択…", "印刷先の選択(&D)…"},
+        {"帳票", "帳票(&1)"},
+        {"名前の編集", "名前の編集"},
+        {"集金チェック", "集金チェック(&S)"},
+        {"全マーク", "全マーク"},
+        {"Ｔａｖｕのヘルプ", "Ｔａｖｕのヘルプ"},
+    };
+    std::map<QString, int> found;
+    const auto check = [&](auto& self, QMenu* menu) -> void {
+        emit menu->aboutToShow();
+        std::set<QString> letters;
+        for (QAction* entry : menu->actions()) {
+            if (entry->isSeparator()) continue;
+            QString caption = entry->text();
+            caption.remove(QRegularExpression(QStringLiteral("\\(&.\\)")));
+            if (auto it = shown.find(caption); it != shown.end()) {
+                EXPECT_EQ(entry->text(), it->second) << menu->title().toStdString();
+                ++found[caption];
+            }
+            const QString letter = QKeySequence::mnemonic(entry->text()).toString();
+            if (!letter.isEmpty()) {
+                EXPECT_TRUE(letters.insert(letter).second)
+                    << letter.toStdString() << " twice in " << menu->title().toStdString();
+            }
+            if (entry->menu()) self(self, entry->menu());
+        }
+    };
+    for (QAction* top : w->menuBar()->actions()) {
+        EXPECT_FALSE(top->text().contains(u'&')) << top->text().toStdString();
+        check(check, top->menu());
+    }
+    for (const auto& [caption, text] : shown) EXPECT_GE(found[caption], 1) << caption.toStdString();
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "ui/fonts.h"
 #include "ui/message_box.h"
 #include "ui/screen.h"
+#include "ui/wrapping_row.h"
 #include "ui/write_refusal.h"
 
 #include <QAccessible>
@@ -102,7 +103,7 @@ void frmSyukin::setup_controls() {
         new QGroupBox(QStringLiteral("脇に よけた 記録 (名前か 項目が 帳面と 合わへん分)"), this);
     lstYoke = new QListWidget(fraYoke);
     cmdTukeru = new QPushButton(QStringLiteral("表で 選んだ 欄に 付ける(&T)"), fraYoke);
-    cmdSuteru = new QPushButton(QStringLiteral("捨てる(&D)"), fraYoke);
+    cmdSuteru = new QPushButton(QStringLiteral("捨てる(&S)"), fraYoke);
 
     undo_action = undo.createUndoAction(this, QStringLiteral("元に戻す"));
     undo_action->setShortcut(QKeySequence::Undo);
@@ -128,19 +129,23 @@ void frmSyukin::keyPressEvent(QKeyEvent* event) {
 }
 
 void frmSyukin::setup_layout() {
-    auto* tools = new QHBoxLayout;
-    tools->addWidget(lblHiduke);
-    tools->addWidget(dtpHiduke);
-    tools->addSpacing(16);
-    tools->addWidget(cmdZenbu);
-    setup_receipt_button(tools);
-    tools->addSpacing(16);
-    tools->addWidget(chkMadaDake);
-    tools->addSpacing(16);
-    tools->addWidget(lblSagasu);
-    tools->addWidget(txtSagasu);
-    tools->addWidget(lblSagasuNasi);
-    tools->addStretch();
+    auto* actions = new QHBoxLayout;
+    actions->addWidget(lblHiduke);
+    actions->addWidget(dtpHiduke);
+    actions->addSpacing(16);
+    actions->addWidget(cmdZenbu);
+    setup_receipt_button(actions);
+    actions->addStretch();
+    auto* filters = new QHBoxLayout;
+    filters->addWidget(chkMadaDake);
+    filters->addSpacing(16);
+    filters->addWidget(lblSagasu);
+    filters->addWidget(txtSagasu);
+    filters->addWidget(lblSagasuNasi);
+    filters->addStretch();
+    QBoxLayout* tools = ui::wrapping_row(this, actions, filters);
+    lblHanrei->setWordWrap(true);
+    lblGoukei->setWordWrap(true);
 
     auto* yoke = new QHBoxLayout(fraYoke);
     yoke->addWidget(lstYoke, 1);

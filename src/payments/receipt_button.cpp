@@ -8,7 +8,7 @@
 #include <QMenu>
 
 void frmSyukin::setup_receipt_button(QHBoxLayout* tools) {
-    cmdRyosyu = new QPushButton(QStringLiteral("領収書"), this);
+    cmdRyosyu = new QPushButton(QStringLiteral("領収書(&R)"), this);
     cmdRyosyu->setToolTip(QStringLiteral("選んだ人の 領収書を 出しまっせ"));
     cmdRyosyu->setAccessibleName(QStringLiteral("選んだ人の領収書"));
     auto* menu = new QMenu(cmdRyosyu);

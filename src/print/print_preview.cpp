@@ -4,6 +4,7 @@
 #include "ui/painted_printer.h"
 #include "ui/report_files.h"
 #include "ui/screen.h"
+#include "ui/wrapping_row.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -84,20 +85,22 @@ void PrintPreview::setup_tools() {
     cmdClose = new QPushButton(QStringLiteral("閉じる(&C)"));
     for (QPushButton* b : {cmdPrev, cmdNext, cmdPrint, cmdPdf, cmdClose}) b->setAutoDefault(false);
 
-    auto* tools = new QHBoxLayout;
-    tools->addWidget(cmdPrev);
-    tools->addWidget(page_label);
-    tools->addWidget(cmdNext);
-    tools->addSpacing(20);
+    auto* pages = new QHBoxLayout;
+    pages->addWidget(cmdPrev);
+    pages->addWidget(page_label);
+    pages->addWidget(cmdNext);
+    pages->addSpacing(20);
     auto* zoom_caption = new QLabel(QStringLiteral("表示(&Z)"));
     zoom_caption->setBuddy(zoom_box);
-    tools->addWidget(zoom_caption);
-    tools->addWidget(zoom_box);
-    tools->addStretch(1);
-    tools->addWidget(cmdPrint);
-    tools->addWidget(cmdPdf);
-    tools->addWidget(cmdClose);
-    static_cast<QVBoxLayout*>(layout())->addLayout(tools);
+    pages->addWidget(zoom_caption);
+    pages->addWidget(zoom_box);
+    pages->addStretch(1);
+    auto* outputs = new QHBoxLayout;
+    outputs->addStretch(1);
+    outputs->addWidget(cmdPrint);
+    outputs->addWidget(cmdPdf);
+    outputs->addWidget(cmdClose);
+    static_cast<QVBoxLayout*>(layout())->addLayout(ui::wrapping_row(this, pages, outputs));
 
     connect(cmdPrev, &QPushButton::clicked, this, [this] { show_page(page_ - 1); });
     connect(cmdNext, &QPushButton::clicked, this, [this] { show_page(page_ + 1); });

@@ -15,7 +15,9 @@
 
 namespace {
 
-// Caption → mnemonic letter of the entries that have one.
+// Caption → mnemonic letter of the entries that have one, unique within
+// each menu (the preview's list and 一人ずつ PDF take the letters of the
+// print entries they stand for).
 struct Mnemonic {
     const char* caption;
     char letter;
@@ -26,21 +28,28 @@ constexpr Mnemonic kMnemonics[] = {
     {"新しい期間", 'N'},     {"過去の期間", 'Y'},
     {"前の保存に戻す", 'B'}, {"名簿の読み込みを取り消す", 'U'},
     {"集金チェック", 'S'},   {"印刷プレビュー", 'V'},
-    {"印刷先の選択…", 'D'},  {"未収一覧", 'M'},
-    {"領収書", 'R'},         {"督促状", 'T'},
-    {"帳票", '1'},           {"個別", '2'},
-    {"セレクト", '3'},       {"名簿の順", '1'},
-    {"残りの多い順", '2'},
+    {"印刷先の選択", 'D'},   {"未収一覧", 'M'},
+    {"領収書", 'R'},         {"お支払いのお願い", 'O'},
+    {"一人ずつ PDF", 'P'},   {"お願いの 一言", 'W'},
+    {"個別（明細）", 'K'},   {"帳票", '1'},
+    {"個別", '2'},           {"セレクト", '3'},
+    {"名簿の順", '1'},       {"残りの多い順", '2'},
 };
 
+// "印刷先の選択…" becomes "印刷先の選択(&D)…": the letter before the dots
+// that say a dialog follows.
 void add_mnemonics(QMenu* menu) {
+    const QString dots = QStringLiteral("…");
     for (QAction* action : menu->actions()) {
         if (action->menu()) add_mnemonics(action->menu());
         const QString text = action->text();
         if (text.contains(u'&')) continue;
+        const bool dialog = text.endsWith(dots);
+        const QString caption = dialog ? text.chopped(dots.size()) : text;
         for (const Mnemonic& m : kMnemonics)
-            if (text == QString::fromUtf8(m.caption))
-                action->setText(text + QStringLiteral("(&%1)").arg(QChar::fromLatin1(m.letter)));
+            if (caption == QString::fromUtf8(m.caption))
+                action->setText(caption + QStringLiteral("(&%1)").arg(QChar::fromLatin1(m.letter)) +
+                                (dialog ? dots : QString()));
     }
 }
 

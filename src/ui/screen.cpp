@@ -68,12 +68,21 @@ void place_beside(QWidget* window, QWidget* owner, QSize wanted) {
         x = taken.left() - size.width() - extra.width();
     } else {
         // No room beside at all: the side of the screen with more of the
-        // owner left in view.
-        x = right_room >= left_room ? area.right() + 1 - size.width() - extra.width()
-                                    : area.left();
+        // owner left in view, and as low as the screen allows below the
+        // owner moved to its top, so that the owner's title and menus stay
+        // in view too.
+        x = right_room >= left_room ? area.right() + 1 - size.width() - extra.width() : area.left();
+        const int lowest = area.bottom() + 1 - size.height() - extra.height();
+        if (lowest > area.top()) {
+            owner->move(owner->pos().x(), area.top());
+            window->resize(size);
+            window->move(std::max(x, area.left()), lowest);
+            return;
+        }
     }
-    const int y = std::clamp(taken.top(), area.top(),
-                             std::max(area.top(), area.bottom() + 1 - size.height() - extra.height()));
+    const int y =
+        std::clamp(taken.top(), area.top(),
+                   std::max(area.top(), area.bottom() + 1 - size.height() - extra.height()));
     window->resize(size);
     window->move(std::max(x, area.left()), y);
 }

@@ -15,7 +15,10 @@ QRect available_area(const QWidget* near);
 // Sizes a window to `wanted`, no larger than the screen's available area
 // (its frame included), and places it beside `owner`: on the side with
 // room, else after moving `owner` to the screen's left edge when that makes
-// room, else at the side of the screen that leaves more of `owner` in view.
+// room, else at the side of the screen that leaves more of `owner` in view,
+// and below it where the screen is taller than the window: `owner` moves
+// to the top, the window as low as it fits, so the owner's title and menus
+// stay in view.
 // Layouts scroll or shrink inside.
 void place_beside(QWidget* window, QWidget* owner, QSize wanted);
 

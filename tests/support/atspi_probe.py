@@ -114,7 +114,10 @@ def focused(node):
         if not states.contains(pyatspi.STATE_SHOWING):
             continue
         if states.contains(pyatspi.STATE_FOCUSED):
-            return child
+            # A box that hands its focus to a control inside (a button
+            # box to its default button) says it is focused too.
+            inner = None if child.getRole() in LEAVES else focused(child)
+            return inner if inner is not None and inner.getRole() in CONTROLS else child
         # A tab bar's current tab says it is focused whether or not the bar
         # is: the bar itself tells.
         if child.getRole() in LEAVES or child.getRole() == pyatspi.ROLE_PAGE_TAB_LIST:
