@@ -81,6 +81,10 @@ QString gen_text(int n) {
 bool marked(int member, int n) {
     return (member + n) % 3 == 0;
 }
+// Within the six places the data file gives a member's amount.
+qint32 amount_of(int member, int n) {
+    return n % 900000 + member;
+}
 
 // Puts generation n on the sheet (item 1, 割勘) and in item 2 (任意) of the
 // book, then saves through 全体保存.
@@ -101,7 +105,7 @@ void fill(frmTavu& w, Book& book, int n) {
     for (int i = 0; i < kMembers; ++i) w.chk1[i]->setChecked(marked(i, n));
     book.komoku_name[1] = QStringLiteral("任") + gen_text(n);
     book.komoku_mode[1] = 0;
-    for (int i = 0; i < kMembers; ++i) book.member_kingaku[i][1] = n + i;
+    for (int i = 0; i < kMembers; ++i) book.member_kingaku[i][1] = amount_of(i, n);
 }
 
 // The generation the book holds, or -1 when its values disagree.
@@ -120,7 +124,7 @@ int generation_of(const Book& book) {
         if (book.mark[i][0] != (marked(i, n) ? 1 : 0)) return -1;
     if (book.komoku_name[1] != QStringLiteral("任") + g || book.komoku_mode[1] != 0) return -1;
     for (int i = 0; i < kMembers; ++i)
-        if (book.member_kingaku[i][1] != n + i) return -1;
+        if (book.member_kingaku[i][1] != amount_of(i, n)) return -1;
     return n;
 }
 
@@ -173,8 +177,10 @@ QString pair_name(int member) {
 bool pair_paid(int member, int n) {
     return (member + n) % 2 == 0;
 }
+// The loops run well past 100,000 generations; a member's amount stays
+// within the six places the data file gives it.
 qint64 pair_amount(int member, int n) {
-    return 10 * n + member + 1;
+    return 10 * (n % 90000) + member + 1;
 }
 qint64 pair_received(int member, int n) {
     return pair_amount(member, n) - (member % 3 == 0 ? 1 : 0);
