@@ -6,27 +6,9 @@
 # its period's book with its payments. Nothing lost, nothing counted twice.
 # TAVU_KILLS sets the number of kills (30 here; the benchmark runs 300).
 set -euo pipefail
-probe="$(cd "$1" && pwd)/save_probe"
+source "$(dirname "$0")/support/kill_loop.sh"
 kills="${TAVU_KILLS:-30}"
-dir="$(mktemp -d)"
-trap 'rm -rf "$dir" "$dir.err"' EXIT
-cd "$dir"
-
-last=0
-for round in $(seq 1 "$kills"); do
-    "$probe" pair-periods 2>/dev/null &
-    pid=$!
-    sleep "0.$(( (RANDOM % 6) + 3 ))$(( RANDOM % 10 ))"
-    kill -9 "$pid" 2>/dev/null || { echo "round $round: the closing loop had stopped"; exit 1; }
-    wait "$pid" 2>/dev/null || true
-    if ! n="$("$probe" pair-check-periods 2>"$dir.err")"; then
-        echo "round $round:"; grep -v XDG_RUNTIME "$dir.err"; ls -laR; exit 1
-    fi
-    if (( n < last )); then echo "round $round: generation $n is older than $last"; exit 1; fi
-    last=$n
-    left="$(ls -A | grep -v -x -e allitem.hrm -e allitem.bak -e allitem.pay -e allitem.pay.bak \
-        -e kako || true)"
-    if [ -n "$left" ]; then echo "round $round: left in the folder:"; echo "$left"; exit 1; fi
-done
-if (( last < 2 )); then echo "no period was ever closed"; exit 1; fi
+kill_loop "$(cd "$1" && pwd)/save_probe" pair-periods pair-check-periods "$kills" 3 \
+    allitem.hrm allitem.bak allitem.pay allitem.pay.bak kako
+(( last >= 2 )) || { echo "no period was ever closed"; exit 1; }
 echo "kills: $kills, periods closed: $(ls kako | wc -l), last generation: $last"

@@ -57,11 +57,13 @@
 //
 // Every value of generation N is derived from N, so a file that mixes two
 // saves, or is cut short, shows as an inconsistent book.
+#include "app/features.h"
 #include "app/folder_claim.h"
 #include "book/data_files.h"
 #include "book/new_period.h"
 #include "book/payments_file.h"
 #include "book/text_rules.h"
+#include "periods/new_period_feature.h"
 #include "sheet/frmTavu.h"
 #include "ui/message_box.h"
 
@@ -78,6 +80,10 @@ QString gen_text(int n) {
 }
 bool marked(int member, int n) {
     return (member + n) % 3 == 0;
+}
+// Within the six places the data file gives a member's amount.
+qint32 amount_of(int member, int n) {
+    return n % 900000 + member;
 }
 
 // Puts generation n on the sheet (item 1, 割勘) and in item 2 (任意) of the
@@ -99,7 +105,7 @@ void fill(frmTavu& w, Book& book, int n) {
     for (int i = 0; i < kMembers; ++i) w.chk1[i]->setChecked(marked(i, n));
     book.komoku_name[1] = QStringLiteral("任") + gen_text(n);
     book.komoku_mode[1] = 0;
-    for (int i = 0; i < kMembers; ++i) book.member_kingaku[i][1] = n + i;
+    for (int i = 0; i < kMembers; ++i) book.member_kingaku[i][1] = amount_of(i, n);
 }
 
 // The generation the book holds, or -1 when its values disagree.
@@ -118,7 +124,7 @@ int generation_of(const Book& book) {
         if (book.mark[i][0] != (marked(i, n) ? 1 : 0)) return -1;
     if (book.komoku_name[1] != QStringLiteral("任") + g || book.komoku_mode[1] != 0) return -1;
     for (int i = 0; i < kMembers; ++i)
-        if (book.member_kingaku[i][1] != n + i) return -1;
+        if (book.member_kingaku[i][1] != amount_of(i, n)) return -1;
     return n;
 }
 
@@ -171,8 +177,10 @@ QString pair_name(int member) {
 bool pair_paid(int member, int n) {
     return (member + n) % 2 == 0;
 }
+// The loops run well past 100,000 generations; a member's amount stays
+// within the six places the data file gives it.
 qint64 pair_amount(int member, int n) {
-    return 10 * n + member + 1;
+    return 10 * (n % 90000) + member + 1;
 }
 qint64 pair_received(int member, int n) {
     return pair_amount(member, n) - (member % 3 == 0 ? 1 : 0);
@@ -284,6 +292,7 @@ int main(int argc, char** argv) {
     ui::MessageScript script;
     Book book;
     frmTavu w(book);
+    const app::Features features = app::attach_features(w);
     const char* mode = argc > 1 ? argv[1] : "";
 
     if (std::strcmp(mode, "check") == 0) {
@@ -336,7 +345,7 @@ int main(int argc, char** argv) {
                 w.file_all_hozon_Click();
                 if (book.hozon_flag != -1) return 3;
             }
-            w.file_new_period_Click();
+            features.new_period->file_new_period_Click();
             if (book.hozon_flag != -1 || closed_generation_of(book) != n) return 3;
             script.shown.clear();
         }
@@ -412,7 +421,7 @@ int main(int argc, char** argv) {
             }
             script.answer(ui::Answer::Ok);  // close the period
             script.answer(ui::Answer::Yes); // carry what is owed
-            w.file_new_period_Click();
+            features.new_period->file_new_period_Click();
             if (book.hozon_flag != -1 || pair_closed_generation_of(book) != n) return 3;
             script.shown.clear();
             script.answers.clear();
@@ -436,7 +445,7 @@ int main(int argc, char** argv) {
         script.shown.clear();
         script.answer(ui::Answer::Ok);
         script.answer(ui::Answer::Yes);
-        w.file_new_period_Click();
+        features.new_period->file_new_period_Click();
         for (const ui::ShownBox& b : script.shown) std::printf("%s\n", qPrintable(b.text));
         const QString last = script.shown.empty() ? QString() : script.shown.back().text;
         if (last.contains(QStringLiteral("新しい 期間を 始めたで"))) return 0;
