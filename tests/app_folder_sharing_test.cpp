@@ -1,10 +1,14 @@
 // A book shared with another program: a read-only window refuses every
 // writing command and still makes its CSV; a save never replaces an
 // "allitem.hrm" that another program changed after this window read it.
+#include "app/features.h"
 #include "app/folder_claim.h"
 #include "book/data_files.h"
 #include "book/folder_lock.h"
 #include "items/frmKomokuSort.h"
+#include "periods/new_period_feature.h"
+#include "print/csv_feature.h"
+#include "roster/roster_file_feature.h"
 #include "sheet/frmTavu.h"
 #include "support/temp_workdir.h"
 #include "ui/message_box.h"
@@ -50,6 +54,7 @@ TEST_F(FolderSharing, ReadOnlyWindowRefusesEveryWritingCommand) {
                            "P\tnot a line\n";
     write_bytes("allitem.pay", pay);
     w = std::make_unique<frmTavu>(book);
+    const app::Features features = app::attach_features(*w);
     w->write_guard = WriteGuard::read_only(WriteGuard::Reason::HeldByAnother);
     w->Form_Load();
     ASSERT_EQ(script.shown.size(), 2u);
@@ -68,11 +73,11 @@ TEST_F(FolderSharing, ReadOnlyWindowRefusesEveryWritingCommand) {
         std::function<void()> run;
     } commands[] = {
         {"保存", [&] { w->file_all_hozon_Click(); }},
-        {"新しい期間", [&] { w->file_new_period_Click(); }},
+        {"新しい期間", [&] { features.new_period->file_new_period_Click(); }},
         {"項目の 削除", [&] { w->cmdKomokuDel_Click(); }},
         {"項目の 並べ替え", [&] { w->komoku_sort_Click(); }},
         {"名前の 編集", [&] { w->hensyu_name_Click(); }},
-        {"名簿の 読み込み", [&] { w->file_meibo_in_Click(); }},
+        {"名簿の 読み込み", [&] { features.roster->file_meibo_in_Click(); }},
         {"項目の 書き換え",
          [&] {
              w->txtKomoku->setText(QStringLiteral("二次会"));
@@ -102,7 +107,7 @@ TEST_F(FolderSharing, ReadOnlyWindowRefusesEveryWritingCommand) {
 
     // Reading only: the CSV is made.
     script.shown.clear();
-    w->file_csv_Click();
+    features.csv->file_csv_Click();
     ASSERT_EQ(script.shown.size(), 1u);
     EXPECT_EQ(script.shown[0].icon, ui::Icon::Information);
     EXPECT_EQ(folder().size(), files.size() + 1);
@@ -138,6 +143,7 @@ TEST_F(FolderSharing, AnArchiveOpenedAsTheFolderIsOnlyLookedAt) {
         EXPECT_FALSE(lock.held());
         EXPECT_EQ(guard.reason(), WriteGuard::Reason::PastPeriod);
         w = std::make_unique<frmTavu>(book);
+        const app::Features features = app::attach_features(*w);
         w->write_guard = guard;
         w->Form_Load();
         EXPECT_TRUE(w->windowTitle().endsWith(QStringLiteral("【過去の期間：見るだけ】")));
@@ -147,7 +153,7 @@ TEST_F(FolderSharing, AnArchiveOpenedAsTheFolderIsOnlyLookedAt) {
         EXPECT_FALSE(w->file_new_period->isEnabled());
         EXPECT_TRUE(w->file_csv->isEnabled());
         script.shown.clear();
-        w->file_new_period_Click();
+        features.new_period->file_new_period_Click();
         ASSERT_EQ(script.shown.size(), 1u);
         EXPECT_TRUE(script.shown[0].text.startsWith(QStringLiteral("新しい期間 は でけへんで ！")));
         EXPECT_EQ(folder(), before);

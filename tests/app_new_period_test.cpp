@@ -1,7 +1,9 @@
 // 新しい期間: the closed period archived whole into kako/<name>, the book
 // started again with the same roster; Cancel and failures change nothing.
+#include "app/features.h"
 #include "book/data_files.h"
 #include "book/new_period.h"
+#include "periods/new_period_feature.h"
 #include "sheet/frmTavu.h"
 #include "support/temp_workdir.h"
 #include "ui/message_box.h"
@@ -17,6 +19,7 @@ protected:
     void SetUp() override {
         TempWorkdir::SetUp();
         w = std::make_unique<frmTavu>(book);
+        features = app::attach_features(*w);
         w->Form_Load();
         // Three members; item 1 割勘 on the sheet, item 2 任意 in the book.
         for (int i = 0; i < 3; ++i) {
@@ -64,6 +67,7 @@ protected:
     ui::MessageScript script;
     Book book;
     std::unique_ptr<frmTavu> w;
+    app::Features features;
     QByteArray saved;
 };
 
@@ -71,7 +75,7 @@ TEST_F(NewPeriod, ArchivesTheWholeBookAndStartsAgainWithTheSameRoster) {
     // Typed after the last save: the sheet goes into the archive too.
     w->txtKomoku->setText(QStringLiteral("忘年会 二次会"));
     ui::set_started_from_shell(true);
-    w->file_new_period_Click();
+    features.new_period->file_new_period_Click();
 
     ASSERT_EQ(script.shown.size(), 2u);
     EXPECT_EQ(script.shown[0].icon, ui::Icon::Question);
@@ -130,7 +134,7 @@ TEST_F(NewPeriod, CancelChangesNothing) {
     w->txtKomoku->setText(QStringLiteral("忘年会 二次会"));
     const Book before = book;
     script.answer(ui::Answer::Cancel);
-    w->file_new_period_Click();
+    features.new_period->file_new_period_Click();
     ASSERT_EQ(script.shown.size(), 1u);
     EXPECT_FALSE(exists(QStringLiteral("kako")));
     // The sheet was committed, as the print commands do; nothing more.
@@ -146,7 +150,7 @@ TEST_F(NewPeriod, AFailureChangesNothingAndSaysSo) {
 
     // The archive cannot be written: a file where the folder "kako" goes.
     write_bytes(QStringLiteral("kako"), "not a folder");
-    w->file_new_period_Click();
+    features.new_period->file_new_period_Click();
     ASSERT_EQ(script.shown.size(), 2u);
     EXPECT_EQ(script.shown[1].icon, ui::Icon::Critical);
     ASSERT_TRUE(QFile::remove(path(QStringLiteral("kako"))));
@@ -156,7 +160,7 @@ TEST_F(NewPeriod, AFailureChangesNothingAndSaysSo) {
     // archive goes again.
     script.shown.clear();
     ASSERT_TRUE(QDir().mkdir(QStringLiteral("allitem.dat")));
-    w->file_new_period_Click();
+    features.new_period->file_new_period_Click();
     ASSERT_EQ(script.shown.size(), 3u); // question, the save's failure, this one
     EXPECT_EQ(script.shown[1].icon, ui::Icon::Critical);
     EXPECT_EQ(script.shown[2].icon, ui::Icon::Critical);
@@ -172,16 +176,17 @@ TEST_F(NewPeriod, AFailureChangesNothingAndSaysSo) {
 TEST_F(NewPeriod, AClosingDoneAgainTakesItsArchiveAnotherGetsItsOwn) {
     // Started from the desktop menu: no shell command to type.
     ui::set_started_from_shell(false);
-    w->file_new_period_Click();
+    features.new_period->file_new_period_Click();
     ASSERT_EQ(script.shown.size(), 2u);
     EXPECT_FALSE(script.shown[1].text.contains(QStringLiteral("tavu --folder")));
     ASSERT_TRUE(QFile::remove(path(QStringLiteral("allitem.hrm"))));
     ASSERT_TRUE(QFile::copy(path(QStringLiteral("kako/2026年12月/allitem.hrm")),
                             path(QStringLiteral("allitem.hrm"))));
     w = std::make_unique<frmTavu>(book);
+    features = app::attach_features(*w);
     w->Form_Load();
     ASSERT_EQ(w->txtKomoku->text(), QStringLiteral("忘年会"));
-    w->file_new_period_Click();
+    features.new_period->file_new_period_Click();
     EXPECT_EQ(QDir(QStringLiteral("kako")).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
               QStringList{"2026年12月"});
     EXPECT_EQ(book.hozon_flag, -1);
@@ -189,7 +194,7 @@ TEST_F(NewPeriod, AClosingDoneAgainTakesItsArchiveAnotherGetsItsOwn) {
     w->txtNengetu->setText(QStringLiteral("2026年12月"));
     w->txtKomoku->setText(QStringLiteral("追加"));
     w->txtKingaku->setText(QStringLiteral("500"));
-    w->file_new_period_Click();
+    features.new_period->file_new_period_Click();
     EXPECT_EQ(QDir(QStringLiteral("kako")).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
               (QStringList{"2026年12月", "2026年12月-2"}));
     EXPECT_EQ(read_book(read_bytes(QStringLiteral("kako/2026年12月/allitem.hrm"))).komoku_name[0],
@@ -231,7 +236,7 @@ TEST_F(NewPeriod, WhatIsStillOwedGoesIntoTheNewPeriodWhenAsked) {
 
     script.answer(ui::Answer::Ok);
     script.answer(ui::Answer::Yes);
-    w->file_new_period_Click();
+    features.new_period->file_new_period_Click();
     ASSERT_EQ(script.shown.size(), 3u);
     EXPECT_EQ(script.shown[1].buttons, ui::Buttons::YesNo);
     EXPECT_TRUE(script.shown[1].text.startsWith(
@@ -255,7 +260,7 @@ TEST_F(NewPeriod, WhatIsStillOwedGoesIntoTheNewPeriodWhenAsked) {
     script.shown.clear();
     script.answer(ui::Answer::Ok);
     script.answer(ui::Answer::Yes);
-    w->file_new_period_Click();
+    features.new_period->file_new_period_Click();
     ASSERT_EQ(script.shown.size(), 3u);
     EXPECT_TRUE(script.shown[1].text.contains(QStringLiteral("「前期未収2027年1月」")));
     EXPECT_EQ(read_book(read_bytes(QStringLiteral("allitem.hrm"))).member_kingaku[2][0], 3300);
@@ -265,7 +270,7 @@ TEST_F(NewPeriod, WhatIsStillOwedGoesIntoTheNewPeriodWhenAsked) {
     book.payments.cell[2][0] = {3300, QDate(2026, 12, 20)};
     w->txtNengetu->setText(QStringLiteral("2027年2月"));
     script.shown.clear();
-    w->file_new_period_Click();
+    features.new_period->file_new_period_Click();
     ASSERT_EQ(script.shown.size(), 3u);
     EXPECT_TRUE(script.shown[1].text.startsWith(
         QStringLiteral("まだ もろてへん お金が 1人分、 合わせて 500円")));

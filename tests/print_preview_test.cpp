@@ -3,6 +3,7 @@
 // path to paper and to a PDF, the destination kept in the settings.
 #include "book/print_rules.h"
 #include "print/frmSelectPrint.h"
+#include "print/preview_feature.h"
 #include "print/print_preview.h"
 #include "print/printer_choice.h"
 #include "print/reports.h"
@@ -119,7 +120,7 @@ protected:
 };
 
 TEST_F(PreviewWindow, TurnsPagesAndZooms) {
-    PrintPreview* preview = open(w->preview_thohyo);
+    PrintPreview* preview = open(features.preview->preview_thohyo);
     ASSERT_NE(preview, nullptr);
     EXPECT_TRUE(boxes().empty()); // nothing asked before a preview
     EXPECT_TRUE(capture->documents.empty());
@@ -160,7 +161,7 @@ TEST_F(PreviewWindow, TurnsPagesAndZooms) {
 }
 
 TEST_F(PreviewWindow, PrintsAndSavesWhatItShows) {
-    PrintPreview* preview = open(w->preview_thohyo);
+    PrintPreview* preview = open(features.preview->preview_thohyo);
     ASSERT_NE(preview, nullptr);
     // 印刷 asks what 帳票の印刷 asks: Cancel on the period prints nothing.
     capture->outcome.printer = QStringLiteral("Office");
@@ -202,7 +203,7 @@ TEST_F(PreviewWindow, PrintsAndSavesWhatItShows) {
 }
 
 TEST_F(PreviewWindow, SelectionPreviewsOnlyTheChosenStatements) {
-    w->preview_select->trigger();
+    features.preview->preview_select->trigger();
     frmSelectPrint* dialog = w->select_print_form;
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(dialog->windowTitle().contains(QStringLiteral("プレビュー")));
@@ -214,10 +215,10 @@ TEST_F(PreviewWindow, SelectionPreviewsOnlyTheChosenStatements) {
     ASSERT_EQ(previews.size(), 1u);
     EXPECT_EQ(previews[0]->document().page_count(), 1);
     EXPECT_TRUE(capture->documents.empty()); // nothing printed
-    EXPECT_FALSE(w->preview_selection);      // セレクト印刷 prints again
+    EXPECT_FALSE(dialog->previews);          // セレクト印刷 prints again
 
     // The selection preview left by 中止: 個別印刷 still goes to paper.
-    w->preview_select->trigger();
+    features.preview->preview_select->trigger();
     dialog->cmdYame->click();
     script.answer(ui::Answer::Ok); // the period
     script.answer(ui::Answer::Ok); // the person in charge

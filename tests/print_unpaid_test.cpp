@@ -7,6 +7,7 @@
 #include "book/print_rules.h"
 #include "periods/past_book_window.h"
 #include "print/print_preview.h"
+#include "print/unpaid_feature.h"
 #include "print/unpaid_report.h"
 #include "sheet_fixture.h"
 #include "support/full_book.h"
@@ -161,7 +162,7 @@ TEST_F(SheetTest, UnpaidListFromTheMenus) {
     ASSERT_TRUE(QDir::setCurrent(QStringLiteral("../..")));
     start(3);
 
-    w->print_unpaid_roster->trigger();
+    features.unpaid->print_unpaid_roster->trigger();
     EXPECT_EQ(boxes(), (Boxes{{QStringLiteral("未収は ありまへん ！\r\n\r\nみんな きっちり "
                                               "払うてくれてはるで。  印刷する もんが あらへんわ。"),
                                ui::Icon::Information}}));
@@ -176,17 +177,17 @@ TEST_F(SheetTest, UnpaidListFromTheMenus) {
     show_item(0);
     w->txtNengetu->setText(QStringLiteral("2026年12月"));
     w->txtMotojime->setText(QStringLiteral("幹事"));
-    w->print_unpaid_remaining->trigger();
+    features.unpaid->print_unpaid_remaining->trigger();
     ASSERT_EQ(capture.documents.size(), 1u);
     EXPECT_EQ(numbers(ui::drawn_pages(capture.documents[0])[0]), (QStringList{"2", "1"}));
     EXPECT_EQ(boxes().size(), 2u) << "the period and the person in charge confirmed";
-    w->preview_unpaid_roster->trigger();
+    features.unpaid->preview_unpaid_roster->trigger();
     ASSERT_EQ(w->findChildren<PrintPreview*>().size(), 1);
     EXPECT_EQ(w->findChildren<PrintPreview*>()[0]->document().page_count(), 1);
 
     frmTavu* past = open_past_book(*w, list_past_periods(QDir::currentPath()).at(0));
     ASSERT_NE(past, nullptr);
-    past->print_unpaid_roster->trigger();
+    app::attach_sheet_features(*past).unpaid->print_unpaid_roster->trigger();
     ASSERT_EQ(capture.documents.size(), 2u);
     EXPECT_EQ(numbers(ui::drawn_pages(capture.documents[1])[0]), (QStringList{"1", "3"}));
     past->close();

@@ -2,6 +2,7 @@
 // name editing, and the empty roster's hint line, as the user meets them.
 #include "book/text_rules.h"
 #include "roster/frmRosterImport.h"
+#include "roster/roster_file_feature.h"
 #include "support/roster_fixture.h"
 #include "support/roster_shapes.h"
 #include "ui/file_choice.h"
@@ -124,7 +125,7 @@ TEST_F(RosterFiles, TheUndoIsForgottenWhenTheBookIsReadAgain) {
     script.answer(ui::Answer::Ok);
     form->data_reload->trigger();
     EXPECT_FALSE(form->hensyu_meibo_undo->isEnabled());
-    EXPECT_FALSE(form->roster_undo.has_value());
+    EXPECT_FALSE(form->findChild<roster::RosterFileFeature*>()->roster_undo().has_value());
     EXPECT_TRUE(is_blank(book.member_name[2]));
 }
 

@@ -19,7 +19,7 @@ protected:
     void SetUp() override {
         TempWorkdir::SetUp();
         w = std::make_unique<frmTavu>(book);
-        app::attach_features(*w);
+        features = app::attach_features(*w);
     }
     void TearDown() override {
         w.reset();
@@ -83,6 +83,7 @@ protected:
     Book book;
     ui::MessageScript script;
     std::unique_ptr<frmTavu> w;
+    app::Features features;
 };
 
 inline const QString kNotDigits = QStringLiteral("数字以外は  あきまへんで！！");

@@ -1,4 +1,7 @@
 // The main window's controls: names, captions, places, fonts, colours and menus.
+#include "app/features.h"
+#include "print/preview_feature.h"
+#include "print/unpaid_feature.h"
 #include "sheet/frmTavu.h"
 #include "support/temp_workdir.h"
 #include "ui/colors.h"
@@ -106,6 +109,7 @@ TEST(UiFonts, TheRequestedFamilyUnderAnyOfItsNames) {
 
 TEST_F(WindowLayout, MenusNestAsTheCommandsDo) {
     frmTavu window(book);
+    const app::Features features = app::attach_features(window);
     QStringList bar;
     for (const QAction* action : window.menuBar()->actions()) bar << action->text();
     EXPECT_EQ(bar, (QStringList{"ファイル", "印刷", "編集", "マーク", "ヘルプ"}));
@@ -119,9 +123,9 @@ TEST_F(WindowLayout, MenusNestAsTheCommandsDo) {
               (QStringList{"帳票の印刷", "個別印刷", "セレクト印刷", "未収一覧", "領収書",
                            "お支払いのお願い", "一人ずつ PDF", "お願いの 一言…", "",
                            "印刷プレビュー", "印刷先の選択…"}));
-    EXPECT_EQ(captions(window.print_preview),
+    EXPECT_EQ(captions(features.preview->print_preview),
               (QStringList{"帳票", "個別", "セレクト", "未収一覧", "領収書", "お支払いのお願い"}));
-    for (const QMenu* unpaid : {window.print_unpaid, window.preview_unpaid})
+    for (const QMenu* unpaid : {features.unpaid->print_unpaid, features.unpaid->preview_unpaid})
         EXPECT_EQ(captions(unpaid), (QStringList{"名簿の順", "残りの多い順"}));
     EXPECT_EQ(captions(window.menu_hensyu), (QStringList{"名前の編集", "名簿の読み込みを取り消す",
                                                          "項目の並び替え", "", "集金チェック"}));

@@ -1,11 +1,11 @@
 // ファイル → 前の保存に戻す: puts back the save before the last one (the book
 // and its payments as one pair) after a question naming when it was saved.
-#include "app/save_messages.h"
 #include "book/previous_save.h"
 #include "book/text_rules.h"
 #include "payments/payments_messages.h"
 #include "sheet/frmTavu.h"
 #include "ui/message_box.h"
+#include "ui/save_messages.h"
 #include "ui/write_refusal.h"
 
 namespace {

@@ -1,7 +1,6 @@
 // Saving, reloading and leaving the main window, and its help command.
 #include "app/app_exit.h"
 #include "app/help_window.h"
-#include "app/save_messages.h"
 #include "book/cp932.h"
 #include "book/pair_save.h"
 #include "book/payments_file.h"
@@ -14,6 +13,7 @@
 #include "ui/colors.h"
 #include "ui/form_activation.h"
 #include "ui/message_box.h"
+#include "ui/save_messages.h"
 #include "ui/write_refusal.h"
 
 #include <QCloseEvent>
@@ -106,15 +106,6 @@ bool may_close_book_only(const QString& title) {
 
 // A step done whose flush the disk did not confirm: the file has its new
 // contents, but a power cut just now might still lose them.
-void warn_unconfirmed(const QString& what) {
-    ui::msg_box(QStringLiteral("%1は 書いたけど、ディスクが 「ちゃんと 書けた」 って "
-                               "言うてくれへんかってん ！")
-                        .arg(what) +
-                    QStringLiteral("\r\n\r\n") +
-                    QStringLiteral("念のため、電源を 切る前に もう一回 保存しといてや。"),
-                ui::Icon::Exclamation);
-}
-
 qint16 frmTavu::check_book_file_unchanged() {
     const FileStamp now = stamp_file(kHrm);
     // A file that is gone loses nothing by being written anew.
@@ -223,7 +214,6 @@ void frmTavu::data_reload_Click() {
 
 bool frmTavu::show_saved_book() {
     if (!read_data_files()) return false;
-    forget_roster_undo();
     name_hyoji();
     gamen_kosin();
     for (int i = 0; i < kMembers; ++i) {
@@ -337,7 +327,6 @@ void frmTavu::connect_app_handlers() {
     connect(file_all_hozon, &QAction::triggered, this, &frmTavu::file_all_hozon_Click);
     connect(file_end, &QAction::triggered, this, &frmTavu::file_end_Click);
     connect(tavu_help, &QAction::triggered, this, &frmTavu::tavu_help_Click);
-    connect(file_new_period, &QAction::triggered, this, &frmTavu::file_new_period_Click);
     // Beside 再読込, which it resembles: both put the saved book on the sheet.
     file_restore = new QAction(QStringLiteral("前の保存に戻す"), this);
     file_restore->setObjectName(QStringLiteral("file_restore"));

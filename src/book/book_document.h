@@ -34,6 +34,7 @@ public:
         emit reloaded();
         emit changed();
     }
+    void tell_period_closed() { emit period_closed(); }
 
 signals:
     // The book in memory changed, or the sheet was drawn again from it.
@@ -42,4 +43,6 @@ signals:
     void saved();
     // The book was read again from the folder over the one in memory.
     void reloaded();
+    // 新しい期間: the period was archived and the book holds the next one.
+    void period_closed();
 };

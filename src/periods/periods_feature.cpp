@@ -42,7 +42,9 @@ void PeriodsFeature::open() {
     if (dialog.action == frmKako::Action::Open) {
         const std::optional<PastPeriod> period = dialog.current();
         if (!period) return;
-        if (!open_past_book(sheet_, *period))
+        if (frmTavu* past = open_past_book(sheet_, *period))
+            emit past_window_opened(past);
+        else
             ui::msg_box(QStringLiteral("「%1」は 読まれへん ！").arg(period->folder) + ui::kGap +
                             QStringLiteral("データが ないか、こわれてまっせ。"),
                         ui::Icon::Exclamation);

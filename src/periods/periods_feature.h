@@ -19,6 +19,11 @@ public:
     // 過去の期間
     void open();
 
+signals:
+    // A closed period's window was opened beside the sheet, for what the
+    // features offer there too (printing, previews, CSV).
+    void past_window_opened(frmTavu* window);
+
 private:
     frmTavu& sheet_;
 };

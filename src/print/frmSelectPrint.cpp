@@ -1,9 +1,14 @@
 #include "print/frmSelectPrint.h"
 
 #include "book/text_rules.h"
+#include "print/meisai.h"
+#include "print/preview_feature.h"
+#include "print/print_confirm.h"
+#include "print/reports.h"
 #include "sheet/frmTavu.h"
 
 #include <QLabel>
+#include <utility>
 
 namespace {
 
@@ -68,6 +73,13 @@ void frmSelectPrint::take_back_entry(int target_row) {
 
 // Statements come out in member order, whatever order they were chosen in.
 qint16 frmSelectPrint::confirm() {
-    tavu.print_meisai();
+    if (!std::exchange(previews, false)) {
+        tavu.print_meisai();
+        return 0;
+    }
+    open_preview(
+        tavu, QStringLiteral("セレクト"), report_name(Report::Statements),
+        [](Book& b, ui::Printer& printer) { print_meisai(b, printer); },
+        [this] { return confirm_period_and_organizer(tavu) != -1; });
     return 0;
 }

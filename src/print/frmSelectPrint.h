@@ -23,6 +23,9 @@ public:
     QListWidget* const lstSelectName; // the chosen members
     QLabel* Label1 = nullptr;
     qint16 select_count = 0; // entries in lstSelectName
+    // Opened from 印刷プレビュー: 確定 opens the preview of the chosen
+    // statements instead of printing them, once.
+    bool previews = false;
 
 protected:
     void reset_work() override;

@@ -4,8 +4,10 @@
 #include "book/reminders.h"
 #include "print/frmSirase.h"
 #include "print/per_member_pdf.h"
+#include "print/preview_feature.h"
 #include "print/print_confirm.h"
 #include "print/print_run.h"
+#include "print/unpaid_feature.h"
 #include "sheet/frmTavu.h"
 #include "ui/file_choice.h"
 #include "ui/message_box.h"
@@ -47,16 +49,18 @@ QString report_title(Report report) {
 
 } // namespace
 
-MemberPapers::MemberPapers(frmTavu& window) : QObject(&window), w(window) {
+MemberPapers::MemberPapers(frmTavu& window, print::PreviewFeature& preview,
+                           print::UnpaidFeature& unpaid)
+    : QObject(&window), w(window) {
     setObjectName(QStringLiteral("member_papers"));
-    add_menus();
+    add_menus(preview.print_preview, unpaid.print_unpaid);
 }
 
-void MemberPapers::add_menus() {
+void MemberPapers::add_menus(QMenu* preview_menu, QMenu* unpaid_menu) {
     // After 未収一覧 under 印刷, and last in the preview's list.
     QMenu* print = w.file_print;
     const QList<QAction*> entries = print->actions();
-    QAction* before = entries.value(entries.indexOf(w.print_unpaid->menuAction()) + 1);
+    QAction* before = entries.value(entries.indexOf(unpaid_menu->menuAction()) + 1);
     print_receipts = new QAction(QStringLiteral("領収書"), print);
     print_reminders = new QAction(QStringLiteral("お支払いのお願い"), print);
     print->insertAction(before, print_receipts);
@@ -70,8 +74,8 @@ void MemberPapers::add_menus() {
     reminder_wording = new QAction(QStringLiteral("お願いの 一言…"), print);
     print->insertAction(before, reminder_wording);
 
-    preview_receipts = w.print_preview->addAction(QStringLiteral("領収書"));
-    preview_reminders = w.print_preview->addAction(QStringLiteral("お支払いのお願い"));
+    preview_receipts = preview_menu->addAction(QStringLiteral("領収書"));
+    preview_reminders = preview_menu->addAction(QStringLiteral("お支払いのお願い"));
 
     connect(print_receipts, &QAction::triggered, this, &MemberPapers::print_receipts_Click);
     connect(print_reminders, &QAction::triggered, this, &MemberPapers::print_reminders_Click);
@@ -148,8 +152,8 @@ void MemberPapers::preview_receipts_Click() {
     if (!anyone(Report::Receipts, {})) return;
     w.book.nengetu = w.txtNengetu->text();
     w.book.motojime = w.txtMotojime->text();
-    w.open_preview(
-        report_title(Report::Receipts), report_name(Report::Receipts),
+    open_preview(
+        w, report_title(Report::Receipts), report_name(Report::Receipts),
         [](Book& b, ui::Printer& printer) { draw_report(Report::Receipts, b, printer); },
         [this] { return confirm_period_and_organizer(w) != -1; });
 }
@@ -161,8 +165,8 @@ void MemberPapers::preview_reminders_Click() {
     if (!scope) return;
     w.book.nengetu = w.txtNengetu->text();
     w.book.motojime = w.txtMotojime->text();
-    w.open_preview(
-        report_title(Report::Reminders), report_name(Report::Reminders),
+    open_preview(
+        w, report_title(Report::Reminders), report_name(Report::Reminders),
         [s = *scope](Book& b, ui::Printer& printer) {
             draw_report(Report::Reminders, b, printer, s);
         },

@@ -3,8 +3,8 @@
 // as the main window offers them: under 印刷 (for everyone, and the PDFs per
 // member into a folder the user picks), under 印刷プレビュー, and from
 // 集金チェック for the member chosen there (what came in on the day shown,
-// or over the period). Its own object beside the sheet, created with the
-// print handlers; the menus are the window's.
+// or over the period). Its own object beside the sheet, made after the
+// preview and the unpaid list, whose menus it joins.
 
 #include "book/book.h"
 #include "print/reports.h"
@@ -16,11 +16,15 @@
 class frmTavu;
 class QAction;
 class QMenu;
+namespace print {
+class PreviewFeature;
+class UnpaidFeature;
+} // namespace print
 
 class MemberPapers : public QObject {
     Q_OBJECT
 public:
-    explicit MemberPapers(frmTavu& window);
+    MemberPapers(frmTavu& window, print::PreviewFeature& preview, print::UnpaidFeature& unpaid);
 
     QAction* print_receipts = nullptr;  // 印刷 → 領収書
     QAction* print_reminders = nullptr; // 印刷 → お支払いのお願い
@@ -43,7 +47,7 @@ public:
     void receipt_for(int member, const QDate& day);
 
 private:
-    void add_menus();
+    void add_menus(QMenu* preview_menu, QMenu* unpaid_menu);
     // The scope of reminders: today, and the organizer's line (asked for the
     // first time); nullopt when the user cancelled that question.
     std::optional<ReportScope> reminder_scope();

@@ -9,8 +9,6 @@
 #include "ui/form_activation.h"
 #include "ui/message_box.h"
 
-#include <utility>
-
 qint16 confirm_period_and_organizer(frmTavu& w) {
     if (!w.commit_sheet()) return -1;
     w.book.nengetu = w.txtNengetu->text();
@@ -42,30 +40,18 @@ qint16 confirm_period_and_organizer(frmTavu& w) {
 void frmTavu::print_kobetu_Click() {
     if (confirm_period_and_organizer(*this) == -1) return;
     for (int m = 0; m < kMembers; ++m) book.print_mark[m] = 1;
-    // Always to paper: a selection dialog left open (or cancelled) from
-    // 印刷プレビュー does not turn this print into a preview.
-    const bool selection_previews = std::exchange(preview_selection, false);
     print_meisai();
-    preview_selection = selection_previews;
 }
 
 // The dialog opens beside the sheet without blocking it.
 void frmTavu::print_select_Click() {
     if (confirm_period_and_organizer(*this) == -1) return;
-    preview_selection = false;
+    select_print_dialog()->previews = false;
     select_print_dialog()->setWindowTitle(QStringLiteral("セレクト印刷"));
     ui::show_form(select_print_dialog());
 }
 
 void frmTavu::print_meisai() {
-    if (preview_selection) {
-        preview_selection = false;
-        open_preview(
-            QStringLiteral("セレクト"), report_name(Report::Statements),
-            [](Book& b, ui::Printer& printer) { ::print_meisai(b, printer); },
-            [this] { return confirm_period_and_organizer(*this) != -1; });
-        return;
-    }
     print_run(book, printing_notice(), report_name(Report::Statements),
               [](Book& b, ui::Printer& printer) { ::print_meisai(b, printer); });
 }

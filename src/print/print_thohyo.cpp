@@ -1,7 +1,6 @@
 // 帳票の印刷 and the printing notice, as part of frmTavu.
 #include "book/text_rules.h"
 #include "print/frmSirase.h"
-#include "print/member_papers.h"
 #include "print/print_confirm.h"
 #include "print/print_run.h"
 #include "print/reports.h"
@@ -43,7 +42,4 @@ void frmTavu::unload_printing_notice() {
 void frmTavu::connect_print_handlers() {
     connect(print_thohyo, &QAction::triggered, this, &frmTavu::print_thohyo_Click);
     connect_statement_handlers();
-    connect_preview_handlers();
-    connect_unpaid_handlers();
-    new MemberPapers(*this); // receipts, reminders, a PDF per member; owned by the window
 }

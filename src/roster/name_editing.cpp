@@ -253,5 +253,7 @@ void frmTavu::connect_roster_handlers() {
         connect(lbl1[i], &ui::ClickLabel::clicked, this, [this, i] { lbl1_Click(i); });
         connect(lbl1[i], &ui::ClickLabel::doubleClicked, this, [this, i] { lbl1_DblClick(i); });
     }
-    connect_roster_file_handlers();
+    connect(txtName_Input, &QLineEdit::textEdited, this, [this](const QString& text) {
+        if (text.contains(u'\n') || text.contains(u'\r')) txtName_Input_Paste(text);
+    });
 }

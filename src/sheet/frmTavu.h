@@ -17,28 +17,34 @@
 //                                  report_read_result, prepare_drawing
 //   src/app/save_exit.cpp          data_hozon, 全体保存, 再読込, 終了, closing, help;
 //                                  closeEvent, event, connect_app_handlers
-//   src/app/new_period.cpp         新しい期間: archive the book, start the next period
-//   src/app/csv_export.cpp         ＣＳＶ出力 (the book, the payments); connect_csv_handlers
 //   src/items/item_commands.cpp    item delete, the item order dialog;
 //                                  connect_items_handlers
 //   src/roster/name_editing.cpp    name editing mode; connect_roster_handlers
 //   src/roster/member_shift.cpp    member insert and delete
-//   src/roster/roster_file.cpp     名簿の読み込み (with frmRosterImport), its undo,
-//                                  名簿の書き出し; connect_roster_file_handlers
 //   src/roster/name_paste.cpp      several names pasted in name editing
 //   src/roster/roster_hint.cpp     the line shown while the roster is empty
 //   src/print/print_thohyo.cpp     帳票の印刷, the printing notice; connect_print_handlers
-//   src/print/print_preview_menu.cpp  印刷プレビュー, 印刷先の選択
 //   src/print/print_kobetu.cpp     個別印刷, セレクト印刷, the statement print run;
 //                                  connect_statement_handlers
-//   src/print/print_unpaid.cpp     未収一覧 (print and preview); connect_unpaid_handlers
 // Each subsystem wires its own handlers in its connect_* function, which the
 // constructor calls.
 //
 // Features beyond the sheet are objects of their own in their folders, made
-// by app/features.cpp for this window and connected to its menu entries:
-//   src/payments/payments_feature  集金チェック (frmSyukin)
-//   src/periods/periods_feature    過去の期間 (frmKako), the year's totals
+// by app/features.cpp for this window (and for a closed period's window) and
+// connected to its menu entries; those that add entries of their own keep
+// them:
+//   src/roster/roster_file_feature   名簿の読み込み (frmRosterImport), its undo,
+//                                    名簿の書き出し
+//   src/print/csv_feature            ＣＳＶ出力 (the book, the payments)
+//   src/periods/new_period_feature   新しい期間: archive the book, start the next period
+//   src/print/preview_feature        印刷プレビュー, 印刷先の選択; open_preview
+//   src/print/unpaid_feature         未収一覧 (print and preview)
+//   src/print/member_papers          領収書, お支払いのお願い, 一人ずつ PDF
+//   src/payments/payments_feature    集金チェック (frmSyukin)
+//   src/periods/periods_feature      過去の期間 (frmKako), the year's totals
+// They reach the window only through what is public here: the book's
+// document, the controls and menus, commit_sheet and the handlers that show
+// the book again (name_hyoji, name_font, gamen_kosin) or save it (data_hozon).
 //
 // State: the window keeps none of its own beyond its controls; everything
 // lives in the document of the open book (book/book_document.h): the Book,
@@ -54,11 +60,8 @@
 #include "book/book.h"
 #include "book/book_document.h"
 #include "book/data_files.h"
-#include "book/roster_placement.h"
-#include "book/unpaid_list.h"
 #include "book/write_guard.h"
 #include "ui/controls.h"
-#include "ui/printer.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -71,9 +74,7 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <array>
-#include <functional>
 #include <memory>
-#include <optional>
 
 class frmSirase;
 
@@ -261,13 +262,6 @@ public:
     void Form_Activate();
     void tavu_help_Click();
 
-    // ---- app: the book as a CSV file ----
-    void file_csv_Click();
-    void file_csv_pay_Click();
-
-    // ---- app: a new period ----
-    void file_new_period_Click();
-
     // ---- items: delete and the order dialog ----
     void cmdKomokuDel_Click();
     void komoku_sort_Click();
@@ -292,22 +286,15 @@ public:
     void cmdName_insert_Click();
     void CmdName_Del_Click();
 
-    // ---- roster: from a file and back, pasted names, the empty roster's hint ----
-    void file_meibo_in_Click();
-    void file_meibo_out_Click();
-    void hensyu_meibo_undo_Click();
+    // ---- roster: pasted names, the empty roster's hint ----
     // Greys what would edit the book when write_guard is read-only.
     void show_read_only();
-    // The import can no longer be taken back: the book it changed is gone
-    // (新しい期間, 再読込), and its rows may be other people's by now.
-    void forget_roster_undo();
     // Text with line breaks in the name box (a paste): names for the rows
     // from name_no down.
     void txtName_Input_Paste(const QString& text);
     // Shows the hint line while the roster is empty and name editing is off.
     void show_roster_hint();
     ui::ClickLabel* lblMeiboHint = nullptr; // made on first need
-    std::optional<RosterUndo> roster_undo;  // the last 名簿の読み込み, until undone
 
     // ---- print: the summary table and the printing notice ----
     void print_thohyo_Click();
@@ -323,34 +310,6 @@ public:
     // The print selection dialog, loaded (built and centred) on first use.
     class frmSelectPrint* select_print_dialog();
     class frmSelectPrint* select_print_form = nullptr; // null until loaded, and after unloading
-
-    // ---- print: the preview and the printer choice ----
-    QMenu* print_preview = nullptr;
-    QAction* preview_thohyo = nullptr;
-    QAction* preview_kobetu = nullptr;
-    QAction* preview_select = nullptr;
-    QAction* print_to = nullptr;
-    void preview_thohyo_Click();
-    void preview_kobetu_Click();
-    void preview_select_Click(); // the selection dialog's 確定 opens the preview
-    void print_to_Click();
-    // Opens the preview of what `draw` draws of the book as it is now; any
-    // report's drawing function will do. Its 印刷 first asks what the
-    // report's print command asks (`check`: false stops it).
-    class PrintPreview* open_preview(const QString& title, const QString& report,
-                                     const std::function<void(Book&, ui::Printer&)>& draw,
-                                     std::function<bool()> check);
-    bool preview_selection = false; // the selection dialog previews instead of printing
-
-    // ---- print: the unpaid list, by roster position or by the amount left ----
-    QMenu* print_unpaid = nullptr; // 未収一覧 under 印刷
-    QAction* print_unpaid_roster = nullptr;
-    QAction* print_unpaid_remaining = nullptr;
-    QMenu* preview_unpaid = nullptr; // 未収一覧 under 印刷プレビュー
-    QAction* preview_unpaid_roster = nullptr;
-    QAction* preview_unpaid_remaining = nullptr;
-    void print_unpaid_Click(UnpaidOrder order);
-    void preview_unpaid_Click(UnpaidOrder order);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -373,12 +332,8 @@ private:
     void connect_app_handlers();
     void connect_items_handlers();
     void connect_roster_handlers();
-    void connect_roster_file_handlers();
     void connect_print_handlers();
-    void connect_csv_handlers();
     void connect_statement_handlers();
-    void connect_preview_handlers();
-    void connect_unpaid_handlers();
 
     frmSirase* sirase_ = nullptr; // the printing notice, once loaded
 };

@@ -83,7 +83,6 @@ frmTavu::frmTavu(BookDocument& document_, QWidget* parent)
     connect_items_handlers();
     connect_roster_handlers();
     connect_print_handlers();
-    connect_csv_handlers();
 }
 
 frmTavu::~frmTavu() = default;

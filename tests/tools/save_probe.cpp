@@ -57,11 +57,13 @@
 //
 // Every value of generation N is derived from N, so a file that mixes two
 // saves, or is cut short, shows as an inconsistent book.
+#include "app/features.h"
 #include "app/folder_claim.h"
 #include "book/data_files.h"
 #include "book/new_period.h"
 #include "book/payments_file.h"
 #include "book/text_rules.h"
+#include "periods/new_period_feature.h"
 #include "sheet/frmTavu.h"
 #include "ui/message_box.h"
 
@@ -290,6 +292,7 @@ int main(int argc, char** argv) {
     ui::MessageScript script;
     Book book;
     frmTavu w(book);
+    const app::Features features = app::attach_features(w);
     const char* mode = argc > 1 ? argv[1] : "";
 
     if (std::strcmp(mode, "check") == 0) {
@@ -342,7 +345,7 @@ int main(int argc, char** argv) {
                 w.file_all_hozon_Click();
                 if (book.hozon_flag != -1) return 3;
             }
-            w.file_new_period_Click();
+            features.new_period->file_new_period_Click();
             if (book.hozon_flag != -1 || closed_generation_of(book) != n) return 3;
             script.shown.clear();
         }
@@ -418,7 +421,7 @@ int main(int argc, char** argv) {
             }
             script.answer(ui::Answer::Ok);  // close the period
             script.answer(ui::Answer::Yes); // carry what is owed
-            w.file_new_period_Click();
+            features.new_period->file_new_period_Click();
             if (book.hozon_flag != -1 || pair_closed_generation_of(book) != n) return 3;
             script.shown.clear();
             script.answers.clear();
@@ -442,7 +445,7 @@ int main(int argc, char** argv) {
         script.shown.clear();
         script.answer(ui::Answer::Ok);
         script.answer(ui::Answer::Yes);
-        w.file_new_period_Click();
+        features.new_period->file_new_period_Click();
         for (const ui::ShownBox& b : script.shown) std::printf("%s\n", qPrintable(b.text));
         const QString last = script.shown.empty() ? QString() : script.shown.back().text;
         if (last.contains(QStringLiteral("新しい 期間を 始めたで"))) return 0;

@@ -1,7 +1,5 @@
-// 名簿の読み込み, its undo and 名簿の書き出し, as part of frmTavu: the roster
-// from a spreadsheet's file through the preview frmRosterImport, and back out
-// as CSV.
-
+#include "roster/roster_file_feature.h"
+#include "book/book_document.h"
 #include "book/csv_table.h"
 #include "book/roster_import.h"
 #include "book/text_rules.h"
@@ -27,12 +25,22 @@ bool is_book_file(const QString& path) {
 
 } // namespace
 
-void frmTavu::file_meibo_in_Click() {
-    if (!ui::write_allowed(write_guard, QStringLiteral("名簿の 読み込み"))) return;
+namespace roster {
+
+RosterFileFeature::RosterFileFeature(frmTavu& sheet) : QObject(&sheet), w(sheet) {
+    setObjectName(QStringLiteral("roster_file"));
+    w.hensyu_meibo_undo->setEnabled(false);
+    connect(&w.document, &BookDocument::reloaded, this, &RosterFileFeature::forget_roster_undo);
+    connect(&w.document, &BookDocument::period_closed, this,
+            &RosterFileFeature::forget_roster_undo);
+}
+
+void RosterFileFeature::file_meibo_in_Click() {
+    if (!ui::write_allowed(w.write_guard, QStringLiteral("名簿の 読み込み"))) return;
     // The sheet's marks go into the book first, as every whole-book command does.
-    if (!commit_sheet()) return;
+    if (!w.commit_sheet()) return;
     const QString path =
-        ui::choose_file_to_open(this, QStringLiteral("名簿の読み込み"), QDir::currentPath(),
+        ui::choose_file_to_open(&w, QStringLiteral("名簿の読み込み"), QDir::currentPath(),
                                 QStringLiteral("名簿 (*.csv *.txt *.tsv);;すべての ファイル (*)"));
     if (path.isEmpty()) return;
     QByteArray bytes;
@@ -50,29 +58,29 @@ void frmTavu::file_meibo_in_Click() {
                     ui::Icon::Exclamation);
         return;
     }
-    frmRosterImport preview(book, bytes, QFileInfo(path).fileName(), this);
+    frmRosterImport preview(w.book, bytes, QFileInfo(path).fileName(), &w);
     if (ui::run_modal(preview) != QDialog::Accepted) return;
 
-    roster_undo = apply_roster(book, preview.placement());
-    hensyu_meibo_undo->setEnabled(true);
-    book.hozon_flag = 0;
-    name_hyoji();
-    name_font();
-    gamen_kosin();
-    ui::msg_box(QStringLiteral("%1人 入れたで ！").arg(roster_undo->filled.size()) + ui::kGap +
+    undo_ = apply_roster(w.book, preview.placement());
+    w.hensyu_meibo_undo->setEnabled(true);
+    w.book.hozon_flag = 0;
+    w.name_hyoji();
+    w.name_font();
+    w.gamen_kosin();
+    ui::msg_box(QStringLiteral("%1人 入れたで ！").arg(undo_->filled.size()) + ui::kGap +
                     QStringLiteral("あかんかったら 「編集」→「名簿の読み込みを取り消す」で "
                                    "元に 戻せるで。"),
                 ui::Icon::Information);
-    payments::report_renamed_payments(roster_undo->set_aside_rows, roster_undo->set_aside);
+    payments::report_renamed_payments(undo_->set_aside_rows, undo_->set_aside);
 }
 
-void frmTavu::hensyu_meibo_undo_Click() {
-    if (!roster_undo) return;
-    if (!commit_sheet()) return;
+void RosterFileFeature::hensyu_meibo_undo_Click() {
+    if (!undo_) return;
+    if (!w.commit_sheet()) return;
     // Marks, amounts or payments recorded for the new names since would go
     // with them: only when the user says so.
-    if (const int in_use = roster_rows_in_use(book, *roster_undo);
-        in_use > 0 && roster_names_unchanged(book, *roster_undo) &&
+    if (const int in_use = roster_rows_in_use(w.book, *undo_);
+        in_use > 0 && roster_names_unchanged(w.book, *undo_) &&
         ui::msg_box(QStringLiteral("読み込んだ 人のうち %1人に もう 印か 金額か 入金が "
                                    "付いてるで ！")
                             .arg(in_use) +
@@ -80,33 +88,33 @@ void frmTavu::hensyu_meibo_undo_Click() {
                         QStringLiteral("元に 戻したら それも 一緒に 消えてしまうけど、ええか？"),
                     ui::Icon::Exclamation, ui::Buttons::OkCancel) != ui::Answer::Ok)
         return;
-    if (!undo_roster(book, *roster_undo)) {
+    if (!undo_roster(w.book, *undo_)) {
         ui::msg_box(QStringLiteral("読み込んだ 名前が もう 変わってるから 元に 戻されへん ！") +
                         ui::kGap + QStringLiteral("「名前の編集」で 直してや。"),
                     ui::Icon::Exclamation);
     } else {
-        book.hozon_flag = 0;
-        name_hyoji();
-        name_font();
-        gamen_kosin();
+        w.book.hozon_flag = 0;
+        w.name_hyoji();
+        w.name_font();
+        w.gamen_kosin();
     }
     forget_roster_undo();
 }
 
-void frmTavu::forget_roster_undo() {
-    roster_undo.reset();
-    hensyu_meibo_undo->setEnabled(false);
+void RosterFileFeature::forget_roster_undo() {
+    undo_.reset();
+    w.hensyu_meibo_undo->setEnabled(false);
 }
 
-void frmTavu::file_meibo_out_Click() {
-    if (!commit_sheet()) return;
+void RosterFileFeature::file_meibo_out_Click() {
+    if (!w.commit_sheet()) return;
     bool named = false;
-    for (int i = 0; i < kMembers && !named; ++i) named = !is_blank(book.member_name[i]);
+    for (int i = 0; i < kMembers && !named; ++i) named = !is_blank(w.book.member_name[i]);
     if (!named) {
         ui::msg_box(QStringLiteral("名前が まだ 一人も おまへんで ！"), ui::Icon::Exclamation);
         return;
     }
-    const QString path = ui::choose_file_to_save(this, QStringLiteral("名簿の書き出し"),
+    const QString path = ui::choose_file_to_save(&w, QStringLiteral("名簿の書き出し"),
                                                  QDir::current().absoluteFilePath("meibo.csv"),
                                                  QStringLiteral("CSV (*.csv)"));
     if (path.isEmpty()) return;
@@ -117,7 +125,7 @@ void frmTavu::file_meibo_out_Click() {
                     ui::Icon::Exclamation);
         return;
     }
-    if (!is_written(write_file_atomically(path, roster_csv_text(book)))) {
+    if (!is_written(write_file_atomically(path, roster_csv_text(w.book)))) {
         ui::msg_box(QStringLiteral("名簿が 書かれへんかってん ！") + ui::kGap +
                         QStringLiteral("「%1」の 空きと 書き込みの 許可を 見てや ！")
                             .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath())),
@@ -129,12 +137,4 @@ void frmTavu::file_meibo_out_Click() {
                 ui::Icon::Information);
 }
 
-void frmTavu::connect_roster_file_handlers() {
-    hensyu_meibo_undo->setEnabled(false);
-    connect(file_meibo_in, &QAction::triggered, this, &frmTavu::file_meibo_in_Click);
-    connect(file_meibo_out, &QAction::triggered, this, &frmTavu::file_meibo_out_Click);
-    connect(hensyu_meibo_undo, &QAction::triggered, this, &frmTavu::hensyu_meibo_undo_Click);
-    connect(txtName_Input, &QLineEdit::textEdited, this, [this](const QString& text) {
-        if (text.contains(u'\n') || text.contains(u'\r')) txtName_Input_Paste(text);
-    });
-}
+} // namespace roster

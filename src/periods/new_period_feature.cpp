@@ -1,15 +1,14 @@
-// 新しい期間: the closed period is archived whole into kako/<name>, and the
-// book starts again with the same roster and no items. Either all of it
-// happens or, on a failure, the book and the files stay as they were.
-#include "book/new_period.h"
-#include "app/save_messages.h"
+#include "periods/new_period_feature.h"
+#include "book/book_document.h"
 #include "book/data_files.h"
+#include "book/new_period.h"
 #include "book/payments.h"
 #include "book/print_rules.h"
 #include "book/text_rules.h"
 #include "sheet/frmTavu.h"
 #include "ui/message_box.h"
 #include "ui/program.h"
+#include "ui/save_messages.h"
 #include "ui/write_refusal.h"
 
 #include <QCoreApplication>
@@ -95,10 +94,17 @@ Carry ask_carry_over(const Book& book, const CarryOver& carry) {
 
 } // namespace
 
-void frmTavu::file_new_period_Click() {
-    if (!ui::write_allowed(write_guard, kTitle)) return;
-    if (!commit_sheet()) return;
-    const QString typed_period = txtNengetu->text();
+namespace periods {
+
+NewPeriodFeature::NewPeriodFeature(frmTavu& sheet) : QObject(&sheet), w(sheet) {
+    setObjectName(QStringLiteral("new_period"));
+}
+
+void NewPeriodFeature::file_new_period_Click() {
+    Book& book = w.book;
+    if (!ui::write_allowed(w.write_guard, kTitle)) return;
+    if (!w.commit_sheet()) return;
+    const QString typed_period = w.txtNengetu->text();
     const QString question =
         QStringLiteral("%1 を 締めて、新しい 期間を 始めまっか ？")
             .arg(period_words(typed_period)) +
@@ -109,7 +115,7 @@ void frmTavu::file_new_period_Click() {
         return;
     // What a failure puts back.
     const auto before = std::make_unique<Book>(book);
-    if (take_window_into_book() == -1) return;
+    if (w.take_window_into_book() == -1) return;
     const QList<ArchiveFile> files = archive_files(book);
     const QString base = archive_base_name(typed_period, QDate::currentDate());
     const QString period = trim_blanks(typed_period);
@@ -137,19 +143,19 @@ void frmTavu::file_new_period_Click() {
     clear_items(book);
     if (carried == Carry::Yes) start_with_carry_over(book, carry);
     book.cur_komoku = 0;
-    txtNengetu->clear();
-    gamen_kosin();
+    w.txtNengetu->clear();
+    w.gamen_kosin();
     // A save that stops has not replaced "allitem.hrm" (once it has, it is
     // done): the file still holds the closed period, and so does the window
     // again. The archive of it goes, unless it was there before. A save of
     // the book without its payments (told) is a new period all the same: its
     // payments wait complete under a temporary name.
-    const qint16 saved = data_hozon();
+    const qint16 saved = w.data_hozon();
     if (saved == -1) {
         remove_archive(archive);
         book = *before;
-        txtNengetu->setText(typed_period);
-        gamen_kosin();
+        w.txtNengetu->setText(typed_period);
+        w.gamen_kosin();
         book = *before;
         ui::msg_box(QStringLiteral("新しい 期間は 始められへんかってん ！") + ui::kGap +
                         QStringLiteral("今の 期間の まま やで。"),
@@ -157,7 +163,7 @@ void frmTavu::file_new_period_Click() {
         return;
     }
     book.hozon_flag = saved == 0 ? -1 : 0;
-    forget_roster_undo();
+    w.document.tell_period_closed();
     if (archived == WriteResult::Unconfirmed) warn_unconfirmed(QStringLiteral("締めた データ"));
 
     const QString folder = QDir::current().absoluteFilePath(archive.folder);
@@ -170,3 +176,5 @@ void frmTavu::file_new_period_Click() {
             shell_lines(where),
         ui::Icon::Information, ui::Buttons::Ok, kTitle);
 }
+
+} // namespace periods

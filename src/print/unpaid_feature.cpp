@@ -1,12 +1,13 @@
-// 未収一覧 under 印刷 and under 印刷プレビュー, as part of frmTavu: who still
-// owes, by roster position or by the amount left.
-#include "book/unpaid_list.h"
+#include "print/unpaid_feature.h"
+#include "print/preview_feature.h"
 #include "print/print_confirm.h"
 #include "print/print_run.h"
 #include "print/reports.h"
 #include "print/unpaid_report.h"
 #include "sheet/frmTavu.h"
 #include "ui/message_box.h"
+
+#include <QMenu>
 
 namespace {
 
@@ -30,31 +31,20 @@ std::function<void(Book&, ui::Printer&)> unpaid_drawing(UnpaidOrder order) {
 
 } // namespace
 
-void frmTavu::print_unpaid_Click(UnpaidOrder order) {
-    if (!someone_owes(*this)) return;
-    if (confirm_period_and_organizer(*this) == -1) return;
-    print_run(book, printing_notice(), report_name(Report::Unpaid), unpaid_drawing(order));
-}
+namespace print {
 
-void frmTavu::preview_unpaid_Click(UnpaidOrder order) {
-    if (!someone_owes(*this)) return;
-    book.nengetu = txtNengetu->text();
-    book.motojime = txtMotojime->text();
-    open_preview(
-        QStringLiteral("未収一覧"), report_name(Report::Unpaid), unpaid_drawing(order),
-        [this] { return someone_owes(*this) && confirm_period_and_organizer(*this) != -1; });
-}
-
-void frmTavu::connect_unpaid_handlers() {
+UnpaidFeature::UnpaidFeature(frmTavu& sheet, PreviewFeature& preview) : QObject(&sheet), w(sheet) {
+    setObjectName(QStringLiteral("unpaid_feature"));
     // Right after セレクト印刷, and last in the preview's list.
-    print_unpaid = new QMenu(QStringLiteral("未収一覧"), file_print);
+    QMenu* menu = w.file_print;
+    print_unpaid = new QMenu(QStringLiteral("未収一覧"), menu);
     print_unpaid->setObjectName(QStringLiteral("print_unpaid"));
-    const QList<QAction*> entries = file_print->actions();
-    file_print->insertMenu(entries.value(entries.indexOf(print_select) + 1), print_unpaid);
+    const QList<QAction*> entries = menu->actions();
+    menu->insertMenu(entries.value(entries.indexOf(w.print_select) + 1), print_unpaid);
     print_unpaid_roster = print_unpaid->addAction(QStringLiteral("名簿の順"));
     print_unpaid_remaining = print_unpaid->addAction(QStringLiteral("残りの多い順"));
 
-    preview_unpaid = print_preview->addMenu(QStringLiteral("未収一覧"));
+    preview_unpaid = preview.print_preview->addMenu(QStringLiteral("未収一覧"));
     preview_unpaid_roster = preview_unpaid->addAction(QStringLiteral("名簿の順"));
     preview_unpaid_remaining = preview_unpaid->addAction(QStringLiteral("残りの多い順"));
 
@@ -62,11 +52,27 @@ void frmTavu::connect_unpaid_handlers() {
         return [this, handler, order] { (this->*handler)(order); };
     };
     connect(print_unpaid_roster, &QAction::triggered, this,
-            by(&frmTavu::print_unpaid_Click, UnpaidOrder::Roster));
+            by(&UnpaidFeature::print_unpaid_Click, UnpaidOrder::Roster));
     connect(print_unpaid_remaining, &QAction::triggered, this,
-            by(&frmTavu::print_unpaid_Click, UnpaidOrder::Remaining));
+            by(&UnpaidFeature::print_unpaid_Click, UnpaidOrder::Remaining));
     connect(preview_unpaid_roster, &QAction::triggered, this,
-            by(&frmTavu::preview_unpaid_Click, UnpaidOrder::Roster));
+            by(&UnpaidFeature::preview_unpaid_Click, UnpaidOrder::Roster));
     connect(preview_unpaid_remaining, &QAction::triggered, this,
-            by(&frmTavu::preview_unpaid_Click, UnpaidOrder::Remaining));
+            by(&UnpaidFeature::preview_unpaid_Click, UnpaidOrder::Remaining));
 }
+
+void UnpaidFeature::print_unpaid_Click(UnpaidOrder order) {
+    if (!someone_owes(w)) return;
+    if (confirm_period_and_organizer(w) == -1) return;
+    print_run(w.book, w.printing_notice(), report_name(Report::Unpaid), unpaid_drawing(order));
+}
+
+void UnpaidFeature::preview_unpaid_Click(UnpaidOrder order) {
+    if (!someone_owes(w)) return;
+    w.book.nengetu = w.txtNengetu->text();
+    w.book.motojime = w.txtMotojime->text();
+    open_preview(w, QStringLiteral("未収一覧"), report_name(Report::Unpaid), unpaid_drawing(order),
+                 [this] { return someone_owes(w) && confirm_period_and_organizer(w) != -1; });
+}
+
+} // namespace print
