@@ -10,6 +10,7 @@
 
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
@@ -127,6 +128,13 @@ TEST_F(RosterFiles, TheUndoIsForgottenWhenTheBookIsReadAgain) {
     EXPECT_FALSE(form->hensyu_meibo_undo->isEnabled());
     EXPECT_FALSE(form->findChild<roster::RosterFileFeature*>()->roster_undo().has_value());
     EXPECT_TRUE(is_blank(book.member_name[2]));
+
+    files.answer("meibo.txt");
+    form->file_meibo_in->trigger();
+    ASSERT_TRUE(form->hensyu_meibo_undo->isEnabled());
+    form->file_new_period->trigger();
+    ASSERT_TRUE(QDir(QStringLiteral("kako")).exists());
+    EXPECT_FALSE(form->hensyu_meibo_undo->isEnabled());
 }
 
 // The largest files, shaped against the reader, open their preview at once:

@@ -2,9 +2,9 @@
 // and its payments as one pair) after a question naming when it was saved.
 #include "book/previous_save.h"
 #include "book/text_rules.h"
-#include "payments/payments_messages.h"
 #include "sheet/frmTavu.h"
 #include "ui/message_box.h"
+#include "ui/payments_messages.h"
 #include "ui/save_messages.h"
 #include "ui/write_refusal.h"
 

@@ -7,12 +7,12 @@
 #include "book/safety_copy.h"
 #include "book/text_rules.h"
 #include "items/frmKomokuSort.h"
-#include "payments/payments_messages.h"
 #include "print/frmSelectPrint.h"
 #include "sheet/frmTavu.h"
 #include "ui/colors.h"
 #include "ui/form_activation.h"
 #include "ui/message_box.h"
+#include "ui/payments_messages.h"
 #include "ui/save_messages.h"
 #include "ui/write_refusal.h"
 

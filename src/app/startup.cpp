@@ -7,11 +7,11 @@
 #include "book/payments_file.h"
 #include "book/save_leftovers.h"
 #include "book/text_rules.h"
-#include "payments/payments_messages.h"
 #include "sheet/frmTavu.h"
 #include "ui/colors.h"
 #include "ui/fonts.h"
 #include "ui/message_box.h"
+#include "ui/payments_messages.h"
 #include "ui/screen.h"
 #include "ui/write_refusal.h"
 

@@ -2,9 +2,9 @@
 // opening the item order dialog.
 #include "book/item_order.h"
 #include "items/frmKomokuSort.h"
-#include "payments/payments_messages.h"
 #include "sheet/frmTavu.h"
 #include "ui/form_activation.h"
+#include "ui/payments_messages.h"
 #include "ui/write_refusal.h"
 
 // Deletes the item on the sheet at once, without committing it (asking

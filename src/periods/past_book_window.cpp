@@ -2,9 +2,9 @@
 
 #include "book/text_rules.h"
 #include "payments/payments_feature.h"
-#include "payments/payments_messages.h"
 #include "sheet/frmTavu.h"
 #include "ui/colors.h"
+#include "ui/payments_messages.h"
 #include "ui/screen.h"
 #include "ui/write_refusal.h"
 

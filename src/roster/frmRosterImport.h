@@ -53,6 +53,3 @@ private:
     RosterFile file_;
     RosterPlacement placement_;
 };
-
-// What the preview says about a line, in the program's words.
-QString roster_line_note(const RosterLine& line);

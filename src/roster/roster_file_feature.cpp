@@ -4,12 +4,12 @@
 #include "book/roster_import.h"
 #include "book/text_rules.h"
 #include "book/work_files.h"
-#include "payments/payments_messages.h"
 #include "roster/frmRosterImport.h"
 #include "sheet/frmTavu.h"
 #include "ui/file_choice.h"
 #include "ui/message_box.h"
 #include "ui/modal.h"
+#include "ui/payments_messages.h"
 #include "ui/write_refusal.h"
 
 #include <QDir>

@@ -13,16 +13,17 @@
 //   src/sheet/marking.cpp          mark-all, txt1 clicks, presets
 //   src/sheet/entry_wiring.cpp     connect_entry_handlers
 //   src/sheet/accessibility.cpp    names for a screen reader, Tab order, keys
+//   src/sheet/name_editing.cpp     name editing mode; connect_roster_handlers
+//   src/sheet/member_shift.cpp     member insert and delete
+//   src/sheet/name_paste.cpp       several names pasted in name editing
+//   src/sheet/roster_hint.cpp      the line shown while the roster is empty
+//   src/sheet/read_only.cpp        a book that may not be written: what is greyed
 //   src/app/startup.cpp            Form_Load, name_hyoji, name_font, read_data_files,
 //                                  report_read_result, prepare_drawing
 //   src/app/save_exit.cpp          data_hozon, 全体保存, 再読込, 終了, closing, help;
 //                                  closeEvent, event, connect_app_handlers
 //   src/items/item_commands.cpp    item delete, the item order dialog;
 //                                  connect_items_handlers
-//   src/roster/name_editing.cpp    name editing mode; connect_roster_handlers
-//   src/roster/member_shift.cpp    member insert and delete
-//   src/roster/name_paste.cpp      several names pasted in name editing
-//   src/roster/roster_hint.cpp     the line shown while the roster is empty
 //   src/print/print_thohyo.cpp     帳票の印刷, the printing notice; connect_print_handlers
 //   src/print/print_kobetu.cpp     個別印刷, セレクト印刷, the statement print run;
 //                                  connect_statement_handlers
@@ -269,7 +270,7 @@ public:
     class frmKomokuSort* komoku_sort_dialog();
     class frmKomokuSort* komoku_sort_form = nullptr; // null until loaded, and after unloading
 
-    // ---- roster: name editing ----
+    // ---- sheet: name editing ----
     void hensyu_name_Click();
     // -1 when the name was refused (message shown, focus on the input box):
     // the caller then stops, so a name never turns into garbage on disk.
@@ -282,11 +283,11 @@ public:
     void cmdGetname_yame_Click();
     void paint_changed_names();
 
-    // ---- roster: member insert and delete ----
+    // ---- sheet: member insert and delete ----
     void cmdName_insert_Click();
     void CmdName_Del_Click();
 
-    // ---- roster: pasted names, the empty roster's hint ----
+    // ---- sheet: a read-only book, pasted names, the empty roster's hint ----
     // Greys what would edit the book when write_guard is read-only.
     void show_read_only();
     // Text with line breaks in the name box (a paste): names for the rows

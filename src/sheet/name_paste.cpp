@@ -5,9 +5,9 @@
 
 #include "book/roster_import.h"
 #include "book/roster_placement.h"
-#include "roster/frmRosterImport.h"
 #include "sheet/frmTavu.h"
 #include "ui/message_box.h"
+#include "ui/roster_line_note.h"
 
 void frmTavu::txtName_Input_Paste(const QString& text) {
     const int first = book.name_no - 1;

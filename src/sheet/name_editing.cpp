@@ -6,10 +6,10 @@
 #include "book/cp932.h"
 #include "book/payments.h"
 #include "book/text_rules.h"
-#include "payments/payments_messages.h"
 #include "sheet/frmTavu.h"
 #include "ui/colors.h"
 #include "ui/message_box.h"
+#include "ui/payments_messages.h"
 #include "ui/write_refusal.h"
 
 #include <QApplication>

@@ -3,9 +3,9 @@
 
 #include "book/member_shift.h"
 #include "book/text_rules.h"
-#include "payments/payments_messages.h"
 #include "sheet/frmTavu.h"
 #include "ui/message_box.h"
+#include "ui/payments_messages.h"
 
 namespace {
 

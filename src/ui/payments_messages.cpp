@@ -1,4 +1,4 @@
-#include "payments/payments_messages.h"
+#include "ui/payments_messages.h"
 #include "book/payments.h"
 #include "book/print_rules.h"
 #include "book/text_rules.h"
