@@ -24,6 +24,16 @@ bool ready_for_preview(frmTavu& w) {
     return true;
 }
 
+// The preview of a whole report; its 印刷 asks what the report's print
+// command asks (`confirm`).
+void preview_report(frmTavu& w, const QString& title, Report report, qint16 (*confirm)(frmTavu&)) {
+    if (!ready_for_preview(w)) return;
+    open_preview(
+        w, title, report_name(report),
+        [report](Book& b, ui::Printer& printer) { draw_report(report, b, printer); },
+        [&w, confirm] { return confirm(w) != -1; });
+}
+
 } // namespace
 
 PrintPreview* open_preview(frmTavu& sheet, const QString& title, const QString& report,
@@ -65,19 +75,11 @@ PreviewFeature::PreviewFeature(frmTavu& sheet) : QObject(&sheet), w(sheet) {
 }
 
 void PreviewFeature::preview_thohyo_Click() {
-    if (!ready_for_preview(w)) return;
-    open_preview(
-        w, QStringLiteral("帳票"), report_name(Report::Summary),
-        [](Book& b, ui::Printer& printer) { draw_report(Report::Summary, b, printer); },
-        [this] { return confirm_period(w) != -1; });
+    preview_report(w, QStringLiteral("帳票"), Report::Summary, confirm_period);
 }
 
 void PreviewFeature::preview_kobetu_Click() {
-    if (!ready_for_preview(w)) return;
-    open_preview(
-        w, QStringLiteral("個別"), report_name(Report::Statements),
-        [](Book& b, ui::Printer& printer) { draw_report(Report::Statements, b, printer); },
-        [this] { return confirm_period_and_organizer(w) != -1; });
+    preview_report(w, QStringLiteral("個別"), Report::Statements, confirm_period_and_organizer);
 }
 
 void PreviewFeature::preview_select_Click() {

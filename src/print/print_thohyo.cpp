@@ -1,27 +1,9 @@
 // 帳票の印刷 and the printing notice, as part of frmTavu.
-#include "book/text_rules.h"
 #include "print/frmSirase.h"
 #include "print/print_confirm.h"
 #include "print/print_run.h"
 #include "print/reports.h"
 #include "sheet/frmTavu.h"
-#include "ui/message_box.h"
-
-qint16 confirm_period(frmTavu& w) {
-    if (!w.commit_sheet()) return -1;
-    w.book.nengetu = w.txtNengetu->text();
-    if (is_blank(w.book.nengetu)) {
-        ui::msg_box(QStringLiteral("年 とか 月 が ありまへん ！"), ui::Icon::Exclamation);
-        w.txtNengetu->setFocus();
-        return -1;
-    }
-    if (ui::msg_box(QStringLiteral("年 月  は   これで   ＯＫやろネ ？"), ui::Icon::None,
-                    ui::Buttons::OkCancel) == ui::Answer::Cancel) {
-        w.txtNengetu->setFocus();
-        return -1;
-    }
-    return 0;
-}
 
 void frmTavu::print_thohyo_Click() {
     if (confirm_period(*this) == -1) return;
