@@ -5,6 +5,8 @@
 #include "book/past_periods.h"
 #include "book/payments_file.h"
 #include "book/print_rules.h"
+#include "payments/frmSyukin.h"
+#include "payments/payments_feature.h"
 #include "periods/past_book_window.h"
 #include "print/print_preview.h"
 #include "print/unpaid_feature.h"
@@ -187,8 +189,24 @@ TEST_F(SheetTest, UnpaidListFromTheMenus) {
 
     frmTavu* past = open_past_book(*w, list_past_periods(QDir::currentPath()).at(0));
     ASSERT_NE(past, nullptr);
-    app::attach_sheet_features(*past).unpaid->print_unpaid_roster->trigger();
+    const app::Features closed_features = app::attach_past_features(*past);
+    closed_features.unpaid->print_unpaid_roster->trigger();
     ASSERT_EQ(capture.documents.size(), 2u);
     EXPECT_EQ(numbers(ui::drawn_pages(capture.documents[1])[0]), (QStringList{"1", "3"}));
+    // Its own 集金チェック prints the closed period's receipts: 佐藤's 1,000.
+    past->syukin_check->trigger();
+    frmSyukin* pay = closed_features.payments->window();
+    ASSERT_NE(pay, nullptr);
+    for (int r = 0; r < pay->filter.rowCount(); ++r)
+        if (pay->filter.index(r, 0)
+                .data(payments::NameRole)
+                .toString()
+                .contains(QStringLiteral("佐藤")))
+            pay->grdSyukin->setCurrentIndex(pay->filter.index(r, 1));
+    pay->ryosyu_all->trigger();
+    ASSERT_EQ(capture.documents.size(), 3u);
+    EXPECT_EQ(ui::drawn_pages(capture.documents[2])[0].filter(QStringLiteral("¥1,000－")).size(),
+              1);
+    pay->close();
     past->close();
 }

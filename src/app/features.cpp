@@ -12,6 +12,19 @@
 
 namespace app {
 
+namespace {
+
+// 集金チェック's 領収書 prints through the receipts of the print menu.
+void hook_receipts(payments::PaymentsFeature* payments, MemberPapers* papers) {
+    if (!payments || !papers) return;
+    QObject::connect(
+        payments, &payments::PaymentsFeature::window_made, papers, [papers](frmSyukin* window) {
+            QObject::connect(window, &frmSyukin::receipt_asked, papers, &MemberPapers::receipt_for);
+        });
+}
+
+} // namespace
+
 Features attach_sheet_features(frmTavu& sheet) {
     Features f;
     f.roster = new roster::RosterFileFeature(sheet);
@@ -46,17 +59,19 @@ Features attach_features(frmTavu& sheet) {
     f.payments = new payments::PaymentsFeature(sheet);
     QObject::connect(sheet.syukin_check, &QAction::triggered, f.payments,
                      &payments::PaymentsFeature::open);
-    // 集金チェック's 領収書 prints through the receipts of the print menu.
-    QObject::connect(f.payments, &payments::PaymentsFeature::window_made, f.papers,
-                     [papers = f.papers](frmSyukin* window) {
-                         QObject::connect(window, &frmSyukin::receipt_asked, papers,
-                                          &MemberPapers::receipt_for);
-                     });
+    hook_receipts(f.payments, f.papers);
     f.periods = new periods::PeriodsFeature(sheet);
     QObject::connect(sheet.file_kako, &QAction::triggered, f.periods,
                      &periods::PeriodsFeature::open);
     QObject::connect(f.periods, &periods::PeriodsFeature::past_window_opened, f.periods,
-                     [](frmTavu* past) { attach_sheet_features(*past); });
+                     [](frmTavu* past) { attach_past_features(*past); });
+    return f;
+}
+
+Features attach_past_features(frmTavu& past) {
+    Features f = attach_sheet_features(past);
+    f.payments = past.findChild<payments::PaymentsFeature*>(QString(), Qt::FindDirectChildrenOnly);
+    hook_receipts(f.payments, f.papers);
     return f;
 }
 

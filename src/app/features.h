@@ -35,7 +35,7 @@ struct Features {
 };
 
 // Every feature, for the live book's window. A closed period's window opened
-// from its 過去の期間 gets those of attach_sheet_features.
+// from its 過去の期間 gets those of attach_past_features.
 Features attach_features(frmTavu& sheet);
 
 // The features of every sheet window, the live one and a closed period's
@@ -43,5 +43,10 @@ Features attach_features(frmTavu& sheet);
 // roster file, the CSV, 新しい期間, the previews, 未収一覧 and the member
 // papers. Payments and periods stay null.
 Features attach_sheet_features(frmTavu& sheet);
+
+// A closed period's window (periods/past_book_window.h): the sheet's
+// features, and its own 集金チェック (which it made) printing its receipts
+// through them. Its periods stays null.
+Features attach_past_features(frmTavu& past);
 
 } // namespace app
