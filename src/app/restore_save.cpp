@@ -1,5 +1,4 @@
-// ファイル → 前の保存に戻す: puts back the save before the last one (the book
-// and its payments as one pair) after a question naming when it was saved.
+#include "app/restore_save.h"
 #include "book/previous_save.h"
 #include "book/text_rules.h"
 #include "sheet/frmTavu.h"
@@ -34,8 +33,11 @@ QString refusal(PreviousSave::State state) {
 
 } // namespace
 
-void frmTavu::file_restore_Click() {
-    if (!ui::write_allowed(write_guard, kTitle)) return;
+namespace app {
+
+void restore_previous_save(frmTavu& w) {
+    Book& book = w.book;
+    if (!ui::write_allowed(w.write_guard, kTitle)) return;
     const PreviousSave previous = look_at_previous_save();
     if (previous.state != PreviousSave::State::Ready) {
         ui::msg_box(refusal(previous.state), ui::Icon::Exclamation, ui::Buttons::Ok, kTitle);
@@ -53,10 +55,10 @@ void frmTavu::file_restore_Click() {
         ui::Answer::Cancel)
         return;
     // Another program's save is never replaced unseen, as for 全体保存.
-    if (check_book_file_unchanged() == -1) return;
+    if (w.check_book_file_unchanged() == -1) return;
     const PairSave put_back = put_back_previous_save(previous, [&] {
         const FileStamp now = stamp_file(QString::fromLatin1(kHrmFile));
-        return now.state == ReadResult::Missing || now == hrm_stamp;
+        return now.state == ReadResult::Missing || now == w.hrm_stamp;
     });
     if (put_back.outcome == PairSave::Outcome::NotSaved) {
         ui::msg_box(QStringLiteral("前の 保存に 戻されへんかってん ！") + kGap +
@@ -68,10 +70,12 @@ void frmTavu::file_restore_Click() {
     if (!put_back.pay.moved_aside.isEmpty()) payments::report_moved_aside(put_back.pay.moved_aside);
     if (put_back.outcome == PairSave::Outcome::BookOnly)
         payments::report_write_failure(put_back.pay.aside_failed);
-    show_saved_book();
-    txtMotojime->setText(trim_blanks(book.motojime));
-    txtNengetu->setText(trim_blanks(book.nengetu));
+    w.show_saved_book();
+    w.txtMotojime->setText(trim_blanks(book.motojime));
+    w.txtNengetu->setText(trim_blanks(book.nengetu));
     book.hozon_flag = -1;
     ui::msg_box(QStringLiteral("前の 保存に 戻したで ！"), ui::Icon::Information, ui::Buttons::Ok,
                 kTitle);
 }
+
+} // namespace app

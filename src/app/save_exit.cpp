@@ -1,6 +1,7 @@
 // Saving, reloading and leaving the main window, and its help command.
 #include "app/app_exit.h"
 #include "app/help_window.h"
+#include "app/restore_save.h"
 #include "book/cp932.h"
 #include "book/pair_save.h"
 #include "book/payments_file.h"
@@ -331,7 +332,7 @@ void frmTavu::connect_app_handlers() {
     file_restore = new QAction(QStringLiteral("前の保存に戻す"), this);
     file_restore->setObjectName(QStringLiteral("file_restore"));
     menu_file->insertAction(file_hozon->menuAction(), file_restore);
-    connect(file_restore, &QAction::triggered, this, &frmTavu::file_restore_Click);
+    connect(file_restore, &QAction::triggered, this, [this] { app::restore_previous_save(*this); });
 }
 
 // Shows the bundled help page; the window is made once and then only shown.

@@ -256,7 +256,6 @@ public:
     // Reads the saved book and its payments and shows them (再読込 and
     // 前の保存に戻す); false when there is no book.
     bool show_saved_book();
-    void file_restore_Click(); // app/restore_save.cpp
     void file_end_Click();
     void Form_QueryUnload(bool& cancel, int unload_mode);
     void Form_Unload();
