@@ -9,20 +9,15 @@
 
 #include "book/book.h"
 #include "book/receipts.h"
-#include "ui/printer.h"
+#include "print/slip_pages.h"
 
 #include <array>
 #include <vector>
 
 struct ReceiptLayout {
-    double left, width, height;  // the frame
+    SlipFrame frame;
     std::array<double, 4> top;   // the frame's top on the page, per slot
     std::array<double, 3> cut_y; // the dashed lines between the slots
-    double cut_left, cut_right;  // their ends
-    double period_dx, period_dy, period_pt;
-    double title_dx, title_dy, title_pt;
-    double date_dx, date_dy, date_pt;
-    double name_dx, name_dy, name_pt, honorific_dx, name_line_dy, name_line_end;
     double amount_box_dx1, amount_box_dy1, amount_box_dx2, amount_box_dy2;
     double amount_label_dx, amount_label_dy, amount_label_pt;
     double amount_dx, amount_dy, amount_pt, min_amount_pt;
@@ -34,28 +29,28 @@ struct ReceiptLayout {
 };
 
 inline constexpr ReceiptLayout kReceiptLayout{
-    .left = 15,
-    .width = 176,
-    .height = 58,
+    .frame = {.left = 15,
+              .width = 176,
+              .height = 58,
+              .cut_left = 15,
+              .cut_right = 191,
+              .period_dx = 4,
+              .period_dy = 3,
+              .period_pt = 9,
+              .title_dx = 68,
+              .title_dy = 3,
+              .title_pt = 20,
+              .day_dx = 128,
+              .day_dy = 5,
+              .day_pt = 10,
+              .name_dx = 8,
+              .name_dy = 15,
+              .name_pt = 14,
+              .honorific_dx = 80,
+              .name_line_dy = 22,
+              .name_line_end = 90},
     .top = {6, 74, 142, 210},
     .cut_y = {70, 138, 206},
-    .cut_left = 15,
-    .cut_right = 191,
-    .period_dx = 4,
-    .period_dy = 3,
-    .period_pt = 9,
-    .title_dx = 68,
-    .title_dy = 3,
-    .title_pt = 20,
-    .date_dx = 128,
-    .date_dy = 5,
-    .date_pt = 10,
-    .name_dx = 8,
-    .name_dy = 15,
-    .name_pt = 14,
-    .honorific_dx = 80,
-    .name_line_dy = 22,
-    .name_line_end = 90,
     .amount_box_dx1 = 8,
     .amount_box_dy1 = 26,
     .amount_box_dx2 = 110,

@@ -11,35 +11,15 @@ const ReminderLayout& L = kReminderLayout;
 using ui::report_font;
 using ui::text_at;
 
-void fitted_at(ui::Printer& printer, double x, double y, const QString& text, double points,
-               double width, bool bold = false) {
-    const FittedText fitted = fit_text(text, points, L.min_pt, width);
-    report_font(printer, fitted.points, bold);
-    text_at(printer, x, y, fitted.text);
-}
-
 void slip(const Book& book, const Reminder& r, const QDate& as_of, const QString& note,
-          ui::Printer& printer, int slot) {
-    const double x = L.left, y = L.top[slot];
-    printer.line_style(ui::LineStyle::Solid);
-    printer.line_width(2);
-    printer.box(x, y, x + L.width, y + L.height);
-
-    fitted_at(printer, x + L.period_dx, y + L.period_dy, book.nengetu, L.period_pt,
-              L.title_dx - L.period_dx - 2);
-    report_font(printer, L.title_pt, true);
-    text_at(printer, x + L.title_dx, y + L.title_dy, QStringLiteral("お支払いのお願い"));
-    report_font(printer, L.as_of_pt);
-    text_at(printer, x + L.as_of_dx, y + L.as_of_dy, reminder_as_of_text(as_of));
-
-    report_font(printer, L.name_pt, true);
-    text_at(printer, x + L.name_dx, y + L.name_dy, book.member_name[r.member].trimmed());
-    report_font(printer, L.name_pt);
-    text_at(printer, x + L.honorific_dx, y + L.name_dy, QStringLiteral("様"));
-    printer.line_width(1);
-    printer.line(x + L.name_dx, y + L.name_line_dy, x + L.name_line_end, y + L.name_line_dy);
+          ui::Printer& printer, double y) {
+    slip_top(printer, L.frame, y,
+             {book.nengetu, QStringLiteral("お支払いのお願い"), reminder_as_of_text(as_of),
+              book.member_name[r.member].trimmed()});
+    const double x = L.frame.left;
     fitted_at(printer, x + L.person_dx, y + L.person_dy,
-              QStringLiteral("担当者　") + book.motojime.trimmed(), L.person_pt, L.person_width);
+              QStringLiteral("担当者　") + book.motojime.trimmed(), L.person_pt, L.min_pt,
+              L.person_width);
 
     report_font(printer, L.intro_pt);
     text_at(printer, x + L.intro_dx, y + L.intro_dy,
@@ -53,14 +33,15 @@ void slip(const Book& book, const Reminder& r, const QDate& as_of, const QString
         const double cy = y + L.rows_dy + L.row * double(i % L.rows);
         const QString amount = reminder_amount_text(line.remaining);
         const double amount_x = amount_start(amount, L.item_pt, cx + L.amount_right);
-        fitted_at(printer, cx, cy, unpaid_item_text(book, r.member, line.item), L.item_pt,
+        fitted_at(printer, cx, cy, unpaid_item_text(book, r.member, line.item), L.item_pt, L.min_pt,
                   amount_x - cx - 2);
         report_font(printer, L.item_pt);
         text_at(printer, amount_x, cy, amount);
     }
 
     printer.line_width(1);
-    printer.line(x + L.total_dx - 2, y + L.total_line_dy, x + L.width - 4, y + L.total_line_dy);
+    printer.line(x + L.total_dx - 2, y + L.total_line_dy, x + L.frame.width - 4,
+                 y + L.total_line_dy);
     report_font(printer, L.total_pt, true);
     text_at(printer, x + L.total_dx, y + L.total_dy, QStringLiteral("お支払い残高　合計"));
     const QString total = reminder_amount_text(r.total);
@@ -73,17 +54,12 @@ void slip(const Book& book, const Reminder& r, const QDate& as_of, const QString
                     .arg(reminder_amount_text(r.set_off())));
     }
     if (!note.trimmed().isEmpty())
-        fitted_at(printer, x + L.note_dx, y + L.note_dy, note.trimmed(), L.note_pt, L.note_width);
+        fitted_at(printer, x + L.note_dx, y + L.note_dy, note.trimmed(), L.note_pt, L.min_pt,
+                  L.note_width);
     report_font(printer, L.excuse_pt);
     text_at(printer, x + L.excuse_dx, y + L.excuse_dy,
             QStringLiteral("※本状と行き違いにお支払いいただいている場合は、"
                            "何卒ご容赦くださいますようお願い申し上げます。"));
-}
-
-void cut_lines(ui::Printer& printer) {
-    printer.line_style(ui::LineStyle::Dashed);
-    printer.line_width(1);
-    for (double y : L.cut_y) printer.line(L.cut_left, y, L.cut_right, y);
 }
 
 } // namespace
@@ -100,16 +76,6 @@ double amount_start(const QString& text, double points, double right) {
 
 void print_reminders(const Book& book, const std::vector<Reminder>& list, const QDate& as_of,
                      const QString& note, ui::Printer& printer) {
-    printer.paper_a4();
-    printer.orientation(ui::Orientation::Portrait);
-    printer.unit(ui::Unit::Millimetres);
-    printer.print_text(QString()); // the document opens with an empty line
-    const int per_page = int(L.top.size());
-    for (std::size_t i = 0; i < list.size(); ++i) {
-        const int slot = int(i % per_page);
-        if (slot == 0 && i > 0) printer.new_page();
-        if (slot == 0) cut_lines(printer);
-        slip(book, list[i], as_of, note, printer, slot);
-    }
-    printer.end_document();
+    print_slips(printer, L.frame, L.top, L.cut_y, list.size(),
+                [&](std::size_t i, double y) { slip(book, list[i], as_of, note, printer, y); });
 }

@@ -10,21 +10,16 @@
 
 #include "book/book.h"
 #include "book/reminders.h"
-#include "ui/printer.h"
+#include "print/slip_pages.h"
 
 #include <QDate>
 #include <array>
 #include <vector>
 
 struct ReminderLayout {
-    double left, width, height;  // the frame
+    SlipFrame frame;
     std::array<double, 3> top;   // the frame's top on the page, per slot
     std::array<double, 2> cut_y; // the dashed lines between the slots
-    double cut_left, cut_right;
-    double period_dx, period_dy, period_pt;
-    double title_dx, title_dy, title_pt;
-    double as_of_dx, as_of_dy, as_of_pt;
-    double name_dx, name_dy, name_pt, honorific_dx, name_line_dy, name_line_end;
     double person_dx, person_dy, person_pt, person_width;
     double intro_dx, intro_dy, intro_pt;
     // The open items: rows of `row` mm from rows_dy, `rows` a column.
@@ -39,28 +34,28 @@ struct ReminderLayout {
 };
 
 inline constexpr ReminderLayout kReminderLayout{
-    .left = 15,
-    .width = 176,
-    .height = 86,
+    .frame = {.left = 15,
+              .width = 176,
+              .height = 86,
+              .cut_left = 15,
+              .cut_right = 191,
+              .period_dx = 4,
+              .period_dy = 3,
+              .period_pt = 9,
+              .title_dx = 58,
+              .title_dy = 3,
+              .title_pt = 16,
+              .day_dx = 140,
+              .day_dy = 4,
+              .day_pt = 10,
+              .name_dx = 8,
+              .name_dy = 12,
+              .name_pt = 13,
+              .honorific_dx = 60,
+              .name_line_dy = 18.5,
+              .name_line_end = 70},
     .top = {3, 95, 187},
     .cut_y = {92, 184},
-    .cut_left = 15,
-    .cut_right = 191,
-    .period_dx = 4,
-    .period_dy = 3,
-    .period_pt = 9,
-    .title_dx = 58,
-    .title_dy = 3,
-    .title_pt = 16,
-    .as_of_dx = 140,
-    .as_of_dy = 4,
-    .as_of_pt = 10,
-    .name_dx = 8,
-    .name_dy = 12,
-    .name_pt = 13,
-    .honorific_dx = 60,
-    .name_line_dy = 18.5,
-    .name_line_end = 70,
     .person_dx = 112,
     .person_dy = 14,
     .person_pt = 10,
