@@ -68,7 +68,7 @@ wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2> /dev/null | grep -q 'wind
 poll 10 wm_running || skip "openbox does not start"
 "$launcher" --launch-immediately > "$top/atspi.log" 2>&1 &
 pids+=($!)
-poll 10 probe bus 2> /dev/null || skip "the accessibility bus does not start"
+poll 30 probe bus 2> /dev/null || skip "the accessibility bus does not start"
 
 mkdir "$top/book"
 (cd "$top/book" && "$build/periods_folder_tool" 2) || fail "no book"
