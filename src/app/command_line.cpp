@@ -272,8 +272,7 @@ bool enter_working_folder(const QString& folder) {
     if (folder.isEmpty()) return true;
     if (QDir().mkpath(folder) && QDir::setCurrent(folder)) return true;
     ui::msg_box(QStringLiteral("作業フォルダの 「%1」 が 使われへんネン ！").arg(folder) +
-                    QStringLiteral("\r\n\r\n") +
-                    QStringLiteral("フォルダの 場所と 書き込みの 許可を 見てや ！"),
+                    ui::kGap + QStringLiteral("フォルダの 場所と 書き込みの 許可を 見てや ！"),
                 ui::Icon::Critical);
     return false;
 }

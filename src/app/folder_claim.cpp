@@ -25,7 +25,7 @@ bool claim_working_folder(FolderLock& lock, WriteGuard& guard) {
         guard = WriteGuard::without_lock();
         ui::msg_box(
             QStringLiteral("この フォルダには 鍵 (.allitem.lock) が 掛けられへんネン ！") +
-                QStringLiteral("\r\n\r\n") +
+                ui::kGap +
                 QStringLiteral("保存は できるけど、 別の ＴＡＶＵ が 同じ フォルダを 開いても "
                                "気ぃ 付かれへんから、 後から 保存した 方しか 残らへんで。 "
                                "ここは １つだけで 開いてや。 (窓の 題に 【鍵なし】 て 出てまっせ)"),

@@ -10,20 +10,19 @@
 namespace {
 
 const QString kTitle = QStringLiteral("前の保存に戻す");
-const QString kGap = QStringLiteral("\r\n\r\n");
 
 QString refusal(PreviousSave::State state) {
     switch (state) {
     case PreviousSave::State::Missing:
-        return QStringLiteral("前の 保存の 写し (allitem.bak) が あらへんネン。") + kGap +
+        return QStringLiteral("前の 保存の 写し (allitem.bak) が あらへんネン。") + ui::kGap +
                QStringLiteral("２回 保存したら できるように なりまっせ。");
     case PreviousSave::State::Unreadable:
-        return QStringLiteral("前の 保存の 写し (allitem.bak) が 読まれへんネン ！") + kGap +
+        return QStringLiteral("前の 保存の 写し (allitem.bak) が 読まれへんネン ！") + ui::kGap +
                QStringLiteral("何も 変えてまへん。");
     case PreviousSave::State::PaymentsApart:
         return QStringLiteral("前の 保存の 集金の 記録 (allitem.pay.bak) が、 その 帳面と 一緒に "
                               "保存した もんと ちゃうネン ！") +
-               kGap +
+               ui::kGap +
                QStringLiteral("片方だけ 戻したら 受け取りが 合わへんから、 何も 変えてまへん。");
     case PreviousSave::State::Ready:
         break;
@@ -46,11 +45,11 @@ void restore_previous_save(frmTavu& w) {
     QString question =
         QStringLiteral("%1 に 保存した データに 戻しまっか ？")
             .arg(previous.saved.toString(QStringLiteral("yyyy年M月d日 H時mm分"))) +
-        kGap +
+        ui::kGap +
         QStringLiteral("帳面も 集金の 記録も 一緒に 戻して、 今の 保存は 写しに まわしとくから、 "
                        "もう一回 やったら 今に 戻れまっせ。");
     if (book.hozon_flag == 0)
-        question += kGap + QStringLiteral("まだ 保存してへん 変更は 消えてまうで ！");
+        question += ui::kGap + QStringLiteral("まだ 保存してへん 変更は 消えてまうで ！");
     if (ui::msg_box(question, ui::Icon::Question, ui::Buttons::OkCancel, kTitle) ==
         ui::Answer::Cancel)
         return;
@@ -61,7 +60,7 @@ void restore_previous_save(frmTavu& w) {
         return now.state == ReadResult::Missing || now == w.hrm_stamp;
     });
     if (put_back.outcome == PairSave::Outcome::NotSaved) {
-        ui::msg_box(QStringLiteral("前の 保存に 戻されへんかってん ！") + kGap +
+        ui::msg_box(QStringLiteral("前の 保存に 戻されへんかってん ！") + ui::kGap +
                         QStringLiteral("何も 変えてまへん。 フォルダの 空きと 書き込みの 許可を "
                                        "見てや ！"),
                     ui::Icon::Critical, ui::Buttons::Ok, kTitle);

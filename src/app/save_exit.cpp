@@ -37,13 +37,13 @@ bool refuse_unencodable(ui::TextBox* box, const QString& what) {
     if (encoded.ok()) return false;
     ui::refuse(QStringLiteral("「%1」の 「%2」 は 保存でけへん字 やねん ！")
                        .arg(what, encoded.unencodable) +
-                   QStringLiteral("\r\n\r\n") + QStringLiteral("別の字に 書き直してや ！"),
+                   ui::kGap + QStringLiteral("別の字に 書き直してや ！"),
                box);
     return true;
 }
 
 void report_write_failure() {
-    ui::msg_box(QStringLiteral("データが 書かれへんかってん ！") + QStringLiteral("\r\n\r\n") +
+    ui::msg_box(QStringLiteral("データが 書かれへんかってん ！") + ui::kGap +
                     QStringLiteral("前に 保存した データは そのまま 残ってまっせ。") +
                     QStringLiteral("  フォルダの 空きと 書き込みの 許可を 見てから、") +
                     QStringLiteral("もう一回 保存してや ！"),
@@ -71,7 +71,7 @@ void report_bak_not_kept(BakProblem problem, const QString& what, const char* ba
     ui::msg_box(
         QStringLiteral("%1は 保存したけど、前の %1の 写し (%2) は 残されへんかってん ！")
                 .arg(what, file) +
-            QStringLiteral("\r\n\r\n") + why +
+            ui::kGap + why +
             QStringLiteral("  ほっといたら 写しは 古いまま やで。 どけてから また 保存してや。"),
         ui::Icon::Exclamation);
 }
@@ -99,7 +99,7 @@ QString book_file_in_the_way(const FileStamp& seen, const FileStamp& now) {
 bool may_close_book_only(const QString& title) {
     const QString question =
         QStringLiteral("帳面は 保存したけど、 集金の 記録は まだ 置き換えられてへんで。") +
-        QStringLiteral("\r\n\r\n") + QStringLiteral("このまま 閉じても ええの ？？");
+        ui::kGap + QStringLiteral("このまま 閉じても ええの ？？");
     return ui::msg_box(question, ui::Icon::Question, ui::Buttons::YesNo, title) == ui::Answer::Yes;
 }
 
@@ -123,7 +123,7 @@ bool frmTavu::may_drop_read_only_changes() {
     const QString question =
         QStringLiteral("見るだけ (読み取り専用) の 帳簿 やから、 ここで 変えたとこは "
                        "保存でけへんネン。") +
-        QStringLiteral("\r\n\r\n") + QStringLiteral("ほかして 閉じても ええか ？");
+        ui::kGap + QStringLiteral("ほかして 閉じても ええか ？");
     return ui::msg_box(question, ui::Icon::Question, ui::Buttons::OkCancel, kEndTitle) ==
            ui::Answer::Ok;
 }
@@ -274,8 +274,8 @@ void frmTavu::Form_QueryUnload(bool& cancel, int /*unload_mode*/) {
         cancel = !may_close_book_only(windowTitle());
         return;
     }
-    const QString question = QStringLiteral("データにエラーが おます！ ") +
-                             QStringLiteral("\r\n\r\n") + QStringLiteral("保存せんで ええの ？？");
+    const QString question = QStringLiteral("データにエラーが おます！ ") + ui::kGap +
+                             QStringLiteral("保存せんで ええの ？？");
     if (ui::msg_box(question, ui::Icon::Question, ui::Buttons::YesNo, windowTitle()) ==
         ui::Answer::No)
         cancel = true;

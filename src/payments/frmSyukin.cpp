@@ -190,7 +190,7 @@ void frmSyukin::connect_handlers() {
     connect(chkMadaDake, &QCheckBox::toggled, this, &frmSyukin::show_search_result);
     connect(&model, &payments::PaymentsModel::amount_refused, this, [](const QString& text) {
         ui::msg_box(QStringLiteral("「%1」は 金額に 読まれへんで ！").arg(text.trimmed()) +
-                        QStringLiteral("\r\n\r\n") +
+                        ui::kGap +
                         QStringLiteral("数字だけで 入れてや (1000 でも 1,000 でも ええで)。 "
                                        "取り消すんやったら 空か 0 や。 記録は そのまま やで。"),
                     ui::Icon::Exclamation, ui::Buttons::Ok, kTitle);

@@ -19,18 +19,17 @@
 
 namespace {
 
-const QString kBreak = QStringLiteral("\r\n\r\n");
 const QString kNoteSuggestion = QStringLiteral("お支払いは、担当者まで現金でお願いいたします。");
 
 QString nobody_text(Report report, const ReportScope& scope) {
     if (report == Report::Reminders)
-        return QStringLiteral("払うてへん 人は おらへんで ！") + kBreak +
+        return QStringLiteral("払うてへん 人は おらへんで ！") + ui::kGap +
                QStringLiteral("お願いの 紙は 要らんわ。");
     if (report == Report::Receipts && scope.day.isValid())
         return QStringLiteral("この日 （%1） は まだ 何も 受け取ってへんで ！")
             .arg(scope.day.toString(QStringLiteral("M/d")));
     if (report == Report::Receipts)
-        return QStringLiteral("まだ 誰からも 受け取ってへんで ！") + kBreak +
+        return QStringLiteral("まだ 誰からも 受け取ってへんで ！") + ui::kGap +
                QStringLiteral("領収書は 出されへんわ。");
     return QStringLiteral("名前の ある人が おらへんで ！");
 }
@@ -196,11 +195,11 @@ void MemberPapers::each_Click(Report report) {
         ui::msg_box(QStringLiteral("PDF「%1」が 書かれへん。  フォルダの 空きと 書き込みの "
                                    "許可を 見てや ！")
                             .arg(QDir::toNativeSeparators(outcome.failed_path)) +
-                        kBreak +
+                        ui::kGap +
                         QStringLiteral("（その前の %1 人分は 「%2」に 書いてあるで）")
                             .arg(outcome.written.size())
                             .arg(where) +
-                        kBreak + u'(' + outcome.detail + u')',
+                        ui::kGap + u'(' + outcome.detail + u')',
                     ui::Icon::Critical);
         return;
     }

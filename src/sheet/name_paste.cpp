@@ -41,8 +41,8 @@ void frmTavu::txtName_Input_Paste(const QString& text) {
             notes = notes.first(kShown);
             notes << QStringLiteral("ほか %1行").arg(more);
         }
-        ui::msg_box(QStringLiteral("貼り付けた 名前、ちょっと 気ぃつけてや ！") +
-                        QStringLiteral("\r\n\r\n") + notes.join(QStringLiteral("\r\n")),
+        ui::msg_box(QStringLiteral("貼り付けた 名前、ちょっと 気ぃつけてや ！") + ui::kGap +
+                        notes.join(QStringLiteral("\r\n")),
                     ui::Icon::Exclamation);
     }
     // On to the row after the last name, as Enter after each would have gone

@@ -5,7 +5,7 @@ void warn_unconfirmed(const QString& what) {
     ui::msg_box(QStringLiteral("%1は 書いたけど、ディスクが 「ちゃんと 書けた」 って "
                                "言うてくれへんかってん ！")
                         .arg(what) +
-                    QStringLiteral("\r\n\r\n") +
+                    ui::kGap +
                     QStringLiteral("念のため、電源を 切る前に もう一回 保存しといてや。"),
                 ui::Icon::Exclamation);
 }
