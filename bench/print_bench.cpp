@@ -17,6 +17,7 @@
 #include "ui/print_recorder.h"
 
 #include "offscreen_main.h"
+#include "pdf_timing.h"
 #include "ui/pictures.h"
 #include <QDir>
 #include <QFile>
@@ -41,22 +42,6 @@ BENCHMARK(BM_SummaryToRecorder)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(9)
     ->ReportAggregatesOnly(true);
-
-// Draws one report into a PDF file per iteration; the file is removed
-// outside the timing.
-template <typename Draw> void to_pdf(benchmark::State& state, const QString& report, Draw draw) {
-    QTemporaryDir dir;
-    for (auto _ : state) {
-        ui::PaintedPrinter printer(report, ui::PaintedPrinter::Target::Pdf, dir.path());
-        draw(printer);
-        const ui::PrintOutcome outcome = printer.outcome();
-        if (outcome.result != ui::PrintOutcome::Result::SavedPdf)
-            state.SkipWithError("the PDF was not written");
-        state.PauseTiming();
-        QFile::remove(outcome.pdf_path);
-        state.ResumeTiming();
-    }
-}
 
 void BM_SummaryToPdf(benchmark::State& state) {
     Book book;
